@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvomund {
+
+// Texts live in memory as UTF-8; the files keep them in the Windows-1250 code page.
+// Characters that code page lacks become '?'; the five unassigned bytes map to U+0081.. so
+// that any byte string survives a round trip.
+std::string Cp1250DoUtf8(std::string_view cp1250);
+std::string Utf8DoCp1250(std::string_view utf8);
+
+} // namespace tarvomund

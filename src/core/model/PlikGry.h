@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/TObGraLista.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvomund {
+
+// Game file: a fixed 100-byte header, then one record per draw (an 8-byte date and
+// IleLosowanych number bytes).
+inline constexpr std::size_t DlugoscNaglowkaGry = 100;
+inline constexpr std::size_t SzerokoscNazwyGry = 50;
+inline constexpr std::size_t PozycjaLiczbyLosowan = 8;
+inline constexpr std::size_t PozycjaNazwyGry = 12;
+inline constexpr std::size_t PozycjaParametrowGry = 64;
+inline constexpr std::size_t PozycjaIleLosowanych = 84;
+inline constexpr std::size_t RozmiarDatyLosowania = 8;
+inline constexpr const char* RozszerzeniePlikuGry = ".pl2";
+
+enum class TBladPlikuGry {
+    Brak,
+    NieOtwarty,
+    ZaKrotki,             // shorter than its header or than the draws its count announces
+    ZlaIloscLosowanych,   // IleLosowanych outside 1..30
+    ZlaLiczbaLosowan,     // negative draw count
+    BladZapisu,
+};
+
+// Reads one game file with all its draws in one pass over the bytes it announces.
+std::optional<TObGraLista> WczytajPlikGry(const std::string& plik, TBladPlikuGry* blad = nullptr);
+// Parses a game file already in memory; `plik` only fills TObGraLista::Plik.
+std::optional<TObGraLista> RozbierzPlikGry(std::string_view dane, const std::string& plik,
+                                          TBladPlikuGry* blad = nullptr);
+
+// The whole file of a game: its header (with the draw count) and its draws. Bytes 97..99 carry
+// Pilkarski and two zeros.
+std::string ZbudujPlikGry(const TObGraLista& gra);
+// Writes a whole new game file at gra.Plik.
+bool UtworzPlikGry(const TObGraLista& gra);
+
+// Rewrites the name and the game parameters in the header of gra.Plik; the id, the code, the draw
+// count, byte 97, the reserved bytes and the draws keep their stored values.
+bool ZapiszNaglowek(const TObGraLista& gra);
+// Rewrites the draws of gra.Plik from gra.Losowania; the header changes only in its count.
+bool ZapiszLosowania(const TObGraLista& gra);
+// Replaces gra.Losowania with the draws stored in the file; on a read error the list stays as it was.
+bool WczytajLosowania(TObGraLista& gra);
+
+} // namespace tarvomund
