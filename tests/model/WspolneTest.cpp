@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TPrzypadekRozbioru{"12,34;56", ",", ";", {12}}, // the end char drops the token
                       TPrzypadekRozbioru{"7,1234,9", ",", "", {7, 123, 9}},
                       TPrzypadekRozbioru{",,5,", ",", "", {5}},
-                      TPrzypadekRozbioru{"4 5\n6", " ", "\n", {4}} // "5" is still being read));
+                      TPrzypadekRozbioru{"4 5\n6", " ", "\n", {4}})); // "5" is still being read at the end char
 
 TEST(Wspolne, RozbierzLiczbyMiesciNajwyzej120Liczb)
 {
