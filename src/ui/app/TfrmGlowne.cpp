@@ -1,15 +1,414 @@
 #include "app/TfrmGlowne.h"
 
+#include "app/Obrazki.h"
+#include "app/KontekstPomocy.h"
+#include "app/TAkcjeGlowne.h"
+#include "app/TOknoPomocy.h"
+#include "app/TPasekStanuSystemu.h"
+#include "app/TWlaczaniePolecen.h"
+#include "app/TZegarGlowny.h"
+#include "app/TekstyUI.h"
+#include "app/TfrmKomunikat.h"
+#include "app/TfrmNowy.h"
+#include "app/TfrmOProgramie.h"
+#include "app/TfrmUstawienia.h"
+#include "app/Ustawienia.h"
+#include "model/PlikiTymczasowe.h"
+#include "model/Wspolne.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace tarvomund {
 
-TfrmGlowne::TfrmGlowne(const QString& katalogDane, QWidget* parent)
-    : QMainWindow(parent), katalogDane_(katalogDane),
-      katalog_(TKatalogGier::WczytajGry(katalogDane.toStdString()))
+namespace {
+
+constexpr int SzerokoscPaskaBocznego = 28;
+constexpr int WysokoscDrugiegoPaska = 32;
+constexpr const char* NazwaPlikuPomocy = "TARVOMUND.HLP";
+
+// Extensions of the Open command with the labels of its filter entries.
+struct TTypPliku {
+    TRodzajPliku Rodzaj;
+    const char* Rozszerzenie;
+    TTekst Etykieta;
+};
+
+constexpr TTypPliku TypyPlikow[] = {
+    {TRodzajPliku::System, "ss2", TTekst::PlikiSystemow},
+    {TRodzajPliku::Statystyka, "st2", TTekst::PlikiStatystyk},
+    {TRodzajPliku::Grupa, "gr2", TTekst::Grupy},
+    {TRodzajPliku::Kolekcja, "k22", TTekst::Kolekcje},
+};
+
+QString ZKatalogiem(const QString& katalog, const QString& nazwa)
+{
+    return QDir(katalog).filePath(nazwa);
+}
+
+} // namespace
+
+TRodzajPliku RodzajPliku(const QString& plik)
+{
+    const QString rozszerzenie = QFileInfo(plik).suffix();
+    for (const TTypPliku& typ : TypyPlikow)
+        if (rozszerzenie.compare(QLatin1String(typ.Rozszerzenie), Qt::CaseInsensitive) == 0)
+            return typ.Rodzaj;
+    return TRodzajPliku::Nieznany;
+}
+
+TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
+    : QMainWindow(parent), katalogProgramu_(katalogProgramu),
+      katalogDane_(ZKatalogiem(katalogProgramu, QStringLiteral("Dane"))),
+      plikPomocy_(ZKatalogiem(katalogProgramu, QLatin1String(NazwaPlikuPomocy)))
 {
     setWindowTitle(QStringLiteral("Tarvomund"));
-    setCentralWidget(new QMdiArea(this));
+    CzytajUstawienia(parametry_);
+    licznikOkien_ = 0;
+    pierwszeUzycie_.fill(true);
+
+    obszar_ = new QMdiArea(this);
+    // A texture brush tiles the picture from the top-left corner over the whole area.
+    obszar_->setBackground(QBrush(KafelekTla()));
+    obszar_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    obszar_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(obszar_);
+
+    // Menus and hints take their captions from the text table.
+    akcje_ = new TAkcjeGlowne(this);
+    ZbudujPaski();
+    PolaczPolecenia();
+
+    UsunPlikiTymczasowe(katalogDane_.toStdString());
+    katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
+    akcje_->DodajGry(katalog_);
+
+    connect(obszar_, &QMdiArea::subWindowActivated, this, &TfrmGlowne::OdswiezPolecenia);
+    qApp->installEventFilter(this);
+    OdswiezPolecenia();
+}
+
+TfrmGlowne::~TfrmGlowne()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TfrmGlowne::ZbudujPaski()
+{
+    using P = TPolecenie;
+    pasekGorny_ = addToolBar(QStringLiteral("Narzędzia"));
+    pasekGorny_->setObjectName(QStringLiteral("pasekGorny"));
+    pasekGorny_->setMovable(false);
+    pasekGorny_->setIconSize(QSize(24, 24));
+    for (P p : {P::Nowy, P::Wczytaj, P::Zapisz, P::Drukuj})
+        pasekGorny_->addAction(akcje_->Akcja(p));
+    auto dodajRozwijany = [this](QAction* akcja) {
+        pasekGorny_->addAction(akcja);
+        if (auto* przycisk = qobject_cast<QToolButton*>(pasekGorny_->widgetForAction(akcja)))
+            przycisk->setPopupMode(QToolButton::InstantPopup);
+    };
+    dodajRozwijany(akcje_->PrzyciskStatystyki());
+    pasekGorny_->addAction(akcje_->FiltryPrzycisk());
+    pasekGorny_->addAction(akcje_->Akcja(P::SzukajWSystemie));
+    dodajRozwijany(akcje_->PrzyciskLosowan());
+    dodajRozwijany(akcje_->PrzyciskLiczb());
+    for (P p : {P::Kolekcja, P::Biorytmy, P::Koniec})
+        pasekGorny_->addAction(akcje_->Akcja(p));
+    // The context help button stays hidden: its action lives on the window, where F1 reaches it.
+    addAction(akcje_->Akcja(P::PomocKontekstowa));
+    zegar_ = new TZegarGlowny(pasekGorny_);
+
+    addToolBarBreak();
+    pasekDrugi_ = addToolBar(QStringLiteral("Stan"));
+    pasekDrugi_->setObjectName(QStringLiteral("pasekDrugi"));
+    pasekDrugi_->setMovable(false);
+    pasekDrugi_->setFixedHeight(WysokoscDrugiegoPaska);
+    pasekStanu_ = new TPasekStanuSystemu(pasekDrugi_);
+    pasekDrugi_->addWidget(pasekStanu_);
+
+    pasekSystemu_ = new QToolBar(QStringLiteral("System"), this);
+    pasekStatystyki_ = new QToolBar(QStringLiteral("Statystyka"), this);
+    for (QToolBar* pasek : {pasekSystemu_, pasekStatystyki_}) {
+        pasek->setMovable(false);
+        pasek->setOrientation(Qt::Vertical);
+        pasek->setIconSize(QSize(20, 20));
+        pasek->setFixedWidth(SzerokoscPaskaBocznego);
+        addToolBar(Qt::LeftToolBarArea, pasek);
+        pasek->hide();
+    }
+    pasekSystemu_->setObjectName(QStringLiteral("pasekSystemu"));
+    pasekStatystyki_->setObjectName(QStringLiteral("pasekStatystyki"));
+    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja, P::Rozklad,
+                P::SumujSystemy})
+        pasekSystemu_->addAction(akcje_->Akcja(p));
+    for (std::size_t i = 0; i < IlePozycjiStatystyki; ++i)
+        pasekStatystyki_->addAction(akcje_->Akcja(static_cast<P>(static_cast<std::size_t>(P::StatStop) + i)));
+
+    // The status line shows the hint of whatever is under the mouse.
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void TfrmGlowne::PolaczPolecenia()
+{
+    using P = TPolecenie;
+    auto polacz = [this](P p, void (TfrmGlowne::*metoda)()) {
+        connect(akcje_->Akcja(p), &QAction::triggered, this, metoda);
+    };
+    auto doAktywnego = [this](P p, void (TOknoDokumentu::*metoda)()) {
+        connect(akcje_->Akcja(p), &QAction::triggered, this, [this, metoda] {
+            if (TOknoDokumentu* okno = AktywneOkno())
+                (okno->*metoda)();
+        });
+    };
+    polacz(P::Nowy, &TfrmGlowne::Nowy);
+    polacz(P::Wczytaj, &TfrmGlowne::Wczytaj);
+    doAktywnego(P::Zapisz, &TOknoDokumentu::Zapisz);
+    doAktywnego(P::ZapiszJako, &TOknoDokumentu::ZapiszJako);
+    doAktywnego(P::Drukuj, &TOknoDokumentu::Drukuj);
+    doAktywnego(P::Start, &TOknoDokumentu::Start);
+    polacz(P::Stop, &TfrmGlowne::Stop);
+    polacz(P::StatStop, &TfrmGlowne::Stop);
+    connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
+        QPrinter drukarka;
+        QPrintDialog dialog(&drukarka, this);
+        dialog.exec();
+    });
+    polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
+    connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
+    connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, obszar_, &QMdiArea::cascadeSubWindows);
+    polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
+    polacz(P::Poziomo, &TfrmGlowne::UlozPoziomo);
+    polacz(P::ZmniejszWszystkie, &TfrmGlowne::ZmniejszWszystkie);
+    polacz(P::ZamknijWszystkie, &TfrmGlowne::ZamknijWszystkie);
+    connect(akcje_->Akcja(P::IndeksPomocy), &QAction::triggered, this, [this] { OknoPomocy()->PokazSpis(); });
+    connect(akcje_->Akcja(P::OProgramie), &QAction::triggered, this, [this] {
+        TfrmOProgramie okno(this);
+        okno.exec();
+    });
+    polacz(P::PomocKontekstowa, &TfrmGlowne::PomocKontekstowa);
+    connect(akcje_, &TAkcjeGlowne::WybranoGre, this, &TfrmGlowne::PolecenieGry);
+    connect(akcje_->MenuOkienka(), &QMenu::aboutToShow, this, &TfrmGlowne::OdswiezListeOkien);
+}
+
+QMdiSubWindow* TfrmGlowne::DodajOkno(QWidget* okno)
+{
+    if (auto* dokument = dynamic_cast<TOknoDokumentu*>(okno)) {
+        dokument->UstawPowiadomienie([this, okno] {
+            if (obszar_->activeSubWindow() && obszar_->activeSubWindow()->widget() == okno)
+                OdswiezPolecenia();
+        });
+    }
+    QMdiSubWindow* podokno = obszar_->addSubWindow(okno);
+    podokno->setAttribute(Qt::WA_DeleteOnClose);
+    okno->show();
+    return podokno;
+}
+
+TOknoDokumentu* TfrmGlowne::AktywneOkno() const
+{
+    QMdiSubWindow* podokno = obszar_->activeSubWindow();
+    return podokno ? dynamic_cast<TOknoDokumentu*>(podokno->widget()) : nullptr;
+}
+
+void TfrmGlowne::OdswiezPolecenia()
+{
+    const TOknoDokumentu* okno = AktywneOkno();
+    TStanAktywnego stan;
+    if (okno)
+        stan = {okno->Rodzaj(), okno->StanPlikow(), okno->StanZadan()};
+    akcje_->Zastosuj(WlaczonePolecenia(okno ? &stan : nullptr));
+
+    const TPasekBoczny pasek = PasekDlaOkna(stan.Rodzaj);
+    const bool system = pasek == TPasekBoczny::System || pasek == TPasekBoczny::SystemBezLiczb;
+    pasekSystemu_->setVisible(system);
+    pasekStatystyki_->setVisible(pasek == TPasekBoczny::Statystyka);
+    const auto tryb = pasek == TPasekBoczny::System           ? TPasekStanuSystemu::TTryb::System
+                      : pasek == TPasekBoczny::SystemBezLiczb ? TPasekStanuSystemu::TTryb::SystemBezLiczb
+                      : pasek == TPasekBoczny::Statystyka     ? TPasekStanuSystemu::TTryb::Statystyka
+                                                              : TPasekStanuSystemu::TTryb::Pusty;
+    pasekStanu_->Pokaz(tryb, okno ? okno->PolaStatusu() : TPolaStatusu{});
+    akcje_->Akcja(TPolecenie::WlasneLubSystemowe)->setChecked(okno && okno->PokazujeWlasne());
+}
+
+void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz)
+{
+    otwieranie_[rodzaj] = std::move(otworz);
+}
+
+void TfrmGlowne::OtworzPlik(const QString& plik)
+{
+    const auto obsluga = otwieranie_.find(RodzajPliku(plik));
+    if (obsluga != otwieranie_.end() && obsluga->second)
+        obsluga->second(plik);
+}
+
+void TfrmGlowne::Nowy()
+{
+    std::vector<TSystemDoZlozenia> systemy;
+    for (QMdiSubWindow* podokno : obszar_->subWindowList()) {
+        const auto* dokument = dynamic_cast<const TOknoDokumentu*>(podokno->widget());
+        if (dokument && dokument->Rodzaj() == TRodzajOkna::SystemLiczbowy && dokument->InfoSystemu())
+            systemy.push_back({podokno->windowTitle(), *dokument->InfoSystemu()});
+    }
+    TfrmNowy dialog(katalog_, std::move(systemy), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The windows each choice opens come with their own subsystems; until then a choice does nothing.
+}
+
+void TfrmGlowne::Wczytaj()
+{
+    QStringList filtry;
+    for (const TTypPliku& typ : TypyPlikow)
+        filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) + QLatin1Char(')');
+    const QString plik = QFileDialog::getOpenFileName(this, QString(), katalogDane_, filtry.join(QStringLiteral(";;")));
+    if (!plik.isEmpty())
+        OtworzPlik(plik);
+}
+
+void TfrmGlowne::Stop()
+{
+    if (TOknoDokumentu* okno = AktywneOkno()) {
+        okno->Przerwij();
+        QCoreApplication::processEvents();
+    }
+}
+
+void TfrmGlowne::Ustawienia()
+{
+    TfrmUstawienia dialog(parametry_, this);
+    dialog.exec();
+}
+
+void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
+{
+    if (indeksGry < 0 || static_cast<std::size_t>(indeksGry) >= katalog_.Ile())
+        return;
+    if (katalog_.Gra(static_cast<std::size_t>(indeksGry)).Losowania.empty()) {
+        Komunikat(Tekst(TTekst::BazaLosowanJestPusta), ObrazekOstrzezenie, PrzyciskiOK, this);
+        return;
+    }
+    // Statistics and searches open their windows here once those exist.
+}
+
+void TfrmGlowne::UlozPionowo()
+{
+    QList<QMdiSubWindow*> okna;
+    for (QMdiSubWindow* okno : obszar_->subWindowList())
+        if (!okno->isMinimized())
+            okna << okno;
+    if (okna.isEmpty())
+        return;
+    const QRect obszar = obszar_->viewport()->rect();
+    const int wysokosc = obszar.height() / static_cast<int>(okna.size());
+    for (int i = 0; i < okna.size(); ++i) {
+        okna[i]->showNormal();
+        okna[i]->setGeometry(0, i * wysokosc, obszar.width(), wysokosc);
+    }
+}
+
+void TfrmGlowne::UlozPoziomo()
+{
+    QList<QMdiSubWindow*> okna;
+    for (QMdiSubWindow* okno : obszar_->subWindowList())
+        if (!okno->isMinimized())
+            okna << okno;
+    if (okna.isEmpty())
+        return;
+    const QRect obszar = obszar_->viewport()->rect();
+    const int szerokosc = obszar.width() / static_cast<int>(okna.size());
+    for (int i = 0; i < okna.size(); ++i) {
+        okna[i]->showNormal();
+        okna[i]->setGeometry(i * szerokosc, 0, szerokosc, obszar.height());
+    }
+}
+
+void TfrmGlowne::ZmniejszWszystkie()
+{
+    const QList<QMdiSubWindow*> okna = obszar_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = okna.rbegin(); it != okna.rend(); ++it)
+        (*it)->showMinimized();
+}
+
+void TfrmGlowne::ZamknijWszystkie()
+{
+    // The last window first; each may refuse (a running computation, an unsaved system).
+    const QList<QMdiSubWindow*> okna = obszar_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = okna.rbegin(); it != okna.rend(); ++it)
+        (*it)->close();
+}
+
+void TfrmGlowne::OdswiezListeOkien()
+{
+    QMenu* menu = akcje_->MenuOkienka();
+    for (QAction* wpis : std::as_const(wpisyOkien_)) {
+        menu->removeAction(wpis);
+        delete wpis;
+    }
+    wpisyOkien_.clear();
+    const QList<QMdiSubWindow*> okna = obszar_->subWindowList(QMdiArea::CreationOrder);
+    if (okna.isEmpty())
+        return;
+    wpisyOkien_ << menu->addSeparator();
+    for (QMdiSubWindow* okno : okna) {
+        QAction* wpis = menu->addAction(okno->windowTitle());
+        wpis->setCheckable(true);
+        wpis->setChecked(okno == obszar_->activeSubWindow());
+        connect(wpis, &QAction::triggered, this, [this, okno] { obszar_->setActiveSubWindow(okno); });
+        wpisyOkien_ << wpis;
+    }
+}
+
+TOknoPomocy* TfrmGlowne::OknoPomocy()
+{
+    if (!oknoPomocy_)
+        oknoPomocy_ = new TOknoPomocy(plikPomocy_, this);
+    return oknoPomocy_;
+}
+
+void TfrmGlowne::PomocKontekstowa()
+{
+    if (kontekstPomocy_ != 0)
+        OknoPomocy()->PokazTemat(QString::fromStdString(TematPomocy(kontekstPomocy_)));
+    kontekstPomocy_ = 0;
+}
+
+bool TfrmGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    // Whichever window with a help context was last shown or activated names the help topic.
+    if (zdarzenie->type() == QEvent::Show || zdarzenie->type() == QEvent::WindowActivate ||
+        zdarzenie->type() == QEvent::FocusIn) {
+        const QVariant kontekst = obiekt->property(WlasnoscKontekstuPomocy);
+        if (kontekst.isValid())
+            kontekstPomocy_ = kontekst.toInt();
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void TfrmGlowne::closeEvent(QCloseEvent* zdarzenie)
+{
+    ZamknijWszystkie();
+    if (!obszar_->subWindowList().isEmpty()) {
+        zdarzenie->ignore();
+        return;
+    }
+    disconnect(obszar_, &QMdiArea::subWindowActivated, this, &TfrmGlowne::OdswiezPolecenia);
+    UsunPlikiTymczasowe(katalogDane_.toStdString());
+    katalog_ = TKatalogGier();
+    ZapiszUstawienia(parametry_);
+    zdarzenie->accept();
 }
 
 } // namespace tarvomund

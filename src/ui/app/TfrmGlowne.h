@@ -1,26 +1,119 @@
 #pragma once
 
+#include "app/TOknoDokumentu.h"
 #include "model/KatalogGier.h"
+#include "model/TParametry.h"
 
 #include <QMainWindow>
-
+#include <QPointer>
 #include <QString>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
 
 namespace tarvomund {
 
-// The workbench's main window. It owns the game catalogue for the whole run.
+class TAkcjeGlowne;
+class TOknoPomocy;
+class TPasekStanuSystemu;
+class TZegarGlowny;
+enum class TPolecenieGry;
+
+// Files the Open command knows, by extension.
+enum class TRodzajPliku { System, Statystyka, Grupa, Kolekcja, Nieznany };
+TRodzajPliku RodzajPliku(const QString& plik);
+
+// The searches and the filters whose last-used parameters live for the whole run.
+enum class TPamietaneParametry { SzukajWBazie, SzukajWBazieLiczb, SzukajWSystemie, Filtry, Ile };
+
+// The workbench's main window: menus, toolbars and strips, the document area, the game catalogue
+// and the dispatch of every command to the active child window.
 class TfrmGlowne : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TfrmGlowne(const QString& katalogDane, QWidget* parent = nullptr);
+    // `katalogProgramu` is the executable's directory: the games live in its Dane subdirectory
+    // and the help file beside it.
+    explicit TfrmGlowne(const QString& katalogProgramu, QWidget* parent = nullptr);
+    ~TfrmGlowne() override;
 
     const TKatalogGier& Katalog() const { return katalog_; }
+    TKatalogGier& Katalog() { return katalog_; }
     const QString& KatalogDane() const { return katalogDane_; }
+    const QString& PlikPomocy() const { return plikPomocy_; }
+    TParametry& Parametry() { return parametry_; }
+    TAkcjeGlowne& Akcje() const { return *akcje_; }
+    QMdiArea* Obszar() const { return obszar_; }
+    TPasekStanuSystemu* PasekStanu() const { return pasekStanu_; }
+    QToolBar* PasekSystemu() const { return pasekSystemu_; }
+    QToolBar* PasekStatystyki() const { return pasekStatystyki_; }
+
+    // The running window number: every new system window or group takes the next one, and its
+    // temporary file is named after it. Numbers are never reused during a run.
+    int32_t LicznikOkien() const { return licznikOkien_; }
+    int32_t NastepnyNumerOkna() { return ++licznikOkien_; }
+    bool PierwszeUzycie(TPamietaneParametry p) const { return pierwszeUzycie_[static_cast<std::size_t>(p)]; }
+    void ZaznaczUzycie(TPamietaneParametry p) { pierwszeUzycie_[static_cast<std::size_t>(p)] = false; }
+    // Chart placement, orientation, line width and the further choice of the statistics printout.
+    std::array<int, 4>& WyborWydrukuStatystyki() { return wyborWydrukuStatystyki_; }
+    int KontekstPomocy() const { return kontekstPomocy_; }
+
+    // Adds a document window; it must also be a TOknoDokumentu to take part in the enabling.
+    QMdiSubWindow* DodajOkno(QWidget* okno);
+    TOknoDokumentu* AktywneOkno() const;
+    // The enabling routine: commands, strips and status fields from the active window.
+    void OdswiezPolecenia();
+    // Later windows register how their files open; an extension without a handler does nothing.
+    void UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz);
+    void OtworzPlik(const QString& plik);
+
+    void UlozPionowo();
+    void UlozPoziomo();
+    void ZmniejszWszystkie();
+    void ZamknijWszystkie();
+    void PomocKontekstowa();
+
+protected:
+    void closeEvent(QCloseEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    void ZbudujPaski();
+    void PolaczPolecenia();
+    void Nowy();
+    void Wczytaj();
+    void Stop();
+    void Ustawienia();
+    void PolecenieGry(TPolecenieGry polecenie, int indeksGry);
+    void OdswiezListeOkien();
+    TOknoPomocy* OknoPomocy();
+
+    QString katalogProgramu_;
     QString katalogDane_;
+    QString plikPomocy_;
+    TParametry parametry_;
     TKatalogGier katalog_;
+    int32_t licznikOkien_ = 0;
+    std::array<bool, static_cast<std::size_t>(TPamietaneParametry::Ile)> pierwszeUzycie_{};
+    std::array<int, 4> wyborWydrukuStatystyki_{1, 1, 1, 0};
+    int kontekstPomocy_ = 0;
+    std::map<TRodzajPliku, std::function<void(const QString&)>> otwieranie_;
+
+    QMdiArea* obszar_ = nullptr;
+    TAkcjeGlowne* akcje_ = nullptr;
+    QToolBar* pasekGorny_ = nullptr;
+    QToolBar* pasekDrugi_ = nullptr;
+    QToolBar* pasekSystemu_ = nullptr;
+    QToolBar* pasekStatystyki_ = nullptr;
+    TPasekStanuSystemu* pasekStanu_ = nullptr;
+    TZegarGlowny* zegar_ = nullptr;
+    QPointer<TOknoPomocy> oknoPomocy_;
+    QList<QAction*> wpisyOkien_;
 };
 
 } // namespace tarvomund

@@ -1,1 +1,19 @@
 #pragma once
+
+#include "model/TParametry.h"
+
+#include <QString>
+
+namespace tarvomund {
+
+// The preferences live in the per-user store "Quorbane" (an INI file) in the sections
+// "USTAWIENIA", "STATYSTYKA" and "GWARANCJA", one value per field of TParametry.
+
+// Reads every value; a missing, unreadable or out-of-range value reads as its default.
+void CzytajUstawienia(TParametry& parametry);
+// Writes all seven values and flushes the store.
+void ZapiszUstawienia(const TParametry& parametry);
+// The file the store lives in.
+QString PlikUstawien();
+
+} // namespace tarvomund

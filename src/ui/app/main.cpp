@@ -1,14 +1,35 @@
+#include "app/Obrazki.h"
 #include "app/TfrmGlowne.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int CzasEkranuPowitalnego = 3000;
+
+} // namespace
+
+using tarvomund::ObrazPowitalny;
 
 int main(int argc, char** argv)
 {
     QApplication aplikacja(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvomund"));
-    const QString dane = QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("Dane"));
-    tarvomund::TfrmGlowne okno(dane);
+    QApplication::setApplicationVersion(QStringLiteral("0.1"));
+
+    // The splash stands before the main window exists and closes three seconds after it is made.
+    QSplashScreen powitanie(ObrazPowitalny(), Qt::WindowStaysOnTopHint);
+    powitanie.show();
+    QApplication::processEvents();
+
+    tarvomund::TfrmGlowne okno(QApplication::applicationDirPath());
+    // Without a window manager a maximize request is ignored, so the window first takes the screen.
+    okno.setGeometry(okno.screen()->availableGeometry());
     okno.showMaximized();
+    powitanie.raise();
+    QTimer::singleShot(CzasEkranuPowitalnego, &powitanie, &QWidget::close);
     return QApplication::exec();
 }
