@@ -76,4 +76,25 @@ QPixmap ObrazPowitalny()
     return obraz;
 }
 
+QIcon IkonaProgramu()
+{
+    QPixmap obraz(32, 32);
+    obraz.fill(Qt::transparent);
+    QPainter p(&obraz);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient blask(QPointF(12, 11), 18);
+    blask.setColorAt(0, QColor(0xff, 0xf4, 0xc0));
+    blask.setColorAt(1, QColor(0xe0, 0xa0, 0x20));
+    p.setBrush(blask);
+    p.setPen(QPen(QColor(0x9a, 0x6a, 0x10), 1));
+    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
+    QFont litera = p.font();
+    litera.setBold(true);
+    litera.setPixelSize(17);
+    p.setFont(litera);
+    p.setPen(QColor(0x1d, 0x3b, 0x5a));
+    p.drawText(obraz.rect(), Qt::AlignCenter, QStringLiteral("T"));
+    return QIcon(obraz);
+}
+
 } // namespace tarvomund

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 namespace tarvomund {
@@ -11,5 +12,7 @@ QPixmap KafelekTla();
 QPixmap KafelekKomunikatu();
 // The 400 × 300 splash picture.
 QPixmap ObrazPowitalny();
+// The program's window icon: a lottery ball.
+QIcon IkonaProgramu();
 
 } // namespace tarvomund

@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     QApplication aplikacja(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvomund"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    QApplication::setWindowIcon(tarvomund::IkonaProgramu());
 
     // The splash stands before the main window exists and closes three seconds after it is made.
     QSplashScreen powitanie(ObrazPowitalny(), Qt::WindowStaysOnTopHint);
