@@ -1,0 +1,1 @@
+#include "systems/TGenSys01.h"
