@@ -1,0 +1,179 @@
+#include "model/PlikSystemu.h"
+
+#include "model/BinIO.h"
+#include "wspolne/KatalogTymczasowy.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvomund {
+namespace {
+
+using testy::CzytajPlik;
+using testy::TKatalogTymczasowy;
+using testy::ZapiszPlik;
+
+TInfoGryRec Info()
+{
+    TInfoGryRec info;
+    info.IdGry = 3;
+    info.KodGry = 30;
+    info.Nazwa = "Duży Lotek";
+    info.MinSkreslen = 6;
+    info.MaxSkreslen = 12;
+    info.NormSkreslen = 6;
+    info.IleLiczb = 49;
+    info.IleLosowanych = 6;
+    info.IlePoziomo = 7;
+    info.IlePionowo = 7;
+    info.n = 8;
+    info.k = 3;
+    info.Metoda = 2;
+    info.Gwarancja = 1;
+    info.UstawWlasneDomyslne();
+    info.Wlasne[1][0] = 17;
+    info.Wlasne[2][4] = 100;
+    info.Wystapienia[0] = 2;
+    return info;
+}
+
+void ZapiszSystem(const std::string& plik, const TInfoGryRec& info, int ile)
+{
+    TPisarzSystemu pisarz(plik, info.k);
+    ASSERT_TRUE(pisarz.Otwarty());
+    for (int i = 0; i < ile; ++i) {
+        const uint8_t zaklad[3] = {1, 2, static_cast<uint8_t>(3 + i)};
+        pisarz.Dodaj(zaklad);
+    }
+    ASSERT_TRUE(pisarz.Zakoncz(info));
+}
+
+TEST(PlikSystemu, UkladNaglowkaIZaklady)
+{
+    TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Plik("s.ss2");
+    TInfoGryRec info = Info();
+    info.Zakladow = 999; // the writer puts in the count it wrote
+    ZapiszSystem(plik, info, 5);
+
+    const std::string dane = CzytajPlik(plik);
+    ASSERT_EQ(dane.size(), 964u + 5 * 3);
+    TCzytnikBin c(dane);
+    c.Skocz(12);
+    EXPECT_EQ(c.Int32(), 3);
+    c.Skocz(76);
+    EXPECT_EQ(c.Int32(), 6);
+    c.Skocz(104);
+    EXPECT_EQ(c.Int32(), 8);
+    EXPECT_EQ(c.Int32(), 3);
+    EXPECT_EQ(c.Int32(), 5);
+    EXPECT_EQ(c.Int32(), 2);
+    EXPECT_EQ(c.Int32(), 1);
+    EXPECT_EQ(static_cast<uint8_t>(dane[244]), 17); // second own-numbers array, system number 1
+    EXPECT_EQ(static_cast<uint8_t>(dane[364 + 4]), 100);
+    c.Skocz(484);
+    EXPECT_EQ(c.Int32(), 2);
+    EXPECT_EQ(dane.substr(964, 3), std::string("\x01\x02\x03", 3));
+
+    TCzytnikSystemu czytnik(plik);
+    ASSERT_TRUE(czytnik.Otwarty());
+    const TInfoGryRec& wczytane = czytnik.Naglowek().Info;
+    EXPECT_EQ(wczytane.Nazwa, "Duży Lotek");
+    EXPECT_EQ(wczytane.Zakladow, 5);
+    EXPECT_EQ(wczytane.NormSkreslen, 6);
+    EXPECT_EQ(wczytane.Wlasne, info.Wlasne);
+    EXPECT_EQ(wczytane.Wystapienia, info.Wystapienia);
+    const auto zaklady = czytnik.Zaklady(4, 15);
+    ASSERT_EQ(zaklady.size(), 2u);
+    EXPECT_EQ(zaklady[0][2], 6);
+    EXPECT_EQ(zaklady[1][2], 7);
+    EXPECT_TRUE(czytnik.Zaklady(6, 15).empty());
+}
+
+TEST(PlikSystemu, PustySystemIWlasneLiczby)
+{
+    TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Plik("s.ss2");
+    TInfoGryRec info = Info();
+    ZapiszSystem(plik, info, 0);
+    EXPECT_EQ(CzytajPlik(plik).size(), 964u);
+
+    info.Wlasne[1][2] = 44;
+    ASSERT_TRUE(ZapiszWlasneLiczby(plik, info));
+    const auto naglowek = CzytajNaglowekSystemu(plik);
+    ASSERT_TRUE(naglowek.has_value());
+    EXPECT_EQ(naglowek->Info.Wlasne[1][2], 44);
+    EXPECT_EQ(naglowek->Info.Zakladow, 0);
+}
+
+TEST(PlikSystemu, SystemPilkarskiTrzymaMeczeWPolu76)
+{
+    TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Plik("p.ss2");
+    TInfoGryRec info;
+    info.IdGry = KodSystemuPilkarskiego;
+    info.KodGry = KodSystemuPilkarskiego;
+    info.Nazwa = "System piłkarski";
+    info.k = 13;
+    info.Pilkarski = 1;
+    TPisarzSystemu pisarz(plik, 13);
+    const uint8_t zaklad[13] = {1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1};
+    pisarz.Dodaj(zaklad);
+    ASSERT_TRUE(pisarz.Zakoncz(info));
+    const std::string dane = CzytajPlik(plik);
+    EXPECT_EQ(static_cast<uint8_t>(dane[76]), 13);
+    const auto naglowek = CzytajNaglowekSystemu(plik);
+    ASSERT_TRUE(naglowek.has_value());
+    EXPECT_TRUE(naglowek->Pilkarski());
+    EXPECT_EQ(naglowek->Info.k, 13);
+    EXPECT_EQ(naglowek->Info.Pilkarski, 1);
+}
+
+struct TZlyNaglowek {
+    const char* Nazwa;
+    std::size_t Pozycja;
+    int32_t Wartosc;
+    std::size_t Dlugosc; // 0: whole file
+    TBladSystemu Blad;
+};
+
+class ZlyPlikSystemuTest : public ::testing::TestWithParam<TZlyNaglowek> {};
+
+TEST_P(ZlyPlikSystemuTest, JestOdrzucony)
+{
+    const auto& p = GetParam();
+    TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Plik("zly.ss2");
+    ZapiszSystem(plik, Info(), 4);
+    std::string dane = CzytajPlik(plik);
+    if (p.Pozycja) {
+        TPisarzBin wartosc;
+        wartosc.Int32(p.Wartosc);
+        dane.replace(p.Pozycja, 4, wartosc.Dane());
+    }
+    if (p.Dlugosc)
+        dane.resize(p.Dlugosc);
+    ZapiszPlik(plik, dane);
+
+    TBladSystemu blad = TBladSystemu::Brak;
+    EXPECT_FALSE(CzytajNaglowekSystemu(plik, &blad).has_value());
+    EXPECT_EQ(blad, p.Blad);
+    TCzytnikSystemu czytnik(plik);
+    EXPECT_FALSE(czytnik.Otwarty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pliki, ZlyPlikSystemuTest,
+    ::testing::Values(TZlyNaglowek{"krotszyOdNaglowka", 0, 0, 900, TBladSystemu::ZaKrotki},
+                      TZlyNaglowek{"brakOstatniegoZakladu", 0, 0, 964 + 11, TBladSystemu::ZaKrotki},
+                      TZlyNaglowek{"ogromnyLicznik", 112, 0x7FFFFFFF, 0, TBladSystemu::ZaKrotki},
+                      TZlyNaglowek{"ujemnyLicznik", 112, -1, 0, TBladSystemu::ZleParametry},
+                      TZlyNaglowek{"rozmiarRekorduInnyNizK", 12, 4, 0, TBladSystemu::ZlyRozmiar},
+                      TZlyNaglowek{"nZero", 104, 0, 0, TBladSystemu::ZleParametry},
+                      TZlyNaglowek{"n121", 104, 121, 0, TBladSystemu::ZleParametry},
+                      TZlyNaglowek{"kZero", 108, 0, 0, TBladSystemu::ZleParametry},
+                      TZlyNaglowek{"k121", 108, 121, 0, TBladSystemu::ZleParametry},
+                      TZlyNaglowek{"nieznanyKod", 4, 1500, 0, TBladSystemu::NieznanyKod}),
+    [](const auto& przypadek) { return std::string(przypadek.param.Nazwa); });
+
+} // namespace
+} // namespace tarvomund
