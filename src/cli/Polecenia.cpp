@@ -1,9 +1,18 @@
 #include "Polecenia.h"
 
 #include "draws/EksportLosowan.h"
+#include "model/PlikSystemu.h"
+#include "systems/Kombinatoryka.h"
+#include "systems/Losowosc.h"
+#include "systems/Metody.h"
+#include "systems/TGenSys01.h"
 
+#include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <filesystem>
+#include <limits>
+#include <map>
 #include <ostream>
 
 namespace tarvomund::cli {
@@ -62,6 +71,232 @@ int PolecenieDraws(TKontekst& k)
     return KodSukces;
 }
 
+// A command's own options, each with one value ("--n 10", "-o FILE"), and its positional arguments.
+struct TArgumentyPolecenia {
+    std::vector<std::string> Pozycyjne;
+    std::map<std::string, std::string> Opcje;
+
+    bool Ma(const std::string& nazwa) const { return Opcje.count(nazwa) != 0; }
+    const std::string& Wartosc(const std::string& nazwa) const
+    {
+        const auto it = Opcje.find(nazwa);
+        if (it == Opcje.end())
+            throw TBladUzycia("missing " + nazwa);
+        return it->second;
+    }
+};
+
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::size_t pozycyjnych)
+{
+    TArgumentyPolecenia wynik;
+    for (std::size_t i = 0; i < k.Argumenty.size(); ++i) {
+        const std::string& arg = k.Argumenty[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            wynik.Pozycyjne.push_back(arg);
+            continue;
+        }
+        if (std::find(dozwolone.begin(), dozwolone.end(), arg) == dozwolone.end())
+            throw TBladUzycia("unknown option " + arg);
+        if (i + 1 == k.Argumenty.size())
+            throw TBladUzycia(arg + " needs a value");
+        if (!wynik.Opcje.emplace(arg, k.Argumenty[++i]).second)
+            throw TBladUzycia(arg + " given twice");
+    }
+    if (wynik.Pozycyjne.size() != pozycyjnych)
+        throw TBladUzycia("wrong number of arguments");
+    return wynik;
+}
+
+template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
+{
+    T wartosc{};
+    const auto [koniec, ec] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
+    if (ec != std::errc() || koniec != tekst.data() + tekst.size() || tekst.empty())
+        throw TBladUzycia(nazwa + " needs a whole number, not \"" + tekst + "\"");
+    return wartosc;
+}
+
+void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis)
+{
+    if (wartosc < od || wartosc > do_)
+        throw TBladUzycia(opis + " must be within " + std::to_string(od) + ".." + std::to_string(do_));
+}
+
+// The sure positions "p,q,...", each within 1..n.
+std::vector<int> PewnePozycje(const std::string& tekst, int n)
+{
+    std::vector<int> pozycje;
+    std::size_t poczatek = 0;
+    while (poczatek <= tekst.size()) {
+        const std::size_t przecinek = std::min(tekst.find(',', poczatek), tekst.size());
+        const int p = Liczba<int>(tekst.substr(poczatek, przecinek - poczatek), "--sure");
+        WymagajZakresu(p, 1, n, "a sure position");
+        pozycje.push_back(p);
+        poczatek = przecinek + 1;
+    }
+    std::sort(pozycje.begin(), pozycje.end());
+    pozycje.erase(std::unique(pozycje.begin(), pozycje.end()), pozycje.end());
+    return pozycje;
+}
+
+// The bet count the parameters dialog would settle on: the entered count for methods 0 to 2, the
+// chain lengths for 3 and 4, the guarantee count for 5, and never more than C(n, k).
+int64_t LiczbaZakladow(int metoda, int n, int k, int gwarancja, int64_t wpisana)
+{
+    int64_t zakladow = wpisana;
+    switch (static_cast<TMetoda>(metoda)) {
+    case TMetoda::LancuchowaI:
+        zakladow = n - k + 1;
+        break;
+    case TMetoda::LancuchowaII:
+        zakladow = n;
+        break;
+    case TMetoda::Gwarancyjna:
+        zakladow = std::max<int64_t>(1, Zaokraglij(IlorazKombinacji(k, n, gwarancja + 1)));
+        break;
+    default:
+        break;
+    }
+    return std::min(zakladow, Zaokraglij(Kombinacje(n, k)));
+}
+
+// The parameter record of a number system of `gra` from the command's options.
+TInfoGryRec ParametrySystemu(const TObGraLista& gra, const TArgumentyPolecenia& a)
+{
+    if (!gra.CzyLiczbowa())
+        throw TBladUzycia(gra.Nazwa + " is not a number game");
+    const int n = Liczba<int>(a.Wartosc("--n"), "--n");
+    const int k = Liczba<int>(a.Wartosc("--k"), "--k");
+    const int metoda = Liczba<int>(a.Wartosc("--method"), "--method");
+    WymagajZakresu(n, 1, std::min<int>(MaxLiczbSystemu, gra.IleLiczb), "--n");
+    WymagajZakresu(k, 1, std::min<int>(n, gra.MaxSkreslen), "--k");
+    WymagajZakresu(metoda, 0, IleMetod - 1, "--method");
+    const int gwarancja = a.Ma("--guarantee") ? Liczba<int>(a.Wartosc("--guarantee"), "--guarantee") : 0;
+    WymagajZakresu(gwarancja, 0, k - 1, "--guarantee");
+    const bool wpisywana = metoda <= static_cast<int>(TMetoda::SkroconaPrzypadkowa);
+    int64_t wpisana = 0;
+    if (wpisywana || a.Ma("--bets")) {
+        wpisana = Liczba<int64_t>(a.Wartosc("--bets"), "--bets");
+        if (wpisana < 1)
+            throw TBladUzycia("--bets must be at least 1");
+    }
+    const int64_t zakladow = LiczbaZakladow(metoda, n, k, gwarancja, wpisana);
+    if (zakladow > std::numeric_limits<int32_t>::max())
+        throw TBladUzycia("a system file holds at most " + std::to_string(std::numeric_limits<int32_t>::max()) +
+                          " bets");
+
+    TInfoGryRec info = TInfoGryRec::DlaGry(gra);
+    info.n = n;
+    info.k = k;
+    info.Metoda = metoda;
+    info.Gwarancja = gwarancja;
+    info.Zakladow = static_cast<int32_t>(zakladow);
+    if (a.Ma("--sure")) {
+        if (metoda != static_cast<int>(TMetoda::SkroconaRownomierna))
+            throw TBladUzycia("--sure applies to method 1 only");
+        const std::vector<int> pewne = PewnePozycje(a.Wartosc("--sure"), n);
+        if (static_cast<int>(pewne.size()) >= k)
+            throw TBladUzycia("--sure must leave room in every bet: fewer than k positions");
+        for (int p : pewne)
+            info.Wlasne[2][static_cast<std::size_t>(p - 1)] = ZnakPewnejPozycji;
+    }
+    return info;
+}
+
+int PolecenieGenerate(TKontekst& k)
+{
+    const TArgumentyPolecenia a = RozbierzArgumenty(
+        k, {"--n", "--k", "--method", "--bets", "--guarantee", "--sure", "--seed", "-o"}, 1);
+    const std::string plik = a.Wartosc("-o");
+    const bool zZiarnem = a.Ma("--seed");
+    const uint64_t ziarno = zZiarnem ? Liczba<uint64_t>(a.Wartosc("--seed"), "--seed") : 0;
+    const auto katalog = Katalog(k);
+    if (!katalog)
+        return KodBladDanych;
+    const auto indeks = ZnajdzGre(*katalog, a.Pozycyjne[0]);
+    if (!indeks)
+        throw TBladUzycia("no game " + a.Pozycyjne[0] + " in " + k.Opcje.KatalogDane);
+    const TInfoGryRec info = ParametrySystemu(katalog->Gra(*indeks), a);
+
+    if (zZiarnem)
+        UstawZiarno(ziarno);
+    else
+        ZasiejLosowo();
+    TLosowe losowe;
+    // The system goes into a file beside the target, which replaces the target only when complete.
+    const std::string tymczasowy = plik + ".tmp~";
+    const std::atomic<bool> przerwij{false};
+    const TWynikGeneracji wynik = TGenSys01(info, tymczasowy, przerwij, nullptr, losowe).Wykonaj();
+    std::error_code blad;
+    if (!wynik.BladPliku)
+        std::filesystem::rename(tymczasowy, plik, blad);
+    if (wynik.BladPliku || blad) {
+        std::filesystem::remove(tymczasowy, blad);
+        k.Bledy << "tarvomund-cli: cannot write " << plik << "\n";
+        return KodBladDanych;
+    }
+    k.Wyjscie << "bets: " << wynik.Zakladow << '\n';
+    return KodSukces;
+}
+
+std::string OpisBledu(TBladSystemu blad)
+{
+    switch (blad) {
+    case TBladSystemu::NieOtwarty:
+        return "cannot be opened";
+    case TBladSystemu::ZaKrotki:
+        return "is shorter than its header and the bets its count announces";
+    case TBladSystemu::ZlyRozmiar:
+        return "has a bet record size that differs from k";
+    case TBladSystemu::ZleParametry:
+        return "has n or k outside 1..120 or a negative bet count";
+    case TBladSystemu::NieznanyKod:
+        return "is not a system file (unknown game code)";
+    default:
+        return "cannot be read";
+    }
+}
+
+int PolecenieShow(TKontekst& k)
+{
+    WymagajArgumentow(k, 1);
+    const std::string& plik = k.Argumenty[0];
+    TCzytnikSystemu czytnik(plik);
+    if (!czytnik.Otwarty()) {
+        k.Bledy << "tarvomund-cli: " << plik << " " << OpisBledu(czytnik.Blad()) << "\n";
+        return KodBladDanych;
+    }
+    const TInfoGryRec& info = czytnik.Naglowek().Info;
+    if (czytnik.Naglowek().Pilkarski()) {
+        k.Bledy << "tarvomund-cli: " << plik << " is a pool system; show lists number systems\n";
+        return KodBladDanych;
+    }
+    k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << info.Nazwa
+              << "\nn: " << info.n << "\nk: " << info.k << "\nbets: " << info.Zakladow << "\nmethod: " << info.Metoda
+              << "\nguarantee: " << info.Gwarancja << '\n';
+    constexpr int32_t Porcja = 4096;
+    for (int32_t od = 1; od <= info.Zakladow; od += Porcja) {
+        const auto zaklady = czytnik.Zaklady(od, Porcja);
+        if (zaklady.empty()) {
+            k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << od << "\n";
+            return KodBladDanych;
+        }
+        int32_t b = od;
+        for (const auto& zaklad : zaklady) {
+            k.Wyjscie << b++ << ": ";
+            for (int j = 0; j < info.k; ++j) {
+                const uint8_t p = zaklad[static_cast<std::size_t>(j)];
+                // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
+                const int liczba = p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p;
+                k.Wyjscie << (j > 0 ? "," : "") << liczba;
+            }
+            k.Wyjscie << '\n';
+        }
+    }
+    return KodSukces;
+}
+
 void Pomoc(std::ostream& wyjscie)
 {
     wyjscie << "usage: tarvomund-cli [--dane DIR] COMMAND [ARGS]\n\n"
@@ -85,6 +320,11 @@ const std::vector<TPolecenie>& Polecenia()
          "one line per game in catalogue order: index, id, code, name, numbers, drawn, draws (tab-separated)",
          PolecenieGames},
         {"draws", "draws GAME", "the game's draws as the draw editor exports them, in UTF-8", PolecenieDraws},
+        {"generate",
+         "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
+         "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},
+        {"show", "show FILE.ss2", "the header fields of a number system, then one line per bet with its own numbers",
+         PolecenieShow},
     };
     return polecenia;
 }

@@ -1,5 +1,7 @@
 #include "systems/PokrycieGwarancyjne.h"
 
+#include "model/Wspolne.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -144,6 +146,33 @@ TZaklad TPokrycieGwarancyjne::Dopelnij(const TZaklad& podzbior) const
     }
     SortujZaklad(zaklad, k_);
     return zaklad;
+}
+
+std::vector<TZaklad> DopelnijPrzegladem(int n, int k, int m, std::vector<TZaklad> zaklady,
+                                        const std::function<bool(int64_t, int64_t)>& krok)
+{
+    std::vector<TZaklad> dodane;
+    if (m < 1 || m > k || k > n)
+        return dodane;
+    const int64_t podzbiorow = Zaokraglij(Kombinacje(n, m));
+    int64_t numer = 0;
+    for (TKombGen gen(m, n); !gen.Koniec; gen.Nastepna()) {
+        if (krok(++numer, podzbiorow))
+            break;
+        const TZaklad& podzbior = gen.Kombinacja;
+        if (std::any_of(zaklady.begin(), zaklady.end(),
+                        [&](const TZaklad& z) { return ZawieraWszystkie(k, m, z, podzbior); }))
+            continue;
+        TZaklad zaklad = podzbior;
+        int ile = m;
+        for (int p = 1; ile < k; ++p)
+            if (!Zawiera(static_cast<uint8_t>(p), ile, zaklad))
+                zaklad[static_cast<std::size_t>(ile++)] = static_cast<uint8_t>(p);
+        SortujZaklad(zaklad, k);
+        zaklady.push_back(zaklad);
+        dodane.push_back(zaklad);
+    }
+    return dodane;
 }
 
 } // namespace tarvomund

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace tarvomund {
@@ -48,5 +49,12 @@ private:
     // How many subsets containing each position are held already.
     std::array<uint64_t, MaxLiczbSystemu + 1> pokrytychZ_{};
 };
+
+// Without a map: walks the m-subsets in lexicographic order, tries each against every bet held and
+// gives each one that none holds a bet of its own (its positions and the lowest free ones). Serves
+// where C(n, m) is beyond the map; `krok`(subset number, count of subsets) reports progress and
+// returns true to stop. Returns the bets added.
+std::vector<TZaklad> DopelnijPrzegladem(int n, int k, int m, std::vector<TZaklad> zaklady,
+                                        const std::function<bool(int64_t, int64_t)>& krok);
 
 } // namespace tarvomund

@@ -7,9 +7,13 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tarvomund {
+
+// The mark of a sure position in the third own-numbers array; only the balanced method honours it.
+inline constexpr uint8_t ZnakPewnejPozycji = 100;
 
 // What a generation hands back to its window (UstawWynik): n, the bets written and how often each
 // position occurs in them.
@@ -29,6 +33,10 @@ public:
     TGenSys01(TInfoGryRec info, std::string plik, const std::atomic<bool>& przerwij, TPokazPostep postep,
               TLosowe& losowe);
     TWynikGeneracji Wykonaj();
+
+    // Optional: called after each bet goes into the file with the count written so far, so that a
+    // caller can stop a run at an exact point.
+    std::function<void(int32_t)> PoZapisie;
 
 private:
     TInfoGryRec info_;

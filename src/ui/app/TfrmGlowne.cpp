@@ -13,8 +13,14 @@
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
+#include "systems/TfrmGwarancja.h"
+#include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
+#include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
+#include "systems/Losowosc.h"
+#include "systems/Metody.h"
+#include "systems/TfrmParam.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,6 +84,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     CzytajUstawienia(parametry_);
     licznikOkien_ = 0;
     pierwszeUzycie_.fill(true);
+    ZasiejLosowo();
 
     obszar_ = new QMdiArea(this);
     // A texture brush tiles the picture from the top-left corner over the whole area.
@@ -94,6 +101,8 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     UsunPlikiTymczasowe(katalogDane_.toStdString());
     katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
     akcje_->DodajGry(katalog_);
+
+    UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
 
     connect(obszar_, &QMdiArea::subWindowActivated, this, &TfrmGlowne::OdswiezPolecenia);
     qApp->installEventFilter(this);
@@ -180,6 +189,9 @@ void TfrmGlowne::PolaczPolecenia()
     doAktywnego(P::Start, &TOknoDokumentu::Start);
     polacz(P::Stop, &TfrmGlowne::Stop);
     polacz(P::StatStop, &TfrmGlowne::Stop);
+    polacz(P::ParametrySystemu, &TfrmGlowne::ParametrySystemu);
+    polacz(P::WlasneLubSystemowe, &TfrmGlowne::WlasneLubSystemowe);
+    connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
         QPrinter drukarka;
         QPrintDialog dialog(&drukarka, this);
@@ -265,7 +277,115 @@ void TfrmGlowne::Nowy()
     TfrmNowy dialog(katalog_, std::move(systemy), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The windows each choice opens come with their own subsystems; until then a choice does nothing.
+    const TfrmNowy::TWybor wybor = dialog.Wybor();
+    switch (wybor.Zakladka) {
+    case TfrmNowy::TZakladka::SystemyLiczbowe:
+        NowySystem(wybor.IndeksGry);
+        break;
+    default:
+        // The windows of the other choices come with their own subsystems; until then they do nothing.
+        break;
+    }
+}
+
+TfrmNoweOkno* TfrmGlowne::NowySystem(std::size_t indeksGry)
+{
+    if (indeksGry >= katalog_.Ile() || !katalog_.Gra(indeksGry).CzyLiczbowa())
+        return nullptr;
+    const TObGraLista& gra = katalog_.Gra(indeksGry);
+    TInfoGryRec info = TInfoGryRec::DlaGry(gra);
+    info.n = gra.IleLiczb / 2;
+    info.k = gra.NormSkreslen;
+    info.Zakladow = 1;
+    info.Metoda = static_cast<int32_t>(TMetoda::Pelna);
+    info.Gwarancja = 0;
+
+    TfrmParam dialog(this);
+    dialog.Ustaw(info);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    TInfoGryRec nowe = dialog.Wynik();
+    nowe.UstawWlasneDomyslne();
+    auto* okno = new TfrmNoweOkno(NastepnyNumerOkna(), katalogDane_);
+    okno->Ustaw(gra, nowe);
+    obszar_->setActiveSubWindow(DodajOkno(okno));
+    OdswiezPolecenia();
+    okno->Generuj();
+    return okno;
+}
+
+TfrmNoweOkno* TfrmGlowne::OtworzSystem(const QString& plik)
+{
+    const auto bladOdczytu = [this] { Komunikat(Tekst(TTekst::BladOdczytu), ObrazekStop, PrzyciskiOK, this); };
+    TBladSystemu blad = TBladSystemu::Brak;
+    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik.toStdString(), &blad);
+    if (!naglowek) {
+        // A game code that is neither a number nor a pool system is not a system at all.
+        if (blad != TBladSystemu::NieznanyKod)
+            bladOdczytu();
+        return nullptr;
+    }
+    // Pool systems open in the pool window, never as a number system.
+    if (naglowek->Pilkarski())
+        return nullptr;
+    const TObGraLista* gra = katalog_.GraDlaSystemu(naglowek->Info);
+    if (!gra) {
+        bladOdczytu();
+        return nullptr;
+    }
+    const int32_t numer = NastepnyNumerOkna();
+    if (!KopiujPlik(plik.toStdString(), PlikTymczasowy(katalogDane_.toStdString(), numer))) {
+        bladOdczytu();
+        return nullptr;
+    }
+    auto* okno = new TfrmNoweOkno(numer, katalogDane_);
+    okno->Ustaw(*gra, naglowek->Info);
+    okno->UstawPlikSystemu(plik);
+    obszar_->setActiveSubWindow(DodajOkno(okno));
+    OdswiezPolecenia();
+    okno->Pokaz(1);
+    return okno;
+}
+
+TfrmNoweOkno* TfrmGlowne::AktywnySystem() const
+{
+    return dynamic_cast<TfrmNoweOkno*>(AktywneOkno());
+}
+
+void TfrmGlowne::ParametrySystemu()
+{
+    TfrmNoweOkno* okno = AktywnySystem();
+    if (!okno || okno->Pracuje() || !okno->Gra())
+        return;
+    TfrmParam dialog(this);
+    dialog.Ustaw(okno->Info());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    okno->ZmienParametry(dialog.Wynik());
+    OdswiezPolecenia();
+    okno->Generuj();
+}
+
+void TfrmGlowne::WlasneLubSystemowe()
+{
+    if (TfrmNoweOkno* okno = AktywnySystem())
+        okno->PrzelaczWlasne();
+    // The check mark follows the window, also when the click found none.
+    OdswiezPolecenia();
+}
+
+TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
+{
+    TfrmNoweOkno* system = AktywnySystem();
+    if (!system || system->Pracuje())
+        return nullptr;
+    // The window takes the bets of this moment; later changes of the system are not seen.
+    auto okno = std::make_unique<TfrmGwarancja>(parametry_);
+    if (!okno->Wczytaj(system->PlikTymczasowy()))
+        return nullptr;
+    TfrmGwarancja* gwarancja = okno.release();
+    DodajOkno(gwarancja);
+    return gwarancja;
 }
 
 void TfrmGlowne::Wczytaj()

@@ -19,6 +19,8 @@ class QToolBar;
 namespace tarvomund {
 
 class TAkcjeGlowne;
+class TfrmGwarancja;
+class TfrmNoweOkno;
 class TOknoPomocy;
 class TPasekStanuSystemu;
 class TZegarGlowny;
@@ -72,6 +74,20 @@ public:
     void UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz);
     void OtworzPlik(const QString& plik);
 
+    // A new number system for the catalogue's game: the parameters dialog preset from the game,
+    // then on OK a new system window that starts generating at once. Null when cancelled.
+    TfrmNoweOkno* NowySystem(std::size_t indeksGry);
+    // Opens a `*.ss2` number system in a new window; a file that cannot be read, or whose game is
+    // not in the catalogue, shows "Błąd odczytu !" and opens nothing. Pool systems open elsewhere.
+    TfrmNoweOkno* OtworzSystem(const QString& plik);
+    // "Parametry systemu" on the active number system window: on OK it regenerates at once.
+    void ParametrySystemu();
+    // "Wyświetl liczby własne lub systemowe" on the active number system window.
+    void WlasneLubSystemowe();
+    // "Obliczanie gwarancji dla systemu": a guarantee window over the active system's bets.
+    // Null when the system is too big or cannot be read (the message has been shown).
+    TfrmGwarancja* GwarancjaSystemu();
+
     void UlozPionowo();
     void UlozPoziomo();
     void ZmniejszWszystkie();
@@ -92,6 +108,7 @@ private:
     void PolecenieGry(TPolecenieGry polecenie, int indeksGry);
     void OdswiezListeOkien();
     TOknoPomocy* OknoPomocy();
+    TfrmNoweOkno* AktywnySystem() const;
 
     QString katalogProgramu_;
     QString katalogDane_;

@@ -1,0 +1,496 @@
+#include "model/TfrmNoweOkno.h"
+
+#include "app/KontekstPomocy.h"
+#include "app/TekstyUI.h"
+#include "app/TfrmKomunikat.h"
+#include "model/PlikSystemu.h"
+#include "model/PlikiTymczasowe.h"
+#include "model/TfrmSkok.h"
+#include "model/Wspolne.h"
+#include "systems/Kombinatoryka.h"
+#include "systems/Losowosc.h"
+#include "systems/Metody.h"
+#include "systems/TfrmParam.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace tarvomund {
+
+namespace {
+
+constexpr int WierszeSiatki = TfrmNoweOkno::IleWierszy + 1; // row 0 is the fixed heading row
+constexpr int OdstepWiersza = 6;
+constexpr const char* RozszerzenieSystemu = "ss2";
+
+// File state flags (the enabling routine names them): New, Open, Save, Print, not used,
+// filters, search in system, the two base searches.
+enum FlagaPlikow { PlikNowy, PlikOtworz, PlikZapisz, PlikDrukuj, PlikNieuzywany, PlikFiltry, PlikSzukajWSystemie,
+                   PlikSzukajLosowan, PlikSzukajLiczb };
+// Task state flags: Start and Stop; the rest are the system's other tasks.
+enum FlagaZadan { ZadanieStart, ZadanieStop };
+
+const QColor KolorZaznaczenia(0, 0, 128);
+const QColor KolorZaznaczonegoTekstu(Qt::yellow);
+
+// Positions a bet stores map to the numbers shown through the second own-numbers array.
+int WlasnaLiczba(const TInfoGryRec& info, uint8_t pozycja)
+{
+    if (pozycja >= 1 && pozycja <= MaxLiczbSystemu)
+        return info.Wlasne[1][pozycja - 1];
+    return pozycja;
+}
+
+// "k/n/bets", as the caption and the close question show a system.
+QString Parametry(const TInfoGryRec& info)
+{
+    return QStringLiteral("%1/%2/%3").arg(info.k).arg(info.n).arg(info.Zakladow);
+}
+
+} // namespace
+
+TfrmNoweOkno::TfrmNoweOkno(int32_t nrOkna, const QString& katalogDane, QWidget* parent)
+    : QWidget(parent), nrOkna_(nrOkna), katalogDane_(katalogDane),
+      plikTymczasowy_(QString::fromStdString(tarvomund::PlikTymczasowy(katalogDane.toStdString(), nrOkna))),
+      Grid1_(new QTableWidget(this)), Scroll_(new QScrollBar(Qt::Vertical, this))
+{
+    UstawKontekstPomocy(this, KontekstPomocy);
+    Grid1_->setObjectName(QStringLiteral("Grid1"));
+    Scroll_->setObjectName(QStringLiteral("Scroll"));
+
+    // The grid's own fixed row stands in for the headers; sections may be as narrow as the columns.
+    for (QHeaderView* naglowek : {Grid1_->horizontalHeader(), Grid1_->verticalHeader()}) {
+        naglowek->hide();
+        naglowek->setMinimumSectionSize(0);
+    }
+    Grid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The selected cell is navy with yellow text, as in every grid of the program.
+    QPalette paleta = Grid1_->palette();
+    for (QPalette::ColorGroup grupa : {QPalette::Active, QPalette::Inactive}) {
+        paleta.setColor(grupa, QPalette::Highlight, KolorZaznaczenia);
+        paleta.setColor(grupa, QPalette::HighlightedText, KolorZaznaczonegoTekstu);
+    }
+    Grid1_->setPalette(paleta);
+    Grid1_->viewport()->installEventFilter(this);
+    Scroll_->setPageStep(IleWierszy);
+
+    auto* uklad = new QHBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->addWidget(Grid1_, 1, Qt::AlignTop);
+    uklad->addWidget(Scroll_, 0, Qt::AlignTop);
+
+    connect(Scroll_, &QScrollBar::valueChanged, this, [this](int pozycja) {
+        if (QFileInfo::exists(plikTymczasowy_))
+            Pokaz(pozycja);
+    });
+    connect(Grid1_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& punkt) { SkokDoZakladu(Grid1_->viewport()->mapToGlobal(punkt)); });
+
+    UstawStanBezczynny();
+}
+
+TfrmNoweOkno::~TfrmNoweOkno()
+{
+    // The computation ends at its next check; the worker's destructor then joins its thread.
+    przerwij_ = true;
+}
+
+void TfrmNoweOkno::Ustaw(const TObGraLista& gra, const TInfoGryRec& info)
+{
+    if (pracuje_)
+        return;
+    gra_ = &gra;
+    info_ = info;
+    info_.Nazwa = gra.Nazwa;
+    info_.PlikGry = gra.Plik;
+    info_.MinSkreslen = gra.MinSkreslen;
+    info_.MaxSkreslen = gra.MaxSkreslen;
+    info_.NormSkreslen = gra.NormSkreslen;
+    info_.IleDodatkowych = gra.IleDodatkowych;
+    info_.IleLiczb = gra.IleLiczb;
+    info_.IleLosowanych = gra.IleLosowanych;
+    info_.IlePoziomo = gra.IlePoziomo;
+    info_.IlePionowo = gra.IlePionowo;
+    info_.Kierunek = gra.Kierunek;
+    info_.Pilkarski = gra.Pilkarski;
+
+    UstawTytul();
+    UstawSiatke();
+    UstawPasek();
+    biezacyZaklad_ = 1;
+    UstawStanBezczynny();
+    resize(sizeHint());
+    if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        ramka->adjustSize();
+    ZglosZmianeStanu();
+}
+
+void TfrmNoweOkno::ZmienParametry(TInfoGryRec nowe)
+{
+    if (pracuje_ || !gra_)
+        return;
+    // Positions the system did not have before start with their own numbering and no marks.
+    if (nowe.n > info_.n) {
+        const int do_ = std::clamp(nowe.n, 0, MaxLiczbSystemu);
+        for (int i = 0; i < do_; ++i) {
+            nowe.Wlasne[0][static_cast<std::size_t>(i)] = static_cast<uint8_t>(i + 1);
+            nowe.Wlasne[1][static_cast<std::size_t>(i)] = static_cast<uint8_t>(i + 1);
+            nowe.Wlasne[2][static_cast<std::size_t>(i)] = 0;
+        }
+    }
+    zapisany_ = false;
+    Ustaw(*gra_, nowe);
+}
+
+void TfrmNoweOkno::UstawPlikSystemu(const QString& plik)
+{
+    plikSystemu_ = plik;
+    zapisany_ = true;
+}
+
+void TfrmNoweOkno::UstawTytul()
+{
+    // One pass over the pattern, so that a "%" in the game's name stays as it is.
+    setWindowTitle(QStringLiteral("<%1>%2 %3").arg(QString::number(nrOkna_), QString::fromStdString(info_.Nazwa),
+                                                   Parametry(info_)));
+}
+
+int TfrmNoweOkno::WysokoscWiersza() const
+{
+    return fontMetrics().height() + OdstepWiersza;
+}
+
+void TfrmNoweOkno::UstawSiatke()
+{
+    const int k = std::clamp(info_.k, 0, MaxLiczbSystemu);
+    Grid1_->clear();
+    Grid1_->setRowCount(WierszeSiatki);
+    Grid1_->setColumnCount(k + 1);
+    Grid1_->setColumnWidth(0, SzerokoscKolumnyZakladu);
+    for (int c = 1; c <= k; ++c)
+        Grid1_->setColumnWidth(c, SzerokoscKolumnyLiczby);
+    const int wysokosc = WysokoscWiersza();
+    for (int r = 0; r < WierszeSiatki; ++r)
+        Grid1_->setRowHeight(r, wysokosc);
+
+    const QBrush tloNaglowka = palette().button();
+    for (int r = 0; r < WierszeSiatki; ++r) {
+        for (int c = 0; c <= k; ++c) {
+            auto* komorka = new QTableWidgetItem;
+            if (r == 0) {
+                // The fixed row: column numbers, and the progress of a running computation.
+                komorka->setFlags(Qt::ItemIsEnabled);
+                komorka->setBackground(tloNaglowka);
+                komorka->setTextAlignment(Qt::AlignCenter);
+                if (c > 0)
+                    komorka->setText(QString::number(c));
+            } else {
+                komorka->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                komorka->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            }
+            Grid1_->setItem(r, c, komorka);
+        }
+    }
+    const int ramka = 2 * Grid1_->frameWidth();
+    const int wysokoscSiatki = WierszeSiatki * wysokosc + ramka;
+    Grid1_->setFixedHeight(wysokoscSiatki);
+    Grid1_->setMinimumWidth(SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka);
+    Scroll_->setFixedHeight(wysokoscSiatki);
+    updateGeometry();
+}
+
+QSize TfrmNoweOkno::sizeHint() const
+{
+    const int ramka = 2 * Grid1_->frameWidth();
+    const int k = std::max(Grid1_->columnCount() - 1, 0);
+    const int szerokosc = SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka
+        + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Scroll_);
+    return {szerokosc, WierszeSiatki * WysokoscWiersza() + ramka};
+}
+
+void TfrmNoweOkno::UstawPasek()
+{
+    const QSignalBlocker blokada(Scroll_);
+    if (info_.Zakladow <= 0) {
+        Scroll_->setRange(1, 1);
+        Scroll_->setEnabled(false);
+    } else {
+        Scroll_->setRange(1, info_.Zakladow);
+        Scroll_->setEnabled(true);
+    }
+    Scroll_->setValue(1);
+}
+
+void TfrmNoweOkno::CzyscWiersze()
+{
+    for (int r = 1; r < Grid1_->rowCount(); ++r)
+        for (int c = 0; c < Grid1_->columnCount(); ++c)
+            if (QTableWidgetItem* komorka = Grid1_->item(r, c))
+                komorka->setText(QString());
+}
+
+void TfrmNoweOkno::Pokaz(int32_t pierwszy)
+{
+    if (pracuje_)
+        return;
+    biezacyZaklad_ = pierwszy;
+    TCzytnikSystemu czytnik(plikTymczasowy_.toStdString());
+    std::vector<std::array<uint8_t, MaxLiczbSystemu>> zaklady;
+    int k = 0;
+    if (czytnik.Otwarty()) {
+        zaklady = czytnik.Zaklady(pierwszy, IleWierszy);
+        k = std::min(czytnik.Naglowek().RozmiarRekordu, Grid1_->columnCount() - 1);
+    }
+    for (int r = 1; r <= IleWierszy && r < Grid1_->rowCount(); ++r) {
+        const auto indeks = static_cast<std::size_t>(r - 1);
+        if (indeks >= zaklady.size()) {
+            for (int c = 0; c < Grid1_->columnCount(); ++c)
+                Grid1_->item(r, c)->setText(QString());
+            continue;
+        }
+        const auto& zaklad = zaklady[indeks];
+        int suma = 0;
+        for (int j = 0; j < k; ++j) {
+            const uint8_t pozycja = zaklad[static_cast<std::size_t>(j)];
+            const int wlasna = WlasnaLiczba(info_, pozycja);
+            // The sum always counts the own numbers, whichever numbers are shown.
+            suma += wlasna;
+            Grid1_->item(r, j + 1)->setText(QString::number(pokazWlasne_ ? wlasna : pozycja));
+        }
+        for (int c = k + 1; c < Grid1_->columnCount(); ++c)
+            Grid1_->item(r, c)->setText(QString());
+        const int64_t numer = static_cast<int64_t>(pierwszy) + r - 1;
+        Grid1_->item(r, 0)->setText(QStringLiteral("%1  [+%2]").arg(numer).arg(suma));
+    }
+}
+
+void TfrmNoweOkno::PrzejdzDo(int32_t zaklad)
+{
+    {
+        const QSignalBlocker blokada(Scroll_);
+        Scroll_->setValue(zaklad);
+    }
+    Pokaz(zaklad);
+}
+
+void TfrmNoweOkno::SkokDoZakladu(const QPoint& gdzie)
+{
+    if (pracuje_ || info_.Zakladow <= 0)
+        return;
+    TfrmSkok skok(info_.Zakladow, biezacyZaklad_, this);
+    skok.move(gdzie);
+    if (skok.exec() == QDialog::Accepted)
+        PrzejdzDo(skok.Wartosc());
+}
+
+void TfrmNoweOkno::PrzelaczWlasne()
+{
+    pokazWlasne_ = !pokazWlasne_;
+    Pokaz(biezacyZaklad_);
+    ZglosZmianeStanu();
+}
+
+void TfrmNoweOkno::ZmienWlasneLiczby(const std::array<TTablicaLiczb, 3>& wlasne)
+{
+    if (pracuje_)
+        return;
+    info_.Wlasne = wlasne;
+    zapisany_ = false;
+    ZapiszWlasneLiczby(plikTymczasowy_.toStdString(), info_);
+    Pokaz(biezacyZaklad_);
+}
+
+TPolaStatusu TfrmNoweOkno::PolaStatusu() const
+{
+    TPolaStatusu pola;
+    pola.Liczb = QString::number(info_.n);
+    pola.Skreslen = QString::number(info_.k);
+    pola.Zakladow = QString::number(info_.Zakladow);
+    pola.Kombinacji = TekstKombinacji(Kombinacje(info_.n, info_.k));
+    pola.RodzajGeneracji = QString::fromStdString(NazwaMetody(info_.Metoda));
+    return pola;
+}
+
+void TfrmNoweOkno::UstawStanBezczynny()
+{
+    stanZadan_.set();
+    stanZadan_.reset(ZadanieStop);
+    stanPlikow_.set();
+}
+
+void TfrmNoweOkno::UstawStanPracy()
+{
+    stanZadan_.reset();
+    stanZadan_.set(ZadanieStop);
+    // New and Open stay usable, and so do the searches that make new windows.
+    stanPlikow_.set();
+    for (int flaga : {PlikZapisz, PlikDrukuj, PlikFiltry, PlikSzukajWSystemie})
+        stanPlikow_.reset(static_cast<std::size_t>(flaga));
+}
+
+void TfrmNoweOkno::Generuj()
+{
+    if (pracuje_ || !gra_)
+        return;
+    CzyscWiersze();
+    przerwij_ = false;
+    pracuje_ = true;
+    wynik_.reset();
+    UstawStanPracy();
+    // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
+    watek_.Uruchom(
+        [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe()]() mutable {
+            TGenSys01 generator(
+                info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
+            wynik_ = generator.Wykonaj();
+        },
+        [this] { ZakonczZadanie(); });
+    ZglosZmianeStanu();
+}
+
+void TfrmNoweOkno::PokazPostep(const std::string& tekst)
+{
+    watek_.Synchronizuj([this, &tekst] { UstawPostep(QString::fromStdString(tekst)); });
+}
+
+void TfrmNoweOkno::UstawPostep(const QString& tekst)
+{
+    if (QTableWidgetItem* komorka = Grid1_->item(0, 0))
+        komorka->setText(tekst);
+}
+
+void TfrmNoweOkno::UstawWynik(int32_t n, int32_t zakladow, const std::array<int32_t, MaxLiczbSystemu>& wystapienia)
+{
+    info_.n = n;
+    info_.Zakladow = zakladow;
+    info_.Wystapienia = wystapienia;
+}
+
+void TfrmNoweOkno::ZakonczZadanie()
+{
+    pracuje_ = false;
+    zapisany_ = false;
+    if (wynik_) {
+        UstawWynik(wynik_->n, wynik_->Zakladow, wynik_->Wystapienia);
+    } else {
+        // The computation broke off: the bets are what the file holds.
+        const auto naglowek = CzytajNaglowekSystemu(plikTymczasowy_.toStdString());
+        info_.Zakladow = naglowek ? naglowek->Info.Zakladow : 0;
+    }
+    UstawPostep(QString());
+    UstawStanBezczynny();
+    UstawPasek();
+    Pokaz(1);
+    UstawTytul();
+    ZglosZmianeStanu();
+}
+
+void TfrmNoweOkno::Start()
+{
+    Generuj();
+}
+
+void TfrmNoweOkno::Przerwij()
+{
+    przerwij_ = true;
+}
+
+void TfrmNoweOkno::Zapisz()
+{
+    if (pracuje_ || zapisany_)
+        return;
+    if (plikSystemu_.isEmpty()) {
+        ZapiszJako();
+        return;
+    }
+    // As in Save as, the window counts as saved whatever the copy reports.
+    KopiujPlik(plikTymczasowy_.toStdString(), plikSystemu_.toStdString());
+    zapisany_ = true;
+}
+
+void TfrmNoweOkno::ZapiszJako()
+{
+    if (pracuje_)
+        return;
+    QFileDialog dialog(this, QString(), katalogDane_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(RozszerzenieSystemu));
+    dialog.setNameFilter(Tekst(TTekst::System) + QStringLiteral(" (*.") + QLatin1String(RozszerzenieSystemu)
+                         + QLatin1Char(')'));
+    // The window asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!plikSystemu_.isEmpty())
+        dialog.selectFile(plikSystemu_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    ZapiszDo(dialog.selectedFiles().constFirst());
+}
+
+void TfrmNoweOkno::ZapiszDo(const QString& plik)
+{
+    if (pracuje_ || plik.isEmpty())
+        return;
+    if (QFileInfo::exists(plik)
+        && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac), ObrazekPytanie, PrzyciskiTakNie, this)
+               != KomunikatTak)
+        return;
+    // The copy replaces an existing file only once it is complete.
+    KopiujPlik(plikTymczasowy_.toStdString(), plik.toStdString());
+    plikSystemu_ = plik;
+    zapisany_ = true;
+}
+
+void TfrmNoweOkno::closeEvent(QCloseEvent* zdarzenie)
+{
+    if (pracuje_) {
+        Komunikat(Tekst(TTekst::MusiszZatrzymacGeneracjeSystemu), ObrazekOstrzezenie, PrzyciskiOK, this);
+        zdarzenie->ignore();
+        return;
+    }
+    if (zapisany_ || info_.Zakladow <= 0) {
+        zdarzenie->accept();
+        return;
+    }
+    const QString pytanie = Tekst(TTekst::ZapisacSystem) + QStringLiteral("\r\n")
+        + QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
+    switch (Komunikat(pytanie, ObrazekPytanie, PrzyciskiTakNieAnuluj, this)) {
+    case KomunikatTak:
+        Zapisz();
+        zdarzenie->accept();
+        break;
+    case KomunikatNie:
+        zdarzenie->accept();
+        break;
+    default:
+        zdarzenie->ignore();
+        break;
+    }
+}
+
+bool TfrmNoweOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    // The grid has no scroll bars of its own: the wheel moves the window's scroll bar.
+    if (obiekt == Grid1_->viewport() && zdarzenie->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(Scroll_, zdarzenie);
+        return true;
+    }
+    return QWidget::eventFilter(obiekt, zdarzenie);
+}
+
+} // namespace tarvomund

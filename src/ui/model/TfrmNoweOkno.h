@@ -1,0 +1,134 @@
+#pragma once
+
+#include "app/TOknoDokumentu.h"
+#include "app/TWatekObliczen.h"
+#include "model/TInfoGryRec.h"
+#include "model/TObGraLista.h"
+#include "systems/TGenSys01.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QScrollBar;
+class QTableWidget;
+
+namespace tarvomund {
+
+// A number system's window: its bets fifteen at a time from the window's temporary file (the bets
+// are never held here), the command states while idle or busy, one computation at a time on the
+// window's worker, and Save and Save as of the `*.ss2` file.
+class TfrmNoweOkno : public QWidget, public TOknoDokumentu {
+    Q_OBJECT
+
+public:
+    static constexpr int IleWierszy = 15;
+    static constexpr int KontekstPomocy = 1024;
+    static constexpr int SzerokoscKolumnyZakladu = 90;
+    static constexpr int SzerokoscKolumnyLiczby = 25;
+
+    // The window's temporary file is Dane/<nrOkna>.$$$ under `katalogDane`.
+    TfrmNoweOkno(int32_t nrOkna, const QString& katalogDane, QWidget* parent = nullptr);
+    // Stops a running computation and waits for its thread.
+    ~TfrmNoweOkno() override;
+
+    // Every path that fills the window calls this: the system's identity, own numbers, counts,
+    // n, k, bets, method and guarantee come from `info`, the name and the game parameters from
+    // `gra`. Lays out the grid for k, puts the scroll bar on 1..bets and the states to idle.
+    // Ignored while a computation runs.
+    void Ustaw(const TObGraLista& gra, const TInfoGryRec& info);
+    // New parameters from the parameters dialog: own numbers are reset for positions 1..new n when
+    // n grew; the system counts as changed. The caller starts the generation.
+    void ZmienParametry(TInfoGryRec nowe);
+    // The system came from this file: it is saved as long as nothing changes.
+    void UstawPlikSystemu(const QString& plik);
+
+    // Start: the generator of the window's method on the worker; the rows come back when it ends.
+    void Generuj();
+    // What a computation hands back before the window redisplays.
+    void UstawWynik(int32_t n, int32_t zakladow, const std::array<int32_t, MaxLiczbSystemu>& wystapienia);
+    // The own-numbers dialog's result: kept, written into the temporary file's header, shown.
+    void ZmienWlasneLiczby(const std::array<TTablicaLiczb, 3>& wlasne);
+
+    // Shows bets pierwszy..pierwszy+14; nothing while a computation runs.
+    void Pokaz(int32_t pierwszy);
+    // Puts the scroll bar on a bet and shows the rows from there.
+    void PrzejdzDo(int32_t zaklad);
+    // The jump dialog at a screen position.
+    void SkokDoZakladu(const QPoint& gdzie);
+    void PrzelaczWlasne();
+    // Save as after the name is chosen: asks before replacing an existing file.
+    void ZapiszDo(const QString& plik);
+
+    const TInfoGryRec& Info() const { return info_; }
+    const TObGraLista* Gra() const { return gra_; }
+    int32_t NrOkna() const { return nrOkna_; }
+    const QString& PlikTymczasowy() const { return plikTymczasowy_; }
+    const QString& PlikSystemu() const { return plikSystemu_; }
+    bool Zapisany() const { return zapisany_; }
+    bool Pracuje() const { return pracuje_; }
+    int32_t BiezacyZaklad() const { return biezacyZaklad_; }
+    QTableWidget* Grid1() const { return Grid1_; }
+    QScrollBar* Scroll() const { return Scroll_; }
+
+    TRodzajOkna Rodzaj() const override { return TRodzajOkna::SystemLiczbowy; }
+    TStanFlag StanPlikow() const override { return stanPlikow_; }
+    TStanFlag StanZadan() const override { return stanZadan_; }
+    bool PokazujeWlasne() const override { return pokazWlasne_; }
+    TPolaStatusu PolaStatusu() const override;
+    const TInfoGryRec* InfoSystemu() const override { return &info_; }
+    void Zapisz() override;
+    void ZapiszJako() override;
+    void Start() override;
+    void Przerwij() override;
+
+    QSize sizeHint() const override;
+
+protected:
+    void closeEvent(QCloseEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void UstawTytul();
+    void UstawSiatke();
+    void UstawPasek();
+    void CzyscWiersze();
+    void UstawPostep(const QString& tekst);
+    void PokazPostep(const std::string& tekst);
+    void UstawStanBezczynny();
+    void UstawStanPracy();
+    void ZakonczZadanie();
+    int WysokoscWiersza() const;
+
+    const TObGraLista* gra_ = nullptr;
+    TInfoGryRec info_;
+    int32_t nrOkna_;
+    QString katalogDane_;
+    QString plikTymczasowy_;
+    QString plikSystemu_;
+    bool zapisany_ = false;
+    bool pokazWlasne_ = true;
+    int32_t biezacyZaklad_ = 1;
+    TStanFlag stanZadan_;
+    TStanFlag stanPlikow_;
+
+    // Busy and stop flags of the worker pattern: the first lives on the user-interface thread
+    // only, the second is read by the worker while the user-interface thread may set it.
+    bool pracuje_ = false;
+    std::atomic<bool> przerwij_{false};
+    // Written by the worker, read by the completion after the thread has been joined.
+    std::optional<TWynikGeneracji> wynik_;
+
+    QTableWidget* Grid1_;
+    QScrollBar* Scroll_;
+    // Declared last, so destroyed first: its thread is joined while everything the computation
+    // uses (the stop flag, the result) still lives.
+    TWatekObliczen watek_;
+};
+
+} // namespace tarvomund

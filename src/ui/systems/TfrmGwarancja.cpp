@@ -1,0 +1,231 @@
+#include "systems/TfrmGwarancja.h"
+
+#include "app/DrukWierszy.h"
+#include "app/KontekstPomocy.h"
+#include "app/TWatekObliczen.h"
+#include "app/TekstyUI.h"
+#include "app/TfrmKomunikat.h"
+#include "model/PlikSystemu.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tarvomund {
+
+namespace {
+
+constexpr int KontekstGwarancji = 1028;
+constexpr const char* LiniaKreskowana = "-------------------------------------";
+constexpr const char* LiniaZamykajaca = "Tarvomund - gwarancja systemu";
+
+QToolButton* Przycisk(QWidget* rodzic, const QString& tekst, const QString& podpowiedz)
+{
+    auto* przycisk = new QToolButton(rodzic);
+    przycisk->setText(tekst);
+    przycisk->setToolTip(podpowiedz);
+    przycisk->setStatusTip(podpowiedz);
+    przycisk->setMinimumWidth(48);
+    return przycisk;
+}
+
+QString KNLiczba(int k, int n, int zakladow)
+{
+    return QStringLiteral("%1/%2/%3").arg(k).arg(n).arg(zakladow);
+}
+
+} // namespace
+
+TfrmGwarancja::TfrmGwarancja(const TParametry& parametry, QWidget* parent)
+    : QWidget(parent), parametry_(parametry)
+{
+    setWindowTitle(QStringLiteral("Gwarancja"));
+    UstawKontekstPomocy(this, KontekstGwarancji);
+    Gauge1_ = new QProgressBar(this);
+    Gauge1_->setTextVisible(false);
+    SpeedButton3_ = Przycisk(this, QStringLiteral("C"), Tekst(TTekst::Zerowanie));
+    btnStart_ = Przycisk(this, Tekst(TTekst::PodpSysStart), Tekst(TTekst::PodpSysStart));
+    btnStop_ = Przycisk(this, Tekst(TTekst::PodpSysStop), Tekst(TTekst::PodpSysStop));
+    btnStop_->setEnabled(false);
+    btnStart_->setEnabled(false);
+
+    auto* ramkaBledu = new QGroupBox(Tekst(TTekst::Blad), this);
+    ramkaBledu->setToolTip(QStringLiteral("Ustawienie marginesu błędu dla liczonej gwarancji"));
+    auto* ukladBledu = new QGridLayout(ramkaBledu);
+    RG2_ = new QButtonGroup(this);
+    for (int i = 0; i < IleBledowGwarancji; ++i) {
+        auto* pozycja = new QRadioButton(QStringLiteral("%1%").arg(ProcentBleduGwarancji(i)), ramkaBledu);
+        RG2_->addButton(pozycja, i);
+        ukladBledu->addWidget(pozycja, i / 5, i % 5);
+    }
+    RG2_->button(0)->setChecked(true);
+
+    Spin1_ = new QSpinBox(this);
+    Spin1_->setMinimum(1);
+    Spin1_->setToolTip(Tekst(TTekst::IloscTrafien));
+    Label4_ = new QLabel(this);
+    Label1_ = new QLabel(this);
+    for (QLabel* etykieta : {Label4_, Label1_}) {
+        etykieta->setMinimumWidth(90);
+        etykieta->setFrameShape(QFrame::Panel);
+        etykieta->setFrameShadow(QFrame::Sunken);
+    }
+    RE1_ = new QPlainTextEdit(this);
+    RE1_->setReadOnly(true);
+    RE1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RE1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* panel = new QHBoxLayout;
+    panel->addWidget(SpeedButton3_);
+    panel->addWidget(btnStart_);
+    panel->addWidget(btnStop_);
+    panel->addWidget(new QLabel(Tekst(TTekst::IloscTrafien), this));
+    panel->addWidget(Spin1_);
+    panel->addWidget(ramkaBledu);
+    auto* postep = new QVBoxLayout;
+    postep->addWidget(Label4_);
+    postep->addWidget(Label1_);
+    panel->addLayout(postep);
+    panel->addStretch();
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(panel);
+    uklad->addWidget(Gauge1_);
+    uklad->addWidget(RE1_, 1);
+    resize(720, 480);
+
+    connect(btnStart_, &QToolButton::clicked, this, &TfrmGwarancja::Start);
+    connect(btnStop_, &QToolButton::clicked, this, [this] { przerwij_ = true; });
+    connect(SpeedButton3_, &QToolButton::clicked, this, &TfrmGwarancja::Wyczysc);
+}
+
+TfrmGwarancja::~TfrmGwarancja()
+{
+    // The worker joins its thread; the computation ends at its next look at the stop flag.
+    przerwij_ = true;
+}
+
+bool TfrmGwarancja::Wczytaj(const QString& plik)
+{
+    TBladWczytaniaGwarancji blad{};
+    std::optional<TSystemGwarancji> system = WczytajSystemGwarancji(plik.toStdString(), &blad);
+    if (!system) {
+        const bool zaDuzy = blad == TBladWczytaniaGwarancji::ZbytDuzy;
+        Komunikat(Tekst(zaDuzy ? TTekst::SystemJestZbytDuzy : TTekst::WystapilBladPodczasWczytywaniaSystemu),
+                  ObrazekStop, PrzyciskiOK, this);
+        return false;
+    }
+    system_ = std::move(*system);
+    const int zakladow = static_cast<int>(system_.Zaklady.size());
+    setWindowTitle(windowTitle() + QLatin1Char(' ') + KNLiczba(system_.k, system_.n, zakladow));
+    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik.toStdString());
+    const int losowanych = naglowek ? naglowek->Info.IleLosowanych : system_.n;
+    Spin1_->setMaximum(std::max(1, std::min(losowanych, system_.n)));
+    Spin1_->setValue(system_.k);
+    NaglowekWyjscia();
+    btnStart_->setEnabled(true);
+    return true;
+}
+
+void TfrmGwarancja::NaglowekWyjscia()
+{
+    RE1_->appendPlainText(Tekst(TTekst::GwarancjaDlaSystemu) +
+                          KNLiczba(system_.k, system_.n, static_cast<int>(system_.Zaklady.size())));
+    RE1_->appendPlainText(QLatin1String(LiniaKreskowana));
+}
+
+void TfrmGwarancja::Wyczysc()
+{
+    RE1_->clear();
+    NaglowekWyjscia();
+}
+
+QStringList TfrmGwarancja::Wiersze() const
+{
+    return RE1_->toPlainText().split(QLatin1Char('\n'));
+}
+
+void TfrmGwarancja::Start()
+{
+    if (pracuje_)
+        return;
+    RE1_->clear();
+    Gauge1_->setRange(0, 100);
+    Gauge1_->setValue(0);
+    btnStart_->setEnabled(false);
+    btnStop_->setEnabled(true);
+    pracuje_ = true;
+    przerwij_ = false;
+
+    TUstawieniaGwarancji ustawienia;
+    ustawienia.m = Spin1_->value();
+    ustawienia.IndeksBledu = RG2_->checkedId();
+    ustawienia.IleNad = parametry_.IleNad;
+    ustawienia.IlePod = parametry_.IlePod;
+    ustawienia.MinMax = parametry_.MinMax;
+    wynik_ = std::make_shared<TWynikGwarancji>();
+    auto postep = [this](const TPostepGwarancji& p) {
+        watek_.Synchronizuj([this, p] {
+            Gauge1_->setValue(p.Pozycja);
+            Label4_->setText(QString::fromStdString(p.Czas));
+            Label1_->setText(QString::fromStdString(p.Procent));
+        });
+    };
+    watek_.Uruchom(
+        [this, ustawienia, postep, wynik = wynik_] {
+            *wynik = TGenGwar01(system_, ustawienia, przerwij_, postep).Wykonaj();
+        },
+        [this, wynik = wynik_] { Zakoncz(*wynik); });
+}
+
+void TfrmGwarancja::Zakoncz(const TWynikGwarancji& wynik)
+{
+    for (const std::string& wiersz : wynik.Wiersze)
+        RE1_->appendPlainText(QString::fromStdString(wiersz));
+    btnStart_->setEnabled(true);
+    btnStop_->setEnabled(false);
+    pracuje_ = false;
+    Gauge1_->setValue(0);
+    Label1_->clear();
+    Label4_->clear();
+    if (wynik.ZaDuzoKonfiguracji)
+        QMessageBox::warning(this, QStringLiteral("UWAGA"),
+                             QStringLiteral("Zbyt wiele konfiguracji.\r\nLiczenie gwarancji zostaje przerwane"));
+}
+
+void TfrmGwarancja::Drukuj()
+{
+    if (pracuje_)
+        return;
+    QPrinter drukarka;
+    QPrintDialog dialog(&drukarka, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QStringList wiersze = Wiersze();
+    wiersze << QString() << QLatin1String(LiniaZamykajaca);
+    DrukujWiersze(drukarka, wiersze, RE1_->font());
+}
+
+void TfrmGwarancja::closeEvent(QCloseEvent* zdarzenie)
+{
+    if (pracuje_) {
+        Komunikat(Tekst(TTekst::MusiszPrzerwacLiczenieGwarancji), ObrazekOstrzezenie, PrzyciskiOK, this);
+        zdarzenie->ignore();
+        return;
+    }
+    zdarzenie->accept();
+}
+
+} // namespace tarvomund
