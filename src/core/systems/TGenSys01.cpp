@@ -8,8 +8,8 @@
 #include "systems/TLosGen.h"
 
 #include <algorithm>
-#include <limits>
 #include <new>
+#include <optional>
 #include <vector>
 
 namespace tarvomund {
@@ -259,7 +259,7 @@ void TPrzebieg::MetodaLancuchowaII()
 // index + 1) that no candidate holds is covered by further bets.
 void TPrzebieg::MetodaGwarancyjna()
 {
-    const int m = info_.Gwarancja + 1;
+    const int64_t m = int64_t{info_.Gwarancja} + 1;
     TListaZakladow lista(k_);
     if (zakladow_ >= IleMozliwych(n_, k_, 0)) {
         WszystkieMozliwe(lista, TTablicaLiczb{}, 0);
@@ -280,7 +280,7 @@ void TPrzebieg::MetodaGwarancyjna()
     }
     // A level beyond k (or below 1) has no subsets a bet could hold: the candidates stand alone.
     if (m >= 1 && m <= k_ && !Stop())
-        SprawdzIUzupelnij(lista, m);
+        SprawdzIUzupelnij(lista, static_cast<int>(m));
     ZapiszListe(lista);
 }
 
@@ -289,11 +289,18 @@ void TPrzebieg::MetodaGwarancyjna()
 // A stop ends it where it is: the bets made so far are written, without the full guarantee.
 void TPrzebieg::SprawdzIUzupelnij(TListaZakladow& lista, int m)
 {
-    if (!TPokrycieGwarancyjne::Mozliwe(n_, k_, m)) {
+    std::optional<TPokrycieGwarancyjne> mapa;
+    try {
+        if (TPokrycieGwarancyjne::Mozliwe(n_, k_, m))
+            mapa.emplace(n_, k_, m);
+    } catch (const std::bad_alloc&) {
+        // No room for the map: the slow walk below needs none.
+    }
+    if (!mapa) {
         UzupelnijBezMapy(lista, m);
         return;
     }
-    TPokrycieGwarancyjne pokrycie(n_, k_, m);
+    TPokrycieGwarancyjne& pokrycie = *mapa;
     postep_.NowaFaza(InterwalSprawdzaniaMs);
     const auto kandydatow = static_cast<int64_t>(lista.Ile());
     int64_t i = 0;
