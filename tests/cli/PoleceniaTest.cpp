@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -358,6 +359,60 @@ TEST_F(PoleceniaTest, PomocWymieniaPolecenia)
     EXPECT_EQ(wynik.Kod, KodSukces);
     for (const TPolecenie& p : Polecenia())
         EXPECT_NE(wynik.Wyjscie.find(p.Skladnia), std::string::npos) << p.Nazwa;
+}
+
+
+TEST_F(PoleceniaTest, GuaranteeWypisujeTabeleOkna)
+{
+    // The stored settings are read from the user's INI file; this run points it into the test directory.
+    const std::string konfiguracja = katalog_.Plik("konfiguracja");
+    std::filesystem::create_directory(konfiguracja);
+    ::setenv("XDG_CONFIG_HOME", konfiguracja.c_str(), 1);
+    const std::string plik = katalog_.Plik("system.ss2");
+    ASSERT_EQ(Uruchom({"generate", "0", "--n", "7", "--k", "6", "--method", "0", "--bets", "7", "-o", plik}).Kod,
+              KodSukces);
+
+    const auto wynik = Uruchom({"guarantee", plik, "--m", "6"});
+    EXPECT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
+    EXPECT_EQ(wynik.Wyjscie, "=====================================\n"
+                             "Ilość trafionych liczb -  - 6 -  Błąd 0%\n"
+                             "    1[100.0000%]     1x(6)     6x(5)    ------    ------    ------    ------\n");
+
+    // Every configuration of m = 2 lies above 1 %: --above 1 keeps only the most frequent.
+    const auto jeden = Uruchom({"guarantee", plik, "--m", "2", "--above", "1", "--error", "1"});
+    EXPECT_EQ(jeden.Kod, KodSukces) << jeden.Bledy;
+    EXPECT_EQ(jeden.Wyjscie, "=====================================\n"
+                             "Ilość trafionych liczb -  - 2 -  Błąd 10%\n"
+                             "    1[100.0000%]     5x(2)     2x(1)\n");
+
+    // With MinMax stored off and 1 line allowed below 1 %, a numbered low line replaces Max/Min.
+    const std::string wiekszy = katalog_.Plik("wiekszy.ss2");
+    ASSERT_EQ(Uruchom({"generate", "0", "--n", "30", "--k", "6", "--method", "2", "--bets", "40", "--seed", "3",
+                       "-o", wiekszy})
+                  .Kod,
+              KodSukces);
+    const auto zMinMax = Uruchom({"guarantee", wiekszy, "--m", "5"}).Wyjscie;
+    EXPECT_NE(zMinMax.find("\n Max ["), std::string::npos);
+    ZapiszPlik(konfiguracja + "/Quorbane.ini", "[GWARANCJA]\nIlePod=1\nMinMax=false\n");
+    const auto bezMinMax = Uruchom({"guarantee", wiekszy, "--m", "5"}).Wyjscie;
+    EXPECT_EQ(bezMinMax.find(" Max ["), std::string::npos);
+    EXPECT_EQ(Uruchom({"guarantee", wiekszy, "--m", "5", "--minmax", "1"}).Wyjscie, zMinMax);
+
+    struct TPrzypadek {
+        std::vector<std::string> Argumenty;
+        int Kod;
+    };
+    for (const TPrzypadek& p : {TPrzypadek{{"guarantee", plik}, KodBladUzycia},
+                                TPrzypadek{{"guarantee", plik, "--m", "8"}, KodBladUzycia},
+                                TPrzypadek{{"guarantee", plik, "--m", "2", "--error", "10"}, KodBladUzycia},
+                                TPrzypadek{{"guarantee", plik, "--m", "2", "--minmax", "2"}, KodBladUzycia},
+                                TPrzypadek{{"guarantee", plik, "--m", "2", "--above", "0"}, KodBladUzycia},
+                                TPrzypadek{{"guarantee", katalog_.Plik("brak.ss2"), "--m", "2"}, KodBladDanych}}) {
+        const auto zly = Uruchom(p.Argumenty);
+        EXPECT_EQ(zly.Kod, p.Kod) << ::testing::PrintToString(p.Argumenty);
+        EXPECT_TRUE(zly.Wyjscie.empty());
+    }
+    ::unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace
