@@ -166,6 +166,23 @@ TEST(TListaZakladow, RozneWPorzadkuKluczy)
         klucze.push_back(KluczZakladu(z, 3));
     EXPECT_EQ(klucze, (std::vector<std::string>{"  1  5  9", "  1  5 12", "  2  3  9", " 10 11 12"}));
 
+    // A removed bet is gone from the order and may come back.
+    EXPECT_TRUE(lista.Usun(Zaklad({1, 5, 9})));
+    EXPECT_FALSE(lista.Usun(Zaklad({1, 5, 9})));
+    EXPECT_EQ(lista.Ile(), 3u);
+    EXPECT_EQ(lista.Posortowane().front(), Zaklad({1, 5, 12}));
+    EXPECT_TRUE(lista.Dodaj(Zaklad({1, 5, 9})));
+    EXPECT_FALSE(lista.Dodaj(Zaklad({2, 3, 9})));
+    EXPECT_EQ(lista.Posortowane().front(), Zaklad({1, 5, 9}));
+
+    // Long bets are kept byte by byte and sort the same way.
+    TListaZakladow dlugie(10);
+    EXPECT_TRUE(dlugie.Dodaj(Zaklad({1, 2, 3, 4, 5, 6, 7, 8, 9, 11})));
+    EXPECT_TRUE(dlugie.Dodaj(Zaklad({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})));
+    EXPECT_FALSE(dlugie.Dodaj(Zaklad({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})));
+    EXPECT_TRUE(dlugie.Usun(Zaklad({1, 2, 3, 4, 5, 6, 7, 8, 9, 11})));
+    EXPECT_EQ(dlugie.Posortowane(), std::vector<TZaklad>{Zaklad({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})});
+
     // Many bets: the table grows and still finds every duplicate.
     TListaZakladow duza(2);
     for (TKombGen g(2, 120); !g.Koniec; g.Nastepna())

@@ -3,6 +3,7 @@
 #include "model/BinIO.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 namespace tarvomund {
@@ -142,7 +143,7 @@ TPisarzSystemu::TPisarzSystemu(const std::string& plik, int32_t rozmiarRekordu) 
     plik_ = std::fopen(plik.c_str(), "wb");
     if (!plik_)
         return;
-    bufor_.reserve(RozmiarBufora);
+    bufor_.resize(std::max<std::size_t>(RozmiarBufora, static_cast<std::size_t>(std::max(rozmiarRekordu, 0))));
     const std::string zera(DlugoscNaglowkaSystemu, '\0');
     dobrze_ = std::fwrite(zera.data(), 1, zera.size(), plik_) == zera.size();
 }
@@ -155,16 +156,18 @@ TPisarzSystemu::~TPisarzSystemu()
 
 void TPisarzSystemu::Oproznij()
 {
-    if (!bufor_.empty() && plik_)
-        dobrze_ = std::fwrite(bufor_.data(), 1, bufor_.size(), plik_) == bufor_.size() && dobrze_;
-    bufor_.clear();
+    if (zajete_ > 0 && plik_)
+        dobrze_ = std::fwrite(bufor_.data(), 1, zajete_, plik_) == zajete_ && dobrze_;
+    zajete_ = 0;
 }
 
 void TPisarzSystemu::Dodaj(const uint8_t* rekord)
 {
-    if (bufor_.size() + static_cast<std::size_t>(rozmiarRekordu_) > RozmiarBufora)
+    const auto rozmiar = static_cast<std::size_t>(rozmiarRekordu_);
+    if (zajete_ + rozmiar > bufor_.size())
         Oproznij();
-    bufor_.insert(bufor_.end(), rekord, rekord + rozmiarRekordu_);
+    std::memcpy(bufor_.data() + zajete_, rekord, rozmiar);
+    zajete_ += rozmiar;
     ++zapisanych_;
 }
 

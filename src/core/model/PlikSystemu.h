@@ -69,6 +69,7 @@ private:
     int32_t zapisanych_ = 0;
     bool dobrze_ = true;
     std::vector<uint8_t> bufor_;
+    std::size_t zajete_ = 0;
 };
 
 // Reads the bets of a system file by number; the header is checked once on opening.

@@ -1,6 +1,7 @@
 #include "systems/Losowosc.h"
 
 #include <mutex>
+#include <random>
 
 namespace tarvomund {
 
@@ -33,13 +34,24 @@ void ZasiejLosowo()
 
 TLosowe::TLosowe()
 {
-    std::lock_guard blokada(Zamek());
-    silnik_.seed(Zrodlo()());
+    uint64_t ziarno = 0;
+    {
+        std::lock_guard blokada(Zamek());
+        ziarno = Zrodlo()();
+    }
+    Zasiej(ziarno);
 }
 
-int TLosowe::Zakres(int od, int do_)
+void TLosowe::Zasiej(uint64_t ziarno)
 {
-    return std::uniform_int_distribution<int>(od, do_)(silnik_);
+    // splitmix64 spreads one seed over the four state words (never all zero).
+    for (uint64_t& slowo : stan_) {
+        ziarno += 0x9E3779B97F4A7C15ULL;
+        uint64_t z = ziarno;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        slowo = z ^ (z >> 31);
+    }
 }
 
 } // namespace tarvomund
