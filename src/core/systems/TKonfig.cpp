@@ -8,7 +8,14 @@ namespace tarvomund {
 
 namespace {
 
-constexpr uint32_t Pusty = UINT32_MAX;
+// A table slot holds the upper half of the entry's hash and its index, so most mismatches are
+// decided in the table itself without touching the entries.
+constexpr uint64_t Pusty = UINT64_MAX;
+
+uint64_t Slot(uint64_t skrot, uint32_t indeks)
+{
+    return (skrot & 0xFFFFFFFF00000000ULL) | indeks;
+}
 constexpr std::size_t PoczatkowaTablica = 1024;
 
 } // namespace
@@ -34,7 +41,7 @@ void TKonfig::Powieksz()
         std::size_t miejsce = skroty_[i] & maska;
         while (tablica_[miejsce] != Pusty)
             miejsce = (miejsce + 1) & maska;
-        tablica_[miejsce] = i;
+        tablica_[miejsce] = Slot(skroty_[i], i);
     }
 }
 
@@ -48,9 +55,12 @@ bool TKonfig::DodajZeSkrotem(const int32_t* wpisy, uint64_t skrot, int64_t ile, 
     const auto L = static_cast<std::size_t>(L_);
     const std::size_t maska = tablica_.size() - 1;
     std::size_t miejsce = skrot & maska;
+    const uint64_t gora = skrot & 0xFFFFFFFF00000000ULL;
     while (tablica_[miejsce] != Pusty) {
-        const uint32_t i = tablica_[miejsce];
-        if (skroty_[i] == skrot && std::equal(wpisy, wpisy + L, wpisy_.data() + i * L)) {
+        const uint64_t slot = tablica_[miejsce];
+        const auto i = static_cast<uint32_t>(slot);
+        if ((slot & 0xFFFFFFFF00000000ULL) == gora && skroty_[i] == skrot &&
+            std::equal(wpisy, wpisy + L, wpisy_.data() + i * L)) {
             ile_[i] += ile;
             pierwszy_[i] = std::min(pierwszy_[i], pierwszy);
             return true;
@@ -59,7 +69,7 @@ bool TKonfig::DodajZeSkrotem(const int32_t* wpisy, uint64_t skrot, int64_t ile, 
     }
     if (ile_.size() >= limit_)
         return false;
-    tablica_[miejsce] = static_cast<uint32_t>(ile_.size());
+    tablica_[miejsce] = Slot(skrot, static_cast<uint32_t>(ile_.size()));
     wpisy_.insert(wpisy_.end(), wpisy, wpisy + L);
     ile_.push_back(ile);
     pierwszy_.push_back(pierwszy);

@@ -54,7 +54,7 @@ private:
     std::vector<uint64_t> pierwszy_;
     std::vector<uint64_t> skroty_;
     std::vector<uint32_t> porzadek_;
-    std::vector<uint32_t> tablica_;
+    std::vector<uint64_t> tablica_;
 };
 
 } // namespace tarvomund
