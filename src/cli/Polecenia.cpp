@@ -3,6 +3,7 @@
 #include "draws/EksportLosowan.h"
 #include "model/PlikSystemu.h"
 #include "model/UstawieniaIni.h"
+#include "systems/ArytmetykaSystemow.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
@@ -88,8 +89,8 @@ struct TArgumentyPolecenia {
     }
 };
 
-TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
-                                      std::size_t pozycyjnych)
+// The options and however many positional arguments there are.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone)
 {
     TArgumentyPolecenia wynik;
     for (std::size_t i = 0; i < k.Argumenty.size(); ++i) {
@@ -105,6 +106,13 @@ TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<
         if (!wynik.Opcje.emplace(arg, k.Argumenty[++i]).second)
             throw TBladUzycia(arg + " given twice");
     }
+    return wynik;
+}
+
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::size_t pozycyjnych)
+{
+    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone);
     if (wynik.Pozycyjne.size() != pozycyjnych)
         throw TBladUzycia("wrong number of arguments");
     return wynik;
@@ -299,6 +307,117 @@ int PolecenieShow(TKontekst& k)
     return KodSukces;
 }
 
+// The headers of the systems a command combines; an unreadable, damaged or pool system is told on the
+// error output.
+std::optional<std::vector<TInfoGryRec>> CzytajZrodla(TKontekst& k, const std::vector<std::string>& pliki)
+{
+    std::vector<TInfoGryRec> systemy;
+    for (const std::string& plik : pliki) {
+        TBladSystemu blad = TBladSystemu::Brak;
+        const auto naglowek = CzytajNaglowekSystemu(plik, &blad);
+        if (!naglowek) {
+            k.Bledy << "tarvomund-cli: " << plik << " " << OpisBledu(blad) << "\n";
+            return std::nullopt;
+        }
+        if (naglowek->Pilkarski()) {
+            k.Bledy << "tarvomund-cli: " << plik << " is a pool system; only number systems combine\n";
+            return std::nullopt;
+        }
+        systemy.push_back(naglowek->Info);
+    }
+    return systemy;
+}
+
+std::string OpisOdmowy(TBladArytmetyki blad)
+{
+    switch (blad) {
+    case TBladArytmetyki::BrakSystemow:
+        return "no system given";
+    case TBladArytmetyki::Pilkarski:
+        return "pool systems do not combine";
+    case TBladArytmetyki::InnaGra:
+        return "the systems were made for games of different parameters";
+    case TBladArytmetyki::InneK:
+        return "a system has another count of numbers per bet (k) than the first";
+    case TBladArytmetyki::PonadMaxLiczb:
+        return "the result would need more than 120 numbers";
+    case TBladArytmetyki::PonadLiczbyGry:
+        return "the composite would hold more numbers than the game has";
+    case TBladArytmetyki::ZaDuzoZakladow:
+        return "the composite would have more bets than a system file holds (2147483647)";
+    default:
+        return {};
+    }
+}
+
+// Runs one of the three arithmetic runs into a file beside the target, which replaces the target
+// only when complete, and prints the result's n and bet count.
+int ZapiszWynikArytmetyki(TKontekst& k, const std::string& plik,
+                          const std::function<TWynikGeneracji(const std::string&)>& wykonaj)
+{
+    const std::string tymczasowy = plik + ".tmp~";
+    const TWynikGeneracji wynik = wykonaj(tymczasowy);
+    std::error_code blad;
+    if (!wynik.BladPliku)
+        std::filesystem::rename(tymczasowy, plik, blad);
+    if (wynik.BladPliku || blad) {
+        std::filesystem::remove(tymczasowy, blad);
+        k.Bledy << "tarvomund-cli: cannot write " << plik << " (or a source changed while it was read)\n";
+        return KodBladDanych;
+    }
+    k.Wyjscie << "n: " << wynik.n << "\nbets: " << wynik.Zakladow << '\n';
+    return KodSukces;
+}
+
+// The sum or the difference of systems, as "Sumuj systemy" makes it with the first system as reference.
+int SumaLubRoznica(TKontekst& k, TTrybSumy tryb)
+{
+    const TArgumentyPolecenia a = RozbierzOpcje(k, {"-o"});
+    const std::string plik = a.Wartosc("-o");
+    if (a.Pozycyjne.empty())
+        throw TBladUzycia("no system given");
+    const auto systemy = CzytajZrodla(k, a.Pozycyjne);
+    if (!systemy)
+        return KodBladDanych;
+    const TBladArytmetyki blad = SprawdzSume(*systemy);
+    if (blad != TBladArytmetyki::Brak)
+        throw TBladUzycia(OpisOdmowy(blad));
+    const std::atomic<bool> przerwij{false};
+    TRaportPostepu postep(nullptr, "%6.2f%%");
+    return ZapiszWynikArytmetyki(k, plik, [&](const std::string& cel) {
+        return SumujSystemy(ParametrySumy(systemy->front()), cel, a.Pozycyjne, tryb, przerwij, postep);
+    });
+}
+
+int PolecenieSum(TKontekst& k)
+{
+    return SumaLubRoznica(k, TTrybSumy::Suma);
+}
+
+int PolecenieDiff(TKontekst& k)
+{
+    return SumaLubRoznica(k, TTrybSumy::Roznica);
+}
+
+// The composite of two systems, as the New dialog's "Systemy złożone" makes it.
+int PolecenieCompose(TKontekst& k)
+{
+    const TArgumentyPolecenia a = RozbierzArgumenty(k, {"-o"}, 2);
+    const std::string plik = a.Wartosc("-o");
+    const auto systemy = CzytajZrodla(k, a.Pozycyjne);
+    if (!systemy)
+        return KodBladDanych;
+    const TBladArytmetyki blad = SprawdzZlozenie((*systemy)[0], (*systemy)[1]);
+    if (blad != TBladArytmetyki::Brak)
+        throw TBladUzycia(OpisOdmowy(blad));
+    const std::atomic<bool> przerwij{false};
+    TRaportPostepu postep(nullptr, "%6.2f%%");
+    return ZapiszWynikArytmetyki(k, plik, [&](const std::string& cel) {
+        return ZlozSystemy(ParametryZlozenia((*systemy)[0], (*systemy)[1]), cel, a.Pozycyjne[0], a.Pozycyjne[1],
+                           przerwij, postep);
+    });
+}
+
 void Pomoc(std::ostream& wyjscie)
 {
     wyjscie << "usage: tarvomund-cli [--dane DIR] COMMAND [ARGS]\n\n"
@@ -376,6 +495,12 @@ const std::vector<TPolecenie>& Polecenia()
          PolecenieShow},
         {"guarantee", "guarantee FILE.ss2 --m M [--error I] [--above N] [--below N] [--minmax 0|1]",
          "the guarantee table of a system: the lines the guarantee window lists after a run", PolecenieGuarantee},
+        {"sum", "sum A.ss2 [B.ss2 ...] -o OUT.ss2",
+         "the union of number systems in their own numbers, renumbered over all numbers they use", PolecenieSum},
+        {"diff", "diff A.ss2 [B.ss2 ...] -o OUT.ss2",
+         "the bets found in an odd number of the systems, renumbered over all numbers they use", PolecenieDiff},
+        {"compose", "compose A.ss2 B.ss2 -o OUT.ss2",
+         "every bet of A joined with every bet of B over nA + nB numbers", PolecenieCompose},
     };
     return polecenia;
 }

@@ -415,5 +415,125 @@ TEST_F(PoleceniaTest, GuaranteeWypisujeTabeleOkna)
     ::unsetenv("XDG_CONFIG_HOME");
 }
 
+// A number system of the first test game written directly: n positions whose own numbers are
+// `wlasne` (identity beyond), and the bets as positions.
+void ZapiszSystem(const std::string& plik, int32_t n, int32_t k, const std::vector<int>& wlasne,
+                  const std::vector<std::vector<int>>& zaklady, int32_t normalnie = 3)
+{
+    TObGraLista gra;
+    gra.Id = 1;
+    gra.KodGry = 11;
+    gra.Nazwa = "Łatwy lotek";
+    gra.IleLiczb = 42;
+    gra.IleLosowanych = 3;
+    gra.MinSkreslen = 3;
+    gra.MaxSkreslen = 8;
+    gra.NormSkreslen = normalnie;
+    TInfoGryRec info = TInfoGryRec::DlaGry(gra);
+    info.n = n;
+    info.k = k;
+    info.Metoda = 2;
+    for (std::size_t i = 0; i < wlasne.size(); ++i)
+        info.Wlasne[1][i] = static_cast<uint8_t>(wlasne[i]);
+    TPisarzSystemu pisarz(plik, k);
+    ASSERT_TRUE(pisarz.Otwarty());
+    for (const auto& zaklad : zaklady) {
+        TZaklad bajty{};
+        for (std::size_t j = 0; j < zaklad.size(); ++j) {
+            bajty[j] = static_cast<uint8_t>(zaklad[j]);
+            ++info.Wystapienia[static_cast<std::size_t>(zaklad[j] - 1)];
+        }
+        pisarz.Dodaj(bajty.data());
+    }
+    ASSERT_TRUE(pisarz.Zakoncz(info));
+}
+
+TEST_F(PoleceniaTest, SumDiffComposeZapisujaJakProgram)
+{
+    const std::string a = katalog_.Plik("a.ss2");
+    const std::string b = katalog_.Plik("b.ss2");
+    ZapiszSystem(a, 4, 2, {14, 11, 13, 12}, {{1, 2}, {1, 3}, {3, 4}});
+    ZapiszSystem(b, 3, 2, {21, 22, 23}, {{1, 2}, {2, 3}});
+    const std::string wynik = katalog_.Plik("wynik.ss2");
+    struct TPrzypadek {
+        std::vector<std::string> Argumenty;
+        std::string Wyjscie;
+        std::string Pokaz;
+    };
+    const std::string glowa = "game id: 1\ngame code: 11\nname: Łatwy lotek\n";
+    const std::vector<TPrzypadek> przypadki{
+        // Every bet of A with every bet of B, B's positions after A's four; own numbers start afresh.
+        {{"compose", a, b, "-o", wynik},
+         "n: 7\nbets: 6\n",
+         glowa + "n: 7\nk: 4\nbets: 6\nmethod: 0\nguarantee: 0\n"
+                 "1: 1,2,5,6\n2: 1,2,6,7\n3: 1,3,5,6\n4: 1,3,6,7\n5: 3,4,5,6\n6: 3,4,6,7\n"},
+        // The same system twice is the system once, renumbered over its numbers in ascending order.
+        {{"sum", a, a, "-o", wynik},
+         "n: 4\nbets: 3\n",
+         glowa + "n: 4\nk: 2\nbets: 3\nmethod: 100\nguarantee: 0\n1: 11,14\n2: 12,13\n3: 13,14\n"},
+        {{"diff", a, a, "-o", wynik}, "n: 4\nbets: 0\n", glowa + "n: 4\nk: 2\nbets: 0\nmethod: 100\nguarantee: 0\n"},
+        {{"sum", a, b, "-o", wynik},
+         "n: 7\nbets: 5\n",
+         glowa + "n: 7\nk: 2\nbets: 5\nmethod: 100\nguarantee: 0\n"
+                 "1: 11,14\n2: 12,13\n3: 13,14\n4: 21,22\n5: 22,23\n"},
+        {{"diff", b, "-o", wynik}, "n: 3\nbets: 2\n",
+         glowa + "n: 3\nk: 2\nbets: 2\nmethod: 100\nguarantee: 0\n1: 21,22\n2: 22,23\n"},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        const auto uruchomione = Uruchom(p.Argumenty);
+        EXPECT_EQ(uruchomione.Kod, KodSukces) << ::testing::PrintToString(p.Argumenty) << uruchomione.Bledy;
+        EXPECT_EQ(uruchomione.Wyjscie, p.Wyjscie) << ::testing::PrintToString(p.Argumenty);
+        EXPECT_EQ(Uruchom({"show", wynik}).Wyjscie, p.Pokaz) << ::testing::PrintToString(p.Argumenty);
+        EXPECT_FALSE(std::filesystem::exists(wynik + ".tmp~"));
+    }
+}
+
+TEST_F(PoleceniaTest, SumDiffComposeOdmawiajaZanimCokolwiekZapisza)
+{
+    const std::string a = katalog_.Plik("a.ss2");
+    const std::string k3 = katalog_.Plik("k3.ss2");
+    const std::string duzy = katalog_.Plik("duzy.ss2");
+    const std::string inny = katalog_.Plik("inny.ss2");
+    const std::string pilkarski = katalog_.Plik("pilkarski.ss2");
+    ZapiszSystem(a, 4, 2, {}, {{1, 2}});
+    ZapiszSystem(k3, 4, 3, {}, {{1, 2, 3}});
+    ZapiszSystem(duzy, 25, 2, {}, {{1, 2}});
+    ZapiszSystem(inny, 4, 2, {}, {{1, 2}}, 4);
+    ZapiszSystem(pilkarski, 4, 2, {}, {{1, 2}});
+    std::string dane = CzytajPlik(pilkarski);
+    // A pool system keeps its matches per bet where a number system keeps the normal count.
+    Wpisz(dane, 4, KodSystemuPilkarskiego);
+    Wpisz(dane, 76, 2);
+    ZapiszPlik(pilkarski, dane);
+    const std::string wynik = katalog_.Plik("wynik.ss2");
+    struct TPrzypadek {
+        std::vector<std::string> Argumenty;
+        int Kod;
+        std::string Powod;
+    };
+    const std::vector<TPrzypadek> przypadki{
+        {{"sum", a, k3, "-o", wynik}, KodBladUzycia, "(k)"},
+        {{"diff", a, inny, "-o", wynik}, KodBladUzycia, "different parameters"},
+        {{"compose", duzy, duzy, "-o", wynik}, KodBladUzycia, "more numbers than the game has"},
+        {{"compose", a, inny, "-o", wynik}, KodBladUzycia, "different parameters"},
+        {{"compose", a, "-o", wynik}, KodBladUzycia, "wrong number of arguments"},
+        {{"compose", a, a, a, "-o", wynik}, KodBladUzycia, "wrong number of arguments"},
+        {{"sum", "-o", wynik}, KodBladUzycia, "no system given"},
+        {{"sum", a, a}, KodBladUzycia, "missing -o"},
+        {{"diff", a, "--n", "3", "-o", wynik}, KodBladUzycia, "unknown option"},
+        {{"sum", a, katalog_.Plik("brak.ss2"), "-o", wynik}, KodBladDanych, "cannot be opened"},
+        {{"compose", a, pilkarski, "-o", wynik}, KodBladDanych, "pool system"},
+        {{"sum", a, "-o", katalog_.Plik("brak/wynik.ss2")}, KodBladDanych, "cannot write"},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        const auto uruchomione = Uruchom(p.Argumenty);
+        EXPECT_EQ(uruchomione.Kod, p.Kod) << ::testing::PrintToString(p.Argumenty);
+        EXPECT_TRUE(uruchomione.Wyjscie.empty()) << ::testing::PrintToString(p.Argumenty);
+        EXPECT_NE(uruchomione.Bledy.find(p.Powod), std::string::npos)
+            << ::testing::PrintToString(p.Argumenty) << uruchomione.Bledy;
+        EXPECT_FALSE(std::filesystem::exists(wynik)) << ::testing::PrintToString(p.Argumenty);
+    }
+}
+
 } // namespace
 } // namespace tarvomund::cli

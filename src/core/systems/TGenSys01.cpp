@@ -1,6 +1,7 @@
 #include "systems/TGenSys01.h"
 
 #include "model/PlikSystemu.h"
+#include "systems/ArytmetykaSystemow.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Metody.h"
 #include "systems/PokrycieGwarancyjne.h"
@@ -382,8 +383,23 @@ TGenSys01::TGenSys01(TInfoGryRec info, std::string plik, const std::atomic<bool>
 {
 }
 
+void TGenSys01::UstawZlozenie(std::string plikA, std::string plikB)
+{
+    zlozenie_ = std::array<std::string, 2>{std::move(plikA), std::move(plikB)};
+}
+
+void TGenSys01::UstawSume(TTrybSumy tryb, std::vector<std::string> pliki)
+{
+    trybSumy_ = tryb;
+    sumowane_ = std::move(pliki);
+}
+
 TWynikGeneracji TGenSys01::Wykonaj()
 {
+    if (zlozenie_)
+        return ZlozSystemy(info_, plik_, (*zlozenie_)[0], (*zlozenie_)[1], przerwij_, postep_);
+    if (trybSumy_ != TTrybSumy::Brak)
+        return SumujSystemy(info_, plik_, sumowane_, trybSumy_, przerwij_, postep_);
     TWynikGeneracji wynik;
     wynik.n = info_.n;
     TPisarzSystemu pisarz(plik_, info_.k);

@@ -8,12 +8,17 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvomund {
 
 // The mark of a sure position in the third own-numbers array; only the balanced method honours it.
 inline constexpr uint8_t ZnakPewnejPozycji = 100;
+
+// A system window's sum mode (its TrybSumy): normal generation, sum or difference of systems.
+enum class TTrybSumy : uint8_t { Brak = 0, Suma = 1, Roznica = 2 };
 
 // What a generation hands back to its window (UstawWynik): n, the bets written and how often each
 // position occurs in them.
@@ -21,6 +26,9 @@ struct TWynikGeneracji {
     int32_t n = 0;
     int32_t Zakladow = 0;
     std::array<int32_t, MaxLiczbSystemu> Wystapienia{};
+    // The own numbers the system arithmetic wrote into the header (UstawWlasne); the six methods
+    // keep the window's and leave this empty.
+    std::optional<std::array<TTablicaLiczb, 3>> Wlasne;
     bool Przerwano = false;  // the stop flag ended the run early; the file still holds a valid system
     bool BladPliku = false;  // the file could not be written; the run ended quietly
 };
@@ -34,6 +42,13 @@ public:
               TLosowe& losowe);
     TWynikGeneracji Wykonaj();
 
+    // Instead of the method of `info`: the composite of the systems in these two files (the
+    // window's Zlozony with SystemA and SystemB)...
+    void UstawZlozenie(std::string plikA, std::string plikB);
+    // ... or their sum or difference (the window's TrybSumy over ListaSumowanych). The composite
+    // goes first when both are set.
+    void UstawSume(TTrybSumy tryb, std::vector<std::string> pliki);
+
     // Optional: called after each bet goes into the file with the count written so far, so that a
     // caller can stop a run at an exact point.
     std::function<void(int32_t)> PoZapisie;
@@ -44,6 +59,9 @@ private:
     const std::atomic<bool>& przerwij_;
     TRaportPostepu postep_;
     TLosowe& losowe_;
+    std::optional<std::array<std::string, 2>> zlozenie_;
+    TTrybSumy trybSumy_ = TTrybSumy::Brak;
+    std::vector<std::string> sumowane_;
 };
 
 } // namespace tarvomund

@@ -21,6 +21,8 @@
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/TfrmParam.h"
+#include "systems/TPoleceniaSystemow.h"
+#include "tools/TfrmKolekcja01.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,7 +104,19 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
     akcje_->DodajGry(katalog_);
 
+    kolekcja_ = new TfrmKolekcja01(katalogDane_, this);
+    // F1 reaches the context help from the collection window too.
+    kolekcja_->addAction(akcje_->Akcja(TPolecenie::PomocKontekstowa));
+    connect(akcje_->Akcja(TPolecenie::Kolekcja), &QAction::triggered, kolekcja_, &TfrmKolekcja01::Pokaz);
+
+    poleceniaSystemow_ = new TPoleceniaSystemow(*this);
+    poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
+    UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
+        kolekcja_->Pokaz();
+        kolekcja_->Wczytaj(plik);
+    });
 
     connect(obszar_, &QMdiArea::subWindowActivated, this, &TfrmGlowne::OdswiezPolecenia);
     qApp->installEventFilter(this);
@@ -228,6 +242,11 @@ QMdiSubWindow* TfrmGlowne::DodajOkno(QWidget* okno)
     return podokno;
 }
 
+TfrmKolekcja01* TfrmGlowne::Kolekcja() const
+{
+    return kolekcja_;
+}
+
 TOknoDokumentu* TfrmGlowne::AktywneOkno() const
 {
     QMdiSubWindow* podokno = obszar_->activeSubWindow();
@@ -236,11 +255,15 @@ TOknoDokumentu* TfrmGlowne::AktywneOkno() const
 
 void TfrmGlowne::OdswiezPolecenia()
 {
-    const TOknoDokumentu* okno = AktywneOkno();
+    // The collection window is no child: while it is the active window, its own row of the table applies.
+    const bool kolekcja = kolekcja_ && QApplication::activeWindow() == kolekcja_.data();
+    const TOknoDokumentu* okno = kolekcja ? nullptr : AktywneOkno();
     TStanAktywnego stan;
     if (okno)
         stan = {okno->Rodzaj(), okno->StanPlikow(), okno->StanZadan()};
-    akcje_->Zastosuj(WlaczonePolecenia(okno ? &stan : nullptr));
+    else if (kolekcja)
+        stan.Rodzaj = TRodzajOkna::Kolekcja;
+    akcje_->Zastosuj(WlaczonePolecenia(okno || kolekcja ? &stan : nullptr));
 
     const TPasekBoczny pasek = PasekDlaOkna(stan.Rodzaj);
     const bool system = pasek == TPasekBoczny::System || pasek == TPasekBoczny::SystemBezLiczb;
@@ -281,6 +304,9 @@ void TfrmGlowne::Nowy()
     switch (wybor.Zakladka) {
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
+        break;
+    case TfrmNowy::TZakladka::SystemyZlozone:
+        poleceniaSystemow_->Zloz(wybor.Zaznaczone);
         break;
     default:
         // The windows of the other choices come with their own subsystems; until then they do nothing.
@@ -507,6 +533,10 @@ void TfrmGlowne::PomocKontekstowa()
 
 bool TfrmGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
+    // Activating or leaving the collection window changes the window the commands act on.
+    if (obiekt == kolekcja_.data() && (zdarzenie->type() == QEvent::WindowActivate ||
+                                zdarzenie->type() == QEvent::WindowDeactivate))
+        OdswiezPolecenia();
     // Whichever window with a help context was last shown or activated names the help topic.
     if (zdarzenie->type() == QEvent::Show || zdarzenie->type() == QEvent::WindowActivate ||
         zdarzenie->type() == QEvent::FocusIn) {

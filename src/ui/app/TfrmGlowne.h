@@ -20,8 +20,10 @@ namespace tarvomund {
 
 class TAkcjeGlowne;
 class TfrmGwarancja;
+class TfrmKolekcja01;
 class TfrmNoweOkno;
 class TOknoPomocy;
+class TPoleceniaSystemow;
 class TPasekStanuSystemu;
 class TZegarGlowny;
 enum class TPolecenieGry;
@@ -64,6 +66,10 @@ public:
     // Chart placement, orientation, line width and the further choice of the statistics printout.
     std::array<int, 4>& WyborWydrukuStatystyki() { return wyborWydrukuStatystyki_; }
     int KontekstPomocy() const { return kontekstPomocy_; }
+    // The number collection: one window for the whole run, hidden until called.
+    TfrmKolekcja01* Kolekcja() const;
+    // Own numbers, the distribution window, sums and composites of number systems.
+    TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
 
     // Adds a document window; it must also be a TOknoDokumentu to take part in the enabling.
     QMdiSubWindow* DodajOkno(QWidget* okno);
@@ -123,6 +129,7 @@ private:
 
     QMdiArea* obszar_ = nullptr;
     TAkcjeGlowne* akcje_ = nullptr;
+    TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;
@@ -130,6 +137,7 @@ private:
     TPasekStanuSystemu* pasekStanu_ = nullptr;
     TZegarGlowny* zegar_ = nullptr;
     QPointer<TOknoPomocy> oknoPomocy_;
+    QPointer<TfrmKolekcja01> kolekcja_;
     QList<QAction*> wpisyOkien_;
 };
 

@@ -346,8 +346,48 @@ void TfrmNoweOkno::UstawStanPracy()
 
 void TfrmNoweOkno::Generuj()
 {
+    // Without a method there is nothing to generate: starting would only empty the system.
+    if (pracuje_ || !gra_ || info_.Metoda < 0 || info_.Metoda >= IleMetod)
+        return;
+    zlozony_ = false;
+    trybSumy_ = TTrybSumy::Brak;
+    UruchomGenerator();
+}
+
+void TfrmNoweOkno::Zloz(TfrmNoweOkno* a, TfrmNoweOkno* b)
+{
+    if (pracuje_ || !gra_ || !a || !b)
+        return;
+    zlozony_ = true;
+    systemA_ = a;
+    systemB_ = b;
+    UruchomGenerator();
+}
+
+void TfrmNoweOkno::Sumuj(bool dodaj)
+{
     if (pracuje_ || !gra_)
         return;
+    zlozony_ = false;
+    trybSumy_ = dodaj ? TTrybSumy::Suma : TTrybSumy::Roznica;
+    UruchomGenerator();
+}
+
+void TfrmNoweOkno::UruchomGenerator()
+{
+    // The sources are named by their temporary files now; the worker reads the files only.
+    std::optional<std::array<std::string, 2>> zlozenie;
+    if (zlozony_) {
+        if (!systemA_ || !systemB_)
+            return;
+        zlozenie = std::array<std::string, 2>{systemA_->PlikTymczasowy().toStdString(),
+                                              systemB_->PlikTymczasowy().toStdString()};
+    }
+    std::vector<std::string> sumowane;
+    for (const QPointer<TfrmNoweOkno>& okno : listaSumowanych_)
+        if (okno)
+            sumowane.push_back(okno->PlikTymczasowy().toStdString());
+
     CzyscWiersze();
     przerwij_ = false;
     pracuje_ = true;
@@ -355,9 +395,14 @@ void TfrmNoweOkno::Generuj()
     UstawStanPracy();
     // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
     watek_.Uruchom(
-        [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe()]() mutable {
+        [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie,
+         tryb = trybSumy_, sumowane = std::move(sumowane)]() mutable {
             TGenSys01 generator(
                 info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
+            if (zlozenie)
+                generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
+            else if (tryb != TTrybSumy::Brak)
+                generator.UstawSume(tryb, std::move(sumowane));
             wynik_ = generator.Wykonaj();
         },
         [this] { ZakonczZadanie(); });
@@ -382,12 +427,19 @@ void TfrmNoweOkno::UstawWynik(int32_t n, int32_t zakladow, const std::array<int3
     info_.Wystapienia = wystapienia;
 }
 
+void TfrmNoweOkno::UstawWlasne(const std::array<TTablicaLiczb, 3>& wlasne)
+{
+    info_.Wlasne = wlasne;
+}
+
 void TfrmNoweOkno::ZakonczZadanie()
 {
     pracuje_ = false;
     zapisany_ = false;
     if (wynik_) {
         UstawWynik(wynik_->n, wynik_->Zakladow, wynik_->Wystapienia);
+        if (wynik_->Wlasne)
+            UstawWlasne(*wynik_->Wlasne);
     } else {
         // The computation broke off: the bets are what the file holds.
         const auto naglowek = CzytajNaglowekSystemu(plikTymczasowy_.toStdString());

@@ -6,6 +6,7 @@
 #include "model/TObGraLista.h"
 #include "systems/TGenSys01.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QScrollBar;
 class QTableWidget;
@@ -49,9 +51,25 @@ public:
     void UstawPlikSystemu(const QString& plik);
 
     // Start: the generator of the window's method on the worker; the rows come back when it ends.
+    // A window without a generation method (a sum or difference, method 100) has nothing to
+    // generate and keeps its bets.
     void Generuj();
+    // The composite of two systems (New dialog, "Systemy złożone"): every bet of A followed by every
+    // bet of B shifted past A's numbers. The two windows must stay open and idle while it runs.
+    void Zloz(TfrmNoweOkno* a, TfrmNoweOkno* b);
+    // The sum (dodaj) or the difference of the systems of ListaSumowanych, renumbered over all the
+    // numbers they use; the new own numbers arrive with the result.
+    void Sumuj(bool dodaj);
+    // The systems Sumuj reads, in order; not owned. A window closed meanwhile is left out.
+    std::vector<QPointer<TfrmNoweOkno>>& ListaSumowanych() { return listaSumowanych_; }
+    bool Zlozony() const { return zlozony_; }
+    TTrybSumy TrybSumy() const { return trybSumy_; }
+    TfrmNoweOkno* SystemA() const { return systemA_; }
+    TfrmNoweOkno* SystemB() const { return systemB_; }
     // What a computation hands back before the window redisplays.
     void UstawWynik(int32_t n, int32_t zakladow, const std::array<int32_t, MaxLiczbSystemu>& wystapienia);
+    // The own numbers a sum or difference wrote into its header.
+    void UstawWlasne(const std::array<TTablicaLiczb, 3>& wlasne);
     // The own-numbers dialog's result: kept, written into the temporary file's header, shown.
     void ZmienWlasneLiczby(const std::array<TTablicaLiczb, 3>& wlasne);
 
@@ -103,6 +121,8 @@ private:
     void UstawStanBezczynny();
     void UstawStanPracy();
     void ZakonczZadanie();
+    // The common start: busy states, then the generator on the worker in the window's mode.
+    void UruchomGenerator();
     int WysokoscWiersza() const;
 
     const TObGraLista* gra_ = nullptr;
@@ -123,6 +143,12 @@ private:
     std::atomic<bool> przerwij_{false};
     // Written by the worker, read by the completion after the thread has been joined.
     std::optional<TWynikGeneracji> wynik_;
+    // The generator's mode: a composite of SystemA and SystemB, or a sum or difference.
+    bool zlozony_ = false;
+    QPointer<TfrmNoweOkno> systemA_;
+    QPointer<TfrmNoweOkno> systemB_;
+    TTrybSumy trybSumy_ = TTrybSumy::Brak;
+    std::vector<QPointer<TfrmNoweOkno>> listaSumowanych_;
 
     QTableWidget* Grid1_;
     QScrollBar* Scroll_;

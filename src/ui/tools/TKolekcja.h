@@ -48,6 +48,10 @@ public:
     QColor KolorZaz = Qt::red;
     QColor KolorObwodki = Qt::black;
     QFont Font1, Font2, FontOpis;
+    // The colours of the three fonts' texts.
+    QColor KolorTekstu1 = Qt::black;
+    QColor KolorTekstu2 = Qt::black;
+    QColor KolorOpisu = Qt::black;
     bool Transparent = false;
     int LimitZaz = -1;
     int LastNumer = -1;
@@ -68,6 +72,9 @@ protected:
 
 private:
     void Rozmiesc();
+    // The whole field of an element: the upper half, and the lower one below it when double.
+    QRect Pole(const TPodwOb& element) const;
+    void PrzelaczZaznaczenie(int indeks);
 
     std::vector<TPodwOb> elementy_;
     int przeciagany_ = -1;
