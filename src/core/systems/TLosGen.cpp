@@ -1,6 +1,7 @@
 #include "systems/TLosGen.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarvomund {
 
@@ -23,8 +24,16 @@ TZaklad LosujZaklad(int k, int n, TLosowe& losowe)
     int pozostalo = n;
     for (int w = 0; w < k; ++w) {
         const int obrotow = losowe.Zakres(0, n - 1) + 1;
-        // Rotating the first `pozostalo` values left r + 1 times is one rotation by (r + 1) mod pozostalo.
-        std::rotate(pula.begin(), pula.begin() + obrotow % pozostalo, pula.begin() + pozostalo);
+        // Rotating the first `pozostalo` values left r + 1 times is one rotation by (r + 1) mod pozostalo,
+        // done as three block copies.
+        const auto o = static_cast<std::size_t>(obrotow % pozostalo);
+        if (o != 0) {
+            std::array<uint8_t, MaxLiczbSystemu> czolo;
+            const auto ile = static_cast<std::size_t>(pozostalo);
+            std::memcpy(czolo.data(), pula.data(), o);
+            std::memmove(pula.data(), pula.data() + o, ile - o);
+            std::memcpy(pula.data() + ile - o, czolo.data(), o);
+        }
         const int q = losowe.Zakres(0, pozostalo - 1);
         wynik[static_cast<std::size_t>(w)] = pula[static_cast<std::size_t>(q)];
         pula[static_cast<std::size_t>(q)] = pula[static_cast<std::size_t>(pozostalo - 1)];
