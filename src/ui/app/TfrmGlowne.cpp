@@ -451,22 +451,17 @@ void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
 
 void TfrmGlowne::UlozPionowo()
 {
-    QList<QMdiSubWindow*> okna;
-    for (QMdiSubWindow* okno : obszar_->subWindowList())
-        if (!okno->isMinimized())
-            okna << okno;
-    if (okna.isEmpty())
-        return;
-    const QRect obszar = obszar_->viewport()->rect();
-    const int wysokosc = obszar.height() / static_cast<int>(okna.size());
-    for (int i = 0; i < okna.size(); ++i) {
-        okna[i]->showNormal();
-        okna[i]->setGeometry(0, i * wysokosc, obszar.width(), wysokosc);
-    }
+    Uloz(Qt::Vertical);
 }
 
 void TfrmGlowne::UlozPoziomo()
 {
+    Uloz(Qt::Horizontal);
+}
+
+void TfrmGlowne::Uloz(Qt::Orientation kierunek)
+{
+    // Minimized windows keep their icons; the others share the area in equal strips.
     QList<QMdiSubWindow*> okna;
     for (QMdiSubWindow* okno : obszar_->subWindowList())
         if (!okno->isMinimized())
@@ -474,10 +469,12 @@ void TfrmGlowne::UlozPoziomo()
     if (okna.isEmpty())
         return;
     const QRect obszar = obszar_->viewport()->rect();
-    const int szerokosc = obszar.width() / static_cast<int>(okna.size());
+    const bool pionowo = kierunek == Qt::Vertical;
+    const int pasek = (pionowo ? obszar.height() : obszar.width()) / static_cast<int>(okna.size());
     for (int i = 0; i < okna.size(); ++i) {
         okna[i]->showNormal();
-        okna[i]->setGeometry(i * szerokosc, 0, szerokosc, obszar.height());
+        okna[i]->setGeometry(pionowo ? QRect(0, i * pasek, obszar.width(), pasek)
+                                     : QRect(i * pasek, 0, pasek, obszar.height()));
     }
 }
 

@@ -106,6 +106,8 @@ protected:
 
 private:
     void ZbudujPaski();
+    // "Pionowo" stacks the windows one above the other, "Poziomo" puts them side by side.
+    void Uloz(Qt::Orientation kierunek);
     void PolaczPolecenia();
     void Nowy();
     void Wczytaj();
