@@ -1,0 +1,69 @@
+#include "Argumenty.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+namespace tarvomund::cli {
+
+void WymagajArgumentow(const TKontekst& k, std::size_t ile)
+{
+    if (k.Argumenty.size() != ile)
+        throw TBladUzycia("wrong number of arguments");
+}
+
+// The catalogue, or an error when the data directory cannot be read at all.
+std::optional<TKatalogGier> Katalog(TKontekst& k)
+{
+    std::error_code blad;
+    if (!std::filesystem::is_directory(k.Opcje.KatalogDane, blad)) {
+        k.Bledy << "tarvomund-cli: cannot read the data directory " << k.Opcje.KatalogDane << "\n";
+        return std::nullopt;
+    }
+    return TKatalogGier::WczytajGry(k.Opcje.KatalogDane);
+}
+
+const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
+{
+    const auto it = Opcje.find(nazwa);
+    if (it == Opcje.end())
+        throw TBladUzycia("missing " + nazwa);
+    return it->second;
+}
+
+// The options and however many positional arguments there are.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone)
+{
+    TArgumentyPolecenia wynik;
+    for (std::size_t i = 0; i < k.Argumenty.size(); ++i) {
+        const std::string& arg = k.Argumenty[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            wynik.Pozycyjne.push_back(arg);
+            continue;
+        }
+        if (std::find(dozwolone.begin(), dozwolone.end(), arg) == dozwolone.end())
+            throw TBladUzycia("unknown option " + arg);
+        if (i + 1 == k.Argumenty.size())
+            throw TBladUzycia(arg + " needs a value");
+        if (!wynik.Opcje.emplace(arg, k.Argumenty[++i]).second)
+            throw TBladUzycia(arg + " given twice");
+    }
+    return wynik;
+}
+
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::size_t pozycyjnych)
+{
+    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone);
+    if (wynik.Pozycyjne.size() != pozycyjnych)
+        throw TBladUzycia("wrong number of arguments");
+    return wynik;
+}
+
+void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis)
+{
+    if (wartosc < od || wartosc > do_)
+        throw TBladUzycia(opis + " must be within " + std::to_string(od) + ".." + std::to_string(do_));
+}
+
+} // namespace tarvomund::cli

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Polecenia.h"
+
+#include <charconv>
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What every command shares: usage errors, the catalogue, and its own options and numbers.
+namespace tarvomund::cli {
+
+// Thrown by a command for a usage error; the dispatcher prints it with the command's syntax.
+class TBladUzycia {
+public:
+    explicit TBladUzycia(std::string tekst) : Tekst(std::move(tekst)) {}
+    std::string Tekst;
+};
+
+void WymagajArgumentow(const TKontekst& k, std::size_t ile);
+// The catalogue, or an error when the data directory cannot be read at all.
+std::optional<TKatalogGier> Katalog(TKontekst& k);
+
+// A command's own options, each with one value ("--n 10", "-o FILE"), and its positional arguments.
+struct TArgumentyPolecenia {
+    std::vector<std::string> Pozycyjne;
+    std::map<std::string, std::string> Opcje;
+
+    bool Ma(const std::string& nazwa) const { return Opcje.count(nazwa) != 0; }
+    const std::string& Wartosc(const std::string& nazwa) const;
+};
+
+// The options and however many positional arguments there are.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone);
+// The options and exactly `pozycyjnych` positional arguments.
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::size_t pozycyjnych);
+
+template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
+{
+    T wartosc{};
+    const auto [koniec, ec] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
+    if (ec != std::errc() || koniec != tekst.data() + tekst.size() || tekst.empty())
+        throw TBladUzycia(nazwa + " needs a whole number, not \"" + tekst + "\"");
+    return wartosc;
+}
+
+void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis);
+
+// The commands, one function each; the table in Polecenia.cpp names them.
+int PolecenieGames(TKontekst& k);
+int PolecenieDraws(TKontekst& k);
+int PolecenieGenerate(TKontekst& k);
+int PolecenieShow(TKontekst& k);
+int PolecenieSum(TKontekst& k);
+int PolecenieDiff(TKontekst& k);
+int PolecenieCompose(TKontekst& k);
+int PolecenieGuarantee(TKontekst& k);
+
+} // namespace tarvomund::cli
