@@ -141,7 +141,8 @@ TfrmRozp::TfrmRozp(QWidget* parent)
     RE1_->setObjectName(QStringLiteral("RE1"));
     Chart1_->setObjectName(QStringLiteral("Chart1"));
     RE1_->setReadOnly(true);
-    RE1_->setLineWrapMode(QTextEdit::NoWrap);
+    // The lines of numbers fit the width; only a long heading wraps.
+    RE1_->setLineWrapMode(QTextEdit::WidgetWidth);
     // The columns of the lines line up only in a fixed-pitch font.
     RE1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // The text keeps room for its widest line beside the scroll bar; the chart takes the rest.
