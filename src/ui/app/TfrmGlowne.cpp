@@ -85,7 +85,6 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     setWindowTitle(QStringLiteral("Tarvomund"));
     CzytajUstawienia(parametry_);
     licznikOkien_ = 0;
-    pierwszeUzycie_.fill(true);
     ZasiejLosowo();
 
     obszar_ = new QMdiArea(this);

@@ -3,6 +3,7 @@
 #include "app/TOknoDokumentu.h"
 #include "model/KatalogGier.h"
 #include "model/TParametry.h"
+#include "stats/TFiltry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,8 +33,6 @@ enum class TPolecenieGry;
 enum class TRodzajPliku { System, Statystyka, Grupa, Kolekcja, Nieznany };
 TRodzajPliku RodzajPliku(const QString& plik);
 
-// The searches and the filters whose last-used parameters live for the whole run.
-enum class TPamietaneParametry { SzukajWBazie, SzukajWBazieLiczb, SzukajWSystemie, Filtry, Ile };
 
 // The workbench's main window: menus, toolbars and strips, the document area, the game catalogue
 // and the dispatch of every command to the active child window.
@@ -61,8 +60,9 @@ public:
     // temporary file is named after it. Numbers are never reused during a run.
     int32_t LicznikOkien() const { return licznikOkien_; }
     int32_t NastepnyNumerOkna() { return ++licznikOkien_; }
-    bool PierwszeUzycie(TPamietaneParametry p) const { return pierwszeUzycie_[static_cast<std::size_t>(p)]; }
-    void ZaznaczUzycie(TPamietaneParametry p) { pierwszeUzycie_[static_cast<std::size_t>(p)] = false; }
+    // The last-used records of the filters and the three searches, each filled from the game of
+    // its first command.
+    TPamiecFiltrow& PamiecFiltrow() { return pamiecFiltrow_; }
     // Chart placement, orientation, line width and the further choice of the statistics printout.
     std::array<int, 4>& WyborWydrukuStatystyki() { return wyborWydrukuStatystyki_; }
     int KontekstPomocy() const { return kontekstPomocy_; }
@@ -124,7 +124,7 @@ private:
     TParametry parametry_;
     TKatalogGier katalog_;
     int32_t licznikOkien_ = 0;
-    std::array<bool, static_cast<std::size_t>(TPamietaneParametry::Ile)> pierwszeUzycie_{};
+    TPamiecFiltrow pamiecFiltrow_;
     std::array<int, 4> wyborWydrukuStatystyki_{1, 1, 1, 0};
     int kontekstPomocy_ = 0;
     std::map<TRodzajPliku, std::function<void(const QString&)>> otwieranie_;
