@@ -16,6 +16,7 @@
 #include "systems/TfrmWlasne.h"
 #include "tools/TKolekcja.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/SystemyTestowe.h"
 #include "PomocnikiUI.h"
 
 #include <QAction>
@@ -145,16 +146,7 @@ protected:
         for (int p : pewne)
             info.Wlasne[2][static_cast<std::size_t>(p - 1)] = ZnakPewnejPozycji;
         const std::string plik = katalog_.Plik(nazwa);
-        TPisarzSystemu pisarz(plik, k);
-        for (const TBet& zaklad : zaklady) {
-            TZaklad bajty{};
-            for (std::size_t j = 0; j < zaklad.size(); ++j) {
-                bajty[j] = static_cast<uint8_t>(zaklad[j]);
-                ++info.Wystapienia[static_cast<std::size_t>(zaklad[j] - 1)];
-            }
-            pisarz.Dodaj(bajty.data());
-        }
-        EXPECT_TRUE(pisarz.Zakoncz(info));
+        EXPECT_TRUE(testy::ZapiszSystemTestowy(plik, info, zaklady));
         return glowne_->OtworzSystem(QString::fromStdString(plik));
     }
 

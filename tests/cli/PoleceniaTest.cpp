@@ -4,6 +4,7 @@
 #include "model/PlikSystemu.h"
 #include "systems/Kombinatoryka.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/SystemyTestowe.h"
 
 #include <gtest/gtest.h>
 
@@ -435,17 +436,7 @@ void ZapiszSystem(const std::string& plik, int32_t n, int32_t k, const std::vect
     info.Metoda = 2;
     for (std::size_t i = 0; i < wlasne.size(); ++i)
         info.Wlasne[1][i] = static_cast<uint8_t>(wlasne[i]);
-    TPisarzSystemu pisarz(plik, k);
-    ASSERT_TRUE(pisarz.Otwarty());
-    for (const auto& zaklad : zaklady) {
-        TZaklad bajty{};
-        for (std::size_t j = 0; j < zaklad.size(); ++j) {
-            bajty[j] = static_cast<uint8_t>(zaklad[j]);
-            ++info.Wystapienia[static_cast<std::size_t>(zaklad[j] - 1)];
-        }
-        pisarz.Dodaj(bajty.data());
-    }
-    ASSERT_TRUE(pisarz.Zakoncz(info));
+    ASSERT_TRUE(testy::ZapiszSystemTestowy(plik, info, zaklady));
 }
 
 TEST_F(PoleceniaTest, SumDiffComposeZapisujaJakProgram)

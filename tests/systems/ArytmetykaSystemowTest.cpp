@@ -4,6 +4,7 @@
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/SystemyTestowe.h"
 
 #include <gtest/gtest.h>
 
@@ -54,19 +55,12 @@ struct TSystem {
 
 TSystem Czytaj(const std::string& plik)
 {
-    TCzytnikSystemu czytnik(plik);
-    EXPECT_TRUE(czytnik.Otwarty()) << plik;
-    if (!czytnik.Otwarty())
-        return {};
-    TSystem system{czytnik.Naglowek().Info, {}};
-    const int k = system.Info.k;
+    testy::TSystemZPliku z = testy::CzytajSystemTestowy(plik);
+    TSystem system{z.Naglowek.Info, std::move(z.Zaklady)};
     std::array<int32_t, MaxLiczbSystemu> wystapienia{};
-    for (const auto& rekord : czytnik.Zaklady(1, system.Info.Zakladow)) {
-        system.Zaklady.emplace_back(rekord.begin(), rekord.begin() + k);
-        for (int j = 0; j < k; ++j)
-            ++wystapienia[rekord[static_cast<std::size_t>(j)] - 1u];
-    }
-    EXPECT_EQ(static_cast<int32_t>(system.Zaklady.size()), system.Info.Zakladow);
+    for (const TBet& zaklad : system.Zaklady)
+        for (int pozycja : zaklad)
+            ++wystapienia[static_cast<std::size_t>(pozycja - 1)];
     EXPECT_EQ(system.Info.Wystapienia, wystapienia);
     return system;
 }
@@ -89,18 +83,7 @@ protected:
     std::string Zapisz(const std::string& nazwa, TInfoGryRec info, const std::vector<TBet>& zaklady)
     {
         const std::string plik = katalog_.Plik(nazwa);
-        TPisarzSystemu pisarz(plik, info.k);
-        EXPECT_TRUE(pisarz.Otwarty());
-        info.Wystapienia = {};
-        for (const TBet& zaklad : zaklady) {
-            TZaklad bajty{};
-            for (std::size_t j = 0; j < zaklad.size(); ++j) {
-                bajty[j] = static_cast<uint8_t>(zaklad[j]);
-                ++info.Wystapienia[static_cast<std::size_t>(zaklad[j] - 1)];
-            }
-            pisarz.Dodaj(bajty.data());
-        }
-        EXPECT_TRUE(pisarz.Zakoncz(info));
+        EXPECT_TRUE(testy::ZapiszSystemTestowy(plik, info, zaklady));
         return plik;
     }
 

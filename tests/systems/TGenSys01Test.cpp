@@ -6,6 +6,7 @@
 #include "systems/PokrycieGwarancyjne.h"
 #include "systems/TLosGen.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/SystemyTestowe.h"
 
 #include <gtest/gtest.h>
 
@@ -57,24 +58,11 @@ TInfoGryRec Info(const TParametry& p)
     return info;
 }
 
-// What a run left in its file, read back through the system reader.
-struct TSystem {
-    TNaglowekSystemu Naglowek;
-    std::vector<TBet> Zaklady;
-};
+using TSystem = testy::TSystemZPliku;
 
 TSystem Czytaj(const std::string& plik)
 {
-    TCzytnikSystemu czytnik(plik);
-    EXPECT_TRUE(czytnik.Otwarty()) << plik;
-    if (!czytnik.Otwarty())
-        return {};
-    TSystem system{czytnik.Naglowek(), {}};
-    const int k = system.Naglowek.Info.k;
-    for (const auto& rekord : czytnik.Zaklady(1, system.Naglowek.Info.Zakladow))
-        system.Zaklady.emplace_back(rekord.begin(), rekord.begin() + k);
-    EXPECT_EQ(static_cast<int32_t>(system.Zaklady.size()), system.Naglowek.Info.Zakladow);
-    return system;
+    return testy::CzytajSystemTestowy(plik);
 }
 
 class TGenSys01Test : public ::testing::Test {
