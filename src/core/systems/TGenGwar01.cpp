@@ -335,6 +335,7 @@ std::optional<TSystemGwarancji> WczytajSystemGwarancji(const std::string& plik, 
     system.Pilkarski = naglowek.Pilkarski();
     system.n = naglowek.Info.n;
     system.k = naglowek.Info.k;
+    system.IleLosowanych = naglowek.Info.IleLosowanych;
     if (!system.Pilkarski && naglowek.Info.Zakladow > MaxZakladowGwarancji) {
         ustaw(TBladWczytaniaGwarancji::ZbytDuzy);
         return std::nullopt;

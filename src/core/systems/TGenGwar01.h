@@ -26,6 +26,7 @@ struct TSystemGwarancji {
     bool Pilkarski = false;
     int n = 0;
     int k = 0;
+    int IleLosowanych = 0; // the game's drawn count, the most hits a draw can bring
     std::vector<TZaklad> Zaklady;
     std::vector<TTypowanie> Typy;
 };

@@ -5,7 +5,6 @@
 #include "app/TWatekObliczen.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
-#include "model/PlikSystemu.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -130,9 +129,7 @@ bool TfrmGwarancja::Wczytaj(const QString& plik)
     system_ = std::move(*system);
     const int zakladow = static_cast<int>(system_.Zaklady.size());
     setWindowTitle(windowTitle() + QLatin1Char(' ') + KNLiczba(system_.k, system_.n, zakladow));
-    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik.toStdString());
-    const int losowanych = naglowek ? naglowek->Info.IleLosowanych : system_.n;
-    Spin1_->setMaximum(std::max(1, std::min(losowanych, system_.n)));
+    Spin1_->setMaximum(std::max(1, std::min(system_.IleLosowanych, system_.n)));
     Spin1_->setValue(system_.k);
     NaglowekWyjscia();
     btnStart_->setEnabled(true);
