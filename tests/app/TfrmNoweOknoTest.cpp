@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -445,6 +446,111 @@ TEST_F(TfrmNoweOknoTest, PytanieOZapisPrzyZamykaniu)
     EXPECT_TRUE(okno->close());
     QCoreApplication::processEvents();
     EXPECT_EQ(odpowiedzi.Obsluzonych(), 0);
+}
+
+TEST_F(TfrmNoweOknoTest, TakZamykaTylkoPoUdanymZapisie)
+{
+    // "Zapisać system ?" - "Tak" lets the window go only once its system is on disk.
+    const QString cel = QString::fromStdString((katalog_.Sciezka() / "cel.ss2").string());
+    const auto zapiszJako = [&cel](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(cel);
+        static_cast<QDialog*>(dialog)->accept();
+    };
+    struct TPrzypadek {
+        const char* Opis;
+        QString Plik; // the system's file; empty for a new system, whose Save asks for a name
+        TOdpowiedzi::TAkcja PoPytaniu;
+        bool Zamkniete;
+        QString Komunikat; // what the window said after the question, if anything
+    };
+    const TPrzypadek przypadki[] = {
+        {"okno zapisu anulowane", {}, TOdpowiedzi::Odrzuc(), false, {}},
+        {"zapis nieudany", QStringLiteral("/nie/ma/takiego/katalogu/s.ss2"), TOdpowiedzi::Przycisk("btnOK"), false,
+         QStringLiteral("Błąd zapisu !")},
+        {"nazwa wybrana", {}, zapiszJako, true, {}},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Opis);
+        fs::remove(cel.toStdString());
+        auto okno = Okno(Info(24, 6, 16), Zaklady(16));
+        if (!p.Plik.isEmpty())
+            okno->UstawPlikSystemu(p.Plik);
+        okno->ZmienWlasneLiczby(okno->Info().Wlasne);
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnTak"), p.PoPytaniu});
+        EXPECT_EQ(okno->close(), p.Zamkniete);
+        ASSERT_EQ(odpowiedzi.Obsluzonych(), 2);
+        if (!p.Komunikat.isEmpty()) {
+            EXPECT_EQ(odpowiedzi.Teksty().value(1), p.Komunikat);
+        }
+        EXPECT_EQ(okno->Zapisany(), p.Zamkniete);
+        EXPECT_EQ(fs::exists(cel.toStdString()), p.Zamkniete);
+        if (!p.Zamkniete) {
+            // Still there and still unsaved: the next close asks again.
+            TOdpowiedzi jeszczeRaz({TOdpowiedzi::Przycisk("btnNie")});
+            EXPECT_TRUE(okno->close());
+            EXPECT_EQ(jeszczeRaz.Obsluzonych(), 1);
+        }
+    }
+}
+
+TEST_F(TfrmNoweOknoTest, KoniecPytaNajpierwOKazdeOkno)
+{
+    auto glowne = Glowne();
+    const std::string plik = (katalog_.Sciezka() / "system.ss2").string();
+    ZapiszSystem(plik, Info(24, 6, 16), Zaklady(16));
+    std::vector<QPointer<TfrmNoweOkno>> systemy;
+    for (int i = 0; i < 3; ++i) {
+        systemy.emplace_back(glowne->OtworzSystem(QString::fromStdString(plik)));
+        ASSERT_FALSE(systemy.back().isNull());
+        systemy.back()->ZmienWlasneLiczby(systemy.back()->Info().Wlasne);
+    }
+    ASSERT_NE(glowne->GwarancjaSystemu(), nullptr);
+    ASSERT_EQ(glowne->Obszar()->subWindowList().size(), 4);
+
+    {
+        // "Nie" on the last system, "Anuluj" on the one before: the quit is off and every window
+        // stays as it was, the guarantee window too.
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Przycisk("btnAnuluj"),
+                                TOdpowiedzi::Przycisk("btnNie")});
+        EXPECT_FALSE(glowne->close());
+        EXPECT_EQ(odpowiedzi.Obsluzonych(), 2);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(glowne->Obszar()->subWindowList().size(), 4);
+        for (const QPointer<TfrmNoweOkno>& okno : systemy) {
+            ASSERT_FALSE(okno.isNull());
+            EXPECT_FALSE(okno->Zapisany());
+        }
+    }
+    {
+        // A window that computes refuses before anything is asked or closed.
+        TfrmNoweOkno* liczacy = glowne->OtworzSystem(QString::fromStdString(plik));
+        ASSERT_NE(liczacy, nullptr);
+        TInfoGryRec duzy = liczacy->Info();
+        duzy.n = 49;
+        duzy.Zakladow = 13983816;
+        liczacy->ZmienParametry(duzy);
+        liczacy->Generuj();
+        ASSERT_TRUE(liczacy->Pracuje());
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnOK"), TOdpowiedzi::Przycisk("btnNie")});
+        EXPECT_FALSE(glowne->close());
+        ASSERT_EQ(odpowiedzi.Obsluzonych(), 1);
+        EXPECT_EQ(odpowiedzi.Teksty().value(0), QStringLiteral("Musisz zatrzymać generację systemu !"));
+        EXPECT_EQ(glowne->Obszar()->subWindowList().size(), 5);
+        liczacy->Przerwij();
+        ASSERT_TRUE(CzekajNaKoniec(*liczacy));
+        TOdpowiedzi zamknij({TOdpowiedzi::Przycisk("btnNie")});
+        ASSERT_TRUE(liczacy->parentWidget()->close());
+        QCoreApplication::processEvents();
+    }
+    // "Nie" on each: asked once per unsaved system, then everything closes.
+    TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Przycisk("btnNie"),
+                            TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Przycisk("btnNie")});
+    EXPECT_TRUE(glowne->close());
+    EXPECT_EQ(odpowiedzi.Obsluzonych(), 3);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
 }
 
 TEST_F(TfrmNoweOknoTest, OtwieranieSystemu)

@@ -543,10 +543,26 @@ bool TfrmGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
     return QMainWindow::eventFilter(obiekt, zdarzenie);
 }
 
+bool TfrmGlowne::ZamknijOknaNaKoniec()
+{
+    // Every window is asked before any of them closes, so that "Anuluj" on any question (or a
+    // window that computes) cancels the whole quit and leaves every window as it was.
+    const QList<QMdiSubWindow*> okna = obszar_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = okna.rbegin(); it != okna.rend(); ++it)
+        if (auto* dokument = dynamic_cast<TOknoDokumentu*>((*it)->widget()); dokument && !dokument->ZgodaNaZamkniecie())
+            return false;
+    bool wszystkie = true;
+    for (auto it = okna.rbegin(); it != okna.rend(); ++it) {
+        if (auto* dokument = dynamic_cast<TOknoDokumentu*>((*it)->widget()))
+            dokument->PominPytanieOZamkniecie();
+        wszystkie = (*it)->close() && wszystkie;
+    }
+    return wszystkie;
+}
+
 void TfrmGlowne::closeEvent(QCloseEvent* zdarzenie)
 {
-    ZamknijWszystkie();
-    if (!obszar_->subWindowList().isEmpty()) {
+    if (!ZamknijOknaNaKoniec()) {
         zdarzenie->ignore();
         return;
     }

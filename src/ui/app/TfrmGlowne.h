@@ -98,6 +98,9 @@ public:
     void UlozPoziomo();
     void ZmniejszWszystkie();
     void ZamknijWszystkie();
+    // "Koniec": asks every window first, then closes them all; false (nothing closed by the
+    // question round) when any window refuses.
+    bool ZamknijOknaNaKoniec();
     void PomocKontekstowa();
 
 protected:

@@ -463,23 +463,21 @@ void TfrmNoweOkno::Przerwij()
     przerwij_ = true;
 }
 
-void TfrmNoweOkno::Zapisz()
-{
-    if (pracuje_ || zapisany_)
-        return;
-    if (plikSystemu_.isEmpty()) {
-        ZapiszJako();
-        return;
-    }
-    // As in Save as, the window counts as saved whatever the copy reports.
-    KopiujPlik(plikTymczasowy_.toStdString(), plikSystemu_.toStdString());
-    zapisany_ = true;
-}
-
-void TfrmNoweOkno::ZapiszJako()
+bool TfrmNoweOkno::Zachowaj()
 {
     if (pracuje_)
-        return;
+        return false;
+    if (zapisany_)
+        return true;
+    if (plikSystemu_.isEmpty())
+        return ZachowajJako();
+    return Kopiuj(plikSystemu_);
+}
+
+bool TfrmNoweOkno::ZachowajJako()
+{
+    if (pracuje_)
+        return false;
     QFileDialog dialog(this, QString(), katalogDane_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(RozszerzenieSystemu));
@@ -490,49 +488,58 @@ void TfrmNoweOkno::ZapiszJako()
     if (!plikSystemu_.isEmpty())
         dialog.selectFile(plikSystemu_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    ZapiszDo(dialog.selectedFiles().constFirst());
+        return false;
+    return ZapiszDo(dialog.selectedFiles().constFirst());
 }
 
-void TfrmNoweOkno::ZapiszDo(const QString& plik)
+bool TfrmNoweOkno::ZapiszDo(const QString& plik)
 {
     if (pracuje_ || plik.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(plik)
         && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac), ObrazekPytanie, PrzyciskiTakNie, this)
                != KomunikatTak)
-        return;
-    // The copy replaces an existing file only once it is complete.
-    KopiujPlik(plikTymczasowy_.toStdString(), plik.toStdString());
-    plikSystemu_ = plik;
-    zapisany_ = true;
+        return false;
+    return Kopiuj(plik);
 }
 
-void TfrmNoweOkno::closeEvent(QCloseEvent* zdarzenie)
+bool TfrmNoweOkno::Kopiuj(const QString& plik)
+{
+    // The copy replaces an existing file only once it is complete; a failed one leaves the system
+    // unsaved, so that closing still asks about it.
+    if (!KopiujPlik(plikTymczasowy_.toStdString(), plik.toStdString())) {
+        Komunikat(Tekst(TTekst::BladZapisu), ObrazekStop, PrzyciskiOK, this);
+        return false;
+    }
+    plikSystemu_ = plik;
+    zapisany_ = true;
+    return true;
+}
+
+bool TfrmNoweOkno::ZgodaNaZamkniecie()
 {
     if (pracuje_) {
         Komunikat(Tekst(TTekst::MusiszZatrzymacGeneracjeSystemu), ObrazekOstrzezenie, PrzyciskiOK, this);
-        zdarzenie->ignore();
-        return;
+        return false;
     }
-    if (zapisany_ || info_.Zakladow <= 0) {
-        zdarzenie->accept();
-        return;
-    }
+    if (zapisany_ || info_.Zakladow <= 0)
+        return true;
     const QString pytanie = Tekst(TTekst::ZapisacSystem) + QStringLiteral("\r\n")
         + QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
     switch (Komunikat(pytanie, ObrazekPytanie, PrzyciskiTakNieAnuluj, this)) {
     case KomunikatTak:
-        Zapisz();
-        zdarzenie->accept();
-        break;
+        // The window goes only once its system is on disk.
+        return Zachowaj();
     case KomunikatNie:
-        zdarzenie->accept();
-        break;
+        return true;
     default:
-        zdarzenie->ignore();
-        break;
+        return false;
     }
+}
+
+void TfrmNoweOkno::closeEvent(QCloseEvent* zdarzenie)
+{
+    zdarzenie->setAccepted(MozeSieZamknac());
 }
 
 bool TfrmNoweOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)

@@ -215,14 +215,17 @@ void TfrmGwarancja::Drukuj()
     DrukujWiersze(drukarka, wiersze, RE1_->font());
 }
 
+bool TfrmGwarancja::ZgodaNaZamkniecie()
+{
+    if (!pracuje_)
+        return true;
+    Komunikat(Tekst(TTekst::MusiszPrzerwacLiczenieGwarancji), ObrazekOstrzezenie, PrzyciskiOK, this);
+    return false;
+}
+
 void TfrmGwarancja::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (pracuje_) {
-        Komunikat(Tekst(TTekst::MusiszPrzerwacLiczenieGwarancji), ObrazekOstrzezenie, PrzyciskiOK, this);
-        zdarzenie->ignore();
-        return;
-    }
-    zdarzenie->accept();
+    zdarzenie->setAccepted(MozeSieZamknac());
 }
 
 } // namespace tarvomund

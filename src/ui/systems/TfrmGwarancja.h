@@ -37,6 +37,7 @@ public:
     TRodzajOkna Rodzaj() const override { return TRodzajOkna::Gwarancja; }
     void Drukuj() override;
     void Przerwij() override { przerwij_ = true; }
+    bool ZgodaNaZamkniecie() override;
     bool Pracuje() const { return pracuje_; }
 
     void Start();
