@@ -1,12 +1,14 @@
 #include "systems/TfrmParam.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +101,52 @@ TEST(TfrmParamTest, LiczbaZakladowObcinanaDoKombinacji)
     EXPECT_EQ(drugi.result(), QDialog::Accepted);
     EXPECT_EQ(drugi.Zakladow(), 210);
     EXPECT_EQ(drugi.Wynik().Zakladow, 210);
+}
+
+TEST(TfrmParamTest, WpisywanieLiczbyDzialaPoZatwierdzeniu)
+{
+    struct TPrzypadek {
+        const char* Wpisane; // into "Ilość liczb", over n = 24, k = 6 and a typed bet count of 100
+        int32_t n;
+        int64_t Zakladow;
+        bool Uwaga;
+    };
+    const TPrzypadek przypadki[] = {
+        {"10", 10, 100, false}, // C(10, 6) = 210: the typed count stays, though "1" came first
+        {"7", 7, 7, false},     // C(7, 6) = 7 cuts it
+        {"999", 49, 100, true}, // beyond N: the largest n, and the field says so
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Wpisane);
+        TfrmParam dialog;
+        dialog.Ustaw(Parametry(24, 6, 1, 0));
+        dialog.show();
+        dialog.spZakladow()->selectAll();
+        QTest::keyClicks(dialog.spZakladow(), QStringLiteral("100"));
+        QTest::keyClick(dialog.spZakladow(), Qt::Key_Return);
+        ASSERT_EQ(dialog.Zakladow(), 100);
+
+        dialog.spLiczb()->selectAll();
+        QTest::keyClicks(dialog.spLiczb(), QString::fromUtf8(p.Wpisane));
+        // While typing nothing follows.
+        EXPECT_EQ(dialog.Zakladow(), 100);
+        EXPECT_EQ(Cyfry(dialog.st1()), QStringLiteral("134596"));
+        QTest::keyClick(dialog.spLiczb(), Qt::Key_Return);
+        EXPECT_EQ(dialog.Liczb(), p.n);
+        EXPECT_EQ(dialog.Zakladow(), p.Zakladow);
+        EXPECT_EQ(Cyfry(dialog.st1()), QString::number(IleKombinacji(p.n, 6)));
+        const auto* pole = qobject_cast<const TPoleLiczby*>(dialog.spLiczb());
+        ASSERT_NE(pole, nullptr);
+        EXPECT_EQ(pole->Uwaga().contains(QStringLiteral("999")), p.Uwaga);
+    }
+    // A number still being typed when OK is clicked counts as entered.
+    TfrmParam dialog;
+    dialog.Ustaw(Parametry(24, 6, 1, 0));
+    dialog.show();
+    dialog.spLiczb()->selectAll();
+    QTest::keyClicks(dialog.spLiczb(), QStringLiteral("12"));
+    dialog.btnOk()->click();
+    EXPECT_EQ(dialog.Wynik().n, 12);
 }
 
 TEST(TfrmParamTest, RegulyMetod)

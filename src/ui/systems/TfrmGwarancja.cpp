@@ -2,6 +2,7 @@
 
 #include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 #include "app/TWatekObliczen.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
@@ -72,7 +73,7 @@ TfrmGwarancja::TfrmGwarancja(const TParametry& parametry, QWidget* parent)
     }
     RG2_->button(0)->setChecked(true);
 
-    Spin1_ = new QSpinBox(this);
+    Spin1_ = new TPoleLiczby(this);
     Spin1_->setMinimum(1);
     Spin1_->setToolTip(Tekst(TTekst::IloscTrafien));
     Label4_ = new QLabel(this);
@@ -167,6 +168,7 @@ void TfrmGwarancja::Start()
     przerwij_ = false;
 
     TUstawieniaGwarancji ustawienia;
+    Spin1_->interpretText();
     ustawienia.m = Spin1_->value();
     ustawienia.IndeksBledu = RG2_->checkedId();
     ustawienia.IleNad = parametry_.IleNad;

@@ -1,6 +1,7 @@
 #include "systems/TfrmParam.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 #include "app/TekstyUI.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Metody.h"
@@ -49,7 +50,7 @@ int64_t IleKombinacji(int32_t n, int32_t k)
 }
 
 TfrmParam::TfrmParam(QWidget* parent)
-    : QDialog(parent), spSkres_(new QSpinBox(this)), spLiczb_(new QSpinBox(this)),
+    : QDialog(parent), spSkres_(new TPoleLiczby(this)), spLiczb_(new TPoleLiczby(this)),
       spZakladow_(new QDoubleSpinBox(this)), st1_(new QLabel(this)), cbMetoda_(new QComboBox(this)),
       lblGwar_(new QLabel(Tekst(TTekst::GwarancjaTrafienia), this)), cbGwar_(new QComboBox(this)),
       btnOk_(new QPushButton(Tekst(TTekst::OK3), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this))
@@ -67,10 +68,10 @@ TfrmParam::TfrmParam(QWidget* parent)
     btnOk_->setObjectName(QStringLiteral("btnOk"));
     btnAnuluj_->setObjectName(QStringLiteral("btnAnuluj"));
 
-    for (QSpinBox* pole : {spSkres_, spLiczb_}) {
+    for (QSpinBox* pole : {spSkres_, spLiczb_})
         pole->setMinimum(1);
-        pole->setAlignment(Qt::AlignRight);
-    }
+    // The bet count, too, is taken when it is committed, not digit by digit.
+    spZakladow_->setKeyboardTracking(false);
     spZakladow_->setDecimals(0);
     spZakladow_->setRange(1.0, MaxZakladow);
     spZakladow_->setAlignment(Qt::AlignRight);
@@ -260,6 +261,10 @@ void TfrmParam::cbGwarChange()
 
 void TfrmParam::btnOkClick()
 {
+    // A number still being typed counts as entered.
+    for (QAbstractSpinBox* pole : {static_cast<QAbstractSpinBox*>(spSkres_), static_cast<QAbstractSpinBox*>(spLiczb_),
+                                   static_cast<QAbstractSpinBox*>(spZakladow_)})
+        pole->interpretText();
     const int64_t kombinacji = IleKombinacji(Liczb(), Skreslen());
     if (Zakladow() > kombinacji)
         UstawZakladow(static_cast<long double>(kombinacji));
