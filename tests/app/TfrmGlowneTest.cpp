@@ -6,6 +6,7 @@
 #include "model/PlikGry.h"
 #include "model/PlikiTymczasowe.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "PomocnikiUI.h"
 
 #include <QAction>
 #include <QApplication>
@@ -273,9 +274,12 @@ TEST_F(TfrmGlowneTest, OtwieranieWedlugRozszerzenia)
     QStringList otwarte;
     okno->UstawOtwieranie(TRodzajPliku::System, [&otwarte](const QString& plik) { otwarte << plik; });
     okno->OtworzPlik(QStringLiteral("/x/system.ss2"));
+    // Kinds without a handler say they cannot be read.
+    testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK"), testy::TOdpowiedzi::Przycisk("btnOK")});
     okno->OtworzPlik(QStringLiteral("/x/inny.txt"));
     okno->OtworzPlik(QStringLiteral("/x/grupa.gr2"));
     EXPECT_EQ(otwarte, QStringList{QStringLiteral("/x/system.ss2")});
+    EXPECT_EQ(odpowiedzi.Obsluzonych(), 2);
 }
 
 TEST_F(TfrmGlowneTest, DataPoPolskuIZegarPrzyKrawedzi)

@@ -620,20 +620,34 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         {"krótszy od nagłówka", naglowek.substr(0, 500), true},
         {"pusty", std::string(), true},
         {"brak gry o tych parametrach", zmien(naglowek, MaxSkr, 10) + zaklady, true},
-        {"system piłkarski", zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady, false},
-        {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, false},
+        {"system piłkarski", zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady, true},
+        {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, true},
+        {"przypadkowe bajty", std::string("\x93\x11\xfe\x07 losowe bajty \x00\x80\xff", 23) + zaklady, true},
     };
     for (const TPrzypadek& p : przypadki) {
         SCOPED_TRACE(p.Opis);
         const std::string plik = (katalog_.Sciezka() / "zly.ss2").string();
         ZapiszPlik(plik, p.Dane);
+        // Through the Open command's dispatch, as a user opens it.
         TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnOK")});
-        EXPECT_EQ(glowne->OtworzSystem(QString::fromStdString(plik)), nullptr);
+        glowne->OtworzPlik(QString::fromStdString(plik));
         QCoreApplication::processEvents();
         EXPECT_EQ(odpowiedzi.Obsluzonych(), p.Komunikat ? 1 : 0);
         if (p.Komunikat) {
             EXPECT_EQ(odpowiedzi.Teksty().value(0), QStringLiteral("Błąd odczytu !"));
         }
+        EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
+    }
+    // A file of another kind, or of a kind no window opens yet, says so too.
+    for (const char* nazwa : {"system.txt", "statystyka.st2", "grupa.gr2"}) {
+        SCOPED_TRACE(nazwa);
+        const std::string plik = (katalog_.Sciezka() / nazwa).string();
+        ZapiszPlik(plik, naglowek + zaklady);
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnOK")});
+        glowne->OtworzPlik(QString::fromStdString(plik));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(odpowiedzi.Obsluzonych(), 1);
+        EXPECT_EQ(odpowiedzi.Teksty().value(0), QStringLiteral("Błąd odczytu !"));
         EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
     }
     // The good header itself opens, so the cases above fail for their one change only.

@@ -286,6 +286,9 @@ void TfrmGlowne::OtworzPlik(const QString& plik)
     const auto obsluga = otwieranie_.find(RodzajPliku(plik));
     if (obsluga != otwieranie_.end() && obsluga->second)
         obsluga->second(plik);
+    else
+        // A file the program cannot open says so rather than doing nothing.
+        Komunikat(Tekst(TTekst::BladOdczytu), ObrazekStop, PrzyciskiOK, this);
 }
 
 void TfrmGlowne::Nowy()
@@ -342,17 +345,13 @@ TfrmNoweOkno* TfrmGlowne::NowySystem(std::size_t indeksGry)
 TfrmNoweOkno* TfrmGlowne::OtworzSystem(const QString& plik)
 {
     const auto bladOdczytu = [this] { Komunikat(Tekst(TTekst::BladOdczytu), ObrazekStop, PrzyciskiOK, this); };
-    TBladSystemu blad = TBladSystemu::Brak;
-    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik.toStdString(), &blad);
-    if (!naglowek) {
-        // A game code that is neither a number nor a pool system is not a system at all.
-        if (blad != TBladSystemu::NieznanyKod)
-            bladOdczytu();
+    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik.toStdString());
+    // Pool systems open in the pool window, never as a number system; until that window exists
+    // they cannot be opened at all.
+    if (!naglowek || naglowek->Pilkarski()) {
+        bladOdczytu();
         return nullptr;
     }
-    // Pool systems open in the pool window, never as a number system.
-    if (naglowek->Pilkarski())
-        return nullptr;
     const TObGraLista* gra = katalog_.GraDlaSystemu(naglowek->Info);
     if (!gra) {
         bladOdczytu();
@@ -415,9 +414,11 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
 
 void TfrmGlowne::Wczytaj()
 {
+    // Only the kinds of file that have a window to open them are offered.
     QStringList filtry;
     for (const TTypPliku& typ : TypyPlikow)
-        filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) + QLatin1Char(')');
+        if (otwieranie_.count(typ.Rodzaj))
+            filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) + QLatin1Char(')');
     const QString plik = QFileDialog::getOpenFileName(this, QString(), katalogDane_, filtry.join(QStringLiteral(";;")));
     if (!plik.isEmpty())
         OtworzPlik(plik);
