@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace tarvomund {
 namespace {
@@ -103,6 +105,44 @@ TEST_F(TfrmGlowneTest, StartBezDanychOtwieraPustyKatalog)
     auto okno = Okno();
     EXPECT_TRUE(okno->Katalog().Pusty());
     EXPECT_TRUE(okno->close());
+}
+
+TEST_F(TfrmGlowneTest, BezGierOstrzegaRazIMowiGdzieSzukal)
+{
+    struct TPrzypadek {
+        const char* Opis;
+        std::function<void()> Przygotuj;
+        bool Ostrzega;
+    };
+    const TPrzypadek przypadki[] = {
+        {"brak katalogu Dane", [this] { fs::remove_all(Dane()); }, true},
+        {"Dane jest plikiem", [this] { fs::remove_all(Dane()); ZapiszPlik(Dane().string(), "x"); }, true},
+        {"pusty katalog Dane", [this] { fs::remove_all(Dane()); fs::create_directory(Dane()); }, true},
+        {"jest gra", [this] { DodajGre("a.pl2", 1, "Lotek", 2); }, false},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Opis);
+        p.Przygotuj();
+        auto okno = Okno();
+        {
+            testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK")});
+            EXPECT_EQ(okno->OstrzezOBrakuGier(), p.Ostrzega);
+            QCoreApplication::processEvents();
+            ASSERT_EQ(odpowiedzi.Obsluzonych(), p.Ostrzega ? 1 : 0);
+            if (p.Ostrzega) {
+                QString tekst = odpowiedzi.Teksty().value(0);
+                tekst.remove(QChar(0x200B));
+                EXPECT_TRUE(tekst.startsWith(QStringLiteral("Nie znaleziono żadnej gry."))) << tekst.toStdString();
+                EXPECT_TRUE(tekst.contains(QDir::toNativeSeparators(QString::fromStdString(Dane().string()))))
+                    << tekst.toStdString();
+            }
+        }
+        // Said once only.
+        testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK")});
+        EXPECT_FALSE(okno->OstrzezOBrakuGier());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(odpowiedzi.Obsluzonych(), 0);
+    }
 }
 
 TEST_F(TfrmGlowneTest, WpisyGierTylkoDlaGierLiczbowych)

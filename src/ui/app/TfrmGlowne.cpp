@@ -39,6 +39,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <utility>
+
 namespace tarvomund {
 
 namespace {
@@ -519,6 +521,18 @@ TOknoPomocy* TfrmGlowne::OknoPomocy()
     if (!oknoPomocy_)
         oknoPomocy_ = new TOknoPomocy(plikPomocy_, this);
     return oknoPomocy_;
+}
+
+bool TfrmGlowne::OstrzezOBrakuGier()
+{
+    if (!katalog_.Pusty() || std::exchange(ostrzezonoOBrakuGier_, true))
+        return false;
+    // A break opportunity after each separator lets a long path wrap inside the message box.
+    QString katalog = QDir::toNativeSeparators(QDir(katalogDane_).absolutePath());
+    katalog.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+    Komunikat(QStringLiteral("Nie znaleziono żadnej gry.\r\nSzukano plików gier (*.pl2) w katalogu:\r\n") + katalog,
+              ObrazekOstrzezenie, PrzyciskiOK, this);
+    return true;
 }
 
 void TfrmGlowne::PomocKontekstowa()

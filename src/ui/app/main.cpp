@@ -31,6 +31,10 @@ int main(int argc, char** argv)
     okno.setGeometry(okno.screen()->availableGeometry());
     okno.showMaximized();
     powitanie.raise();
-    QTimer::singleShot(CzasEkranuPowitalnego, &powitanie, &QWidget::close);
+    QTimer::singleShot(CzasEkranuPowitalnego, &powitanie, [&powitanie, &okno] {
+        powitanie.close();
+        // Without games the workbench can do little: say so once the splash has gone.
+        okno.OstrzezOBrakuGier();
+    });
     return QApplication::exec();
 }
