@@ -7,6 +7,7 @@
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
+#include "systems/TfrmGwarancja.h"
 #include "systems/TfrmParam.h"
 #include "wspolne/KatalogTymczasowy.h"
 #include "PomocnikiUI.h"
@@ -551,6 +552,23 @@ TEST_F(TfrmNoweOknoTest, KoniecPytaNajpierwOKazdeOkno)
     EXPECT_EQ(odpowiedzi.Obsluzonych(), 3);
     QCoreApplication::processEvents();
     EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
+}
+
+TEST_F(TfrmNoweOknoTest, WydrukGwarancjiNazywaSystem)
+{
+    auto glowne = Glowne();
+    const std::string plik = (katalog_.Sciezka() / "system.ss2").string();
+    ZapiszSystem(plik, Info(24, 6, 16), Zaklady(16));
+    ASSERT_NE(glowne->OtworzSystem(QString::fromStdString(plik)), nullptr);
+    TfrmGwarancja* gwarancja = glowne->GwarancjaSystemu();
+    ASSERT_NE(gwarancja, nullptr);
+    gwarancja->Start();
+    ASSERT_TRUE(CzekajAz([gwarancja] { return !gwarancja->Pracuje(); }));
+    const QStringList wydruk = gwarancja->WierszeWydruku();
+    ASSERT_GE(wydruk.size(), 2);
+    EXPECT_EQ(wydruk[0], QStringLiteral("Gwarancja 6/24/16"));
+    EXPECT_TRUE(wydruk[1].startsWith(QStringLiteral("<1>Lotto 6 z 49 6/24/16"))) << wydruk[1].toStdString();
+    EXPECT_TRUE(wydruk[1].endsWith(QStringLiteral("system.ss2"))) << wydruk[1].toStdString();
 }
 
 TEST_F(TfrmNoweOknoTest, OtwieranieSystemu)

@@ -18,6 +18,11 @@ int MalujWiersze(QPainter& malarz, const QStringList& wiersze, int od, int wysok
     return i == od && i < wiersze.size() ? i + 1 : i;
 }
 
+QStringList WierszeRaportu(const QStringList& naglowek, const QStringList& wiersze)
+{
+    return naglowek + QStringList{QString()} + wiersze;
+}
+
 int DrukujWiersze(QPagedPaintDevice& urzadzenie, const QStringList& wiersze, const QFont& czcionka)
 {
     QPainter malarz;

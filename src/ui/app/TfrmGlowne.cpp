@@ -409,6 +409,11 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     auto okno = std::make_unique<TfrmGwarancja>(parametry_);
     if (!okno->Wczytaj(system->PlikTymczasowy()))
         return nullptr;
+    // The printout names the system: its window, and its file once it has one.
+    QString opis = system->windowTitle();
+    if (!system->PlikSystemu().isEmpty())
+        opis += QStringLiteral(" – ") + QDir::toNativeSeparators(system->PlikSystemu());
+    okno->UstawOpisSystemu(opis);
     TfrmGwarancja* gwarancja = okno.release();
     DodajOkno(gwarancja);
     return gwarancja;

@@ -204,6 +204,20 @@ void TfrmGwarancja::Zakoncz(const TWynikGwarancji& wynik)
                              QStringLiteral("Zbyt wiele konfiguracji.\r\nLiczenie gwarancji zostaje przerwane"));
 }
 
+QStringList TfrmGwarancja::WierszeWydruku() const
+{
+    // Start clears the window's own heading lines; the printout names the system all the same.
+    QStringList naglowek{windowTitle()};
+    if (!opisSystemu_.isEmpty())
+        naglowek << opisSystemu_;
+    return WierszeRaportu(naglowek, Wiersze() + QStringList{QString(), QLatin1String(LiniaZamykajaca)});
+}
+
+int TfrmGwarancja::DrukujNa(QPagedPaintDevice& urzadzenie) const
+{
+    return DrukujWiersze(urzadzenie, WierszeWydruku(), RE1_->font());
+}
+
 void TfrmGwarancja::Drukuj()
 {
     if (pracuje_)
@@ -212,9 +226,8 @@ void TfrmGwarancja::Drukuj()
     QPrintDialog dialog(&drukarka, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QStringList wiersze = Wiersze();
-    wiersze << QString() << QLatin1String(LiniaZamykajaca);
-    DrukujWiersze(drukarka, wiersze, RE1_->font());
+    drukarka.setDocName(windowTitle());
+    DrukujNa(drukarka);
 }
 
 bool TfrmGwarancja::ZgodaNaZamkniecie()

@@ -196,9 +196,14 @@ QStringList TfrmRozp::Wiersze() const
     return RE1_->toPlainText().split(QLatin1Char('\n'));
 }
 
+QStringList TfrmRozp::WierszeWydruku() const
+{
+    return WierszeRaportu({windowTitle()}, Wiersze());
+}
+
 int TfrmRozp::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, Wiersze(), RE1_->font());
+    return DrukujWiersze(urzadzenie, WierszeWydruku(), RE1_->font());
 }
 
 void TfrmRozp::Drukuj()
