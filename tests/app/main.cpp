@@ -1,3 +1,5 @@
+#include "app/JezykPolski.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -13,6 +15,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication aplikacja(argc, argv);
+    // Polish, as the program runs, whatever the machine's language.
+    tarvomund::UstawJezykPolski();
     QTemporaryDir ustawienia;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia.path());
     ::testing::InitGoogleTest(&argc, argv);

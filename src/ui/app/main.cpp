@@ -1,3 +1,4 @@
+#include "app/JezykPolski.h"
 #include "app/Obrazki.h"
 #include "app/TfrmGlowne.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tarvomund"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
     QApplication::setWindowIcon(tarvomund::IkonaProgramu());
+    tarvomund::UstawJezykPolski();
 
     // The splash stands before the main window exists and closes three seconds after it is made.
     QSplashScreen powitanie(ObrazPowitalny(), Qt::WindowStaysOnTopHint);
