@@ -2,6 +2,7 @@
 
 #include "app/TAkcjeGlowne.h"
 #include "app/TPasekStanuSystemu.h"
+#include "app/TWlaczaniePolecen.h"
 #include "app/TZegarGlowny.h"
 #include "model/PlikGry.h"
 #include "model/PlikiTymczasowe.h"
@@ -184,14 +185,15 @@ TEST_F(TfrmGlowneTest, BezOknaTylkoPoleceniaOgolne)
     for (P p : {P::Nowy, P::Wczytaj, P::SzukajLosowan, P::SzukajLiczb, P::Losowania, P::Kolekcja, P::Biorytmy,
                 P::ZmianaParametrowGry, P::Kaskada, P::Pionowo, P::Poziomo, P::ZamknijWszystkie, P::IndeksPomocy,
                 P::OProgramie, P::Koniec})
-        EXPECT_TRUE(Wlaczone(*okno, p)) << static_cast<int>(p);
+        // Usable, once the command has its window.
+        EXPECT_EQ(Wlaczone(*okno, p), PolecenieMaOkno(p, TRodzajOkna::Inne)) << static_cast<int>(p);
     for (P p : {P::Zapisz, P::ZapiszJako, P::Drukuj, P::Filtry, P::SzukajWSystemie, P::Start, P::Stop,
                 P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja, P::Rozklad, P::SumujSystemy,
                 P::WlasneLubSystemowe, P::StatStop, P::StatPomniejsz})
         EXPECT_FALSE(Wlaczone(*okno, p)) << static_cast<int>(p);
     EXPECT_FALSE(okno->Akcje().Filtr(0)->isEnabled());
     EXPECT_FALSE(okno->Akcje().FiltryPrzycisk()->isEnabled());
-    EXPECT_TRUE(okno->Akcje().PrzyciskLosowan()->isEnabled());
+    EXPECT_EQ(okno->Akcje().PrzyciskLosowan()->isEnabled(), PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::Inne));
     EXPECT_FALSE(okno->PasekSystemu()->isVisible());
     EXPECT_FALSE(okno->PasekStatystyki()->isVisible());
 }
@@ -211,7 +213,7 @@ TEST_F(TfrmGlowneTest, StanyAktywnegoSystemuIPrzelaczanieOkien)
     okno->Obszar()->setActiveSubWindow(drugie);
     EXPECT_TRUE(Wlaczone(*okno, P::Start));
     EXPECT_FALSE(Wlaczone(*okno, P::Stop));
-    EXPECT_TRUE(okno->Akcje().Filtr(13)->isEnabled());
+    EXPECT_EQ(okno->Akcje().Filtr(13)->isEnabled(), PolecenieMaOkno(P::Filtry, TRodzajOkna::SystemLiczbowy));
     EXPECT_TRUE(okno->PasekSystemu()->isVisible());
     EXPECT_EQ(okno->PasekStanu()->Tryb(), TPasekStanuSystemu::TTryb::System);
     EXPECT_EQ(okno->PasekStanu()->Wartosc(TPasekStanuSystemu::PoleKombinacji), QStringLiteral("924"));
@@ -236,7 +238,7 @@ TEST_F(TfrmGlowneTest, SystemPilkarskiIStatystyka)
     QMdiSubWindow* pilkarski = okno->DodajOkno(new TOknoTestowe(TRodzajOkna::SystemPilkarski, wszystkie, wszystkie));
     okno->Obszar()->setActiveSubWindow(pilkarski);
     EXPECT_TRUE(Wlaczone(*okno, P::Start));
-    EXPECT_TRUE(Wlaczone(*okno, P::TestSystemu));
+    EXPECT_EQ(Wlaczone(*okno, P::TestSystemu), PolecenieMaOkno(P::TestSystemu, TRodzajOkna::SystemPilkarski));
     for (P p : {P::SzukajWSystemie, P::WlasneLubSystemowe, P::SumujSystemy, P::WlasneLiczby, P::Filtry})
         EXPECT_FALSE(Wlaczone(*okno, p)) << static_cast<int>(p);
     EXPECT_EQ(okno->PasekStanu()->Tryb(), TPasekStanuSystemu::TTryb::SystemBezLiczb);

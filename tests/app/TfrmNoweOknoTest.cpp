@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TAkcjeGlowne.h"
+#include "app/TWlaczaniePolecen.h"
 #include "app/TfrmGlowne.h"
 #include "model/PlikGry.h"
 #include "model/PlikSystemu.h"
@@ -700,7 +701,7 @@ TEST_F(TfrmNoweOknoTest, NowySystemGenerujeNaWatku)
     EXPECT_FALSE(Wlaczone(*glowne, P::Drukuj));
     EXPECT_FALSE(Wlaczone(*glowne, P::Filtry));
     EXPECT_TRUE(Wlaczone(*glowne, P::Nowy));
-    EXPECT_TRUE(Wlaczone(*glowne, P::SzukajLosowan));
+    EXPECT_EQ(Wlaczone(*glowne, P::SzukajLosowan), PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::SystemLiczbowy));
     EXPECT_FALSE(Wlaczone(*glowne, P::ParametrySystemu));
 
     ASSERT_TRUE(CzekajNaKoniec(*okno));

@@ -4,6 +4,7 @@
 #include "app/TekstyUI.h"
 #include "model/KatalogGier.h"
 
+#include <QList>
 #include <QObject>
 
 #include <array>
@@ -23,6 +24,9 @@ enum class TPolecenieGry {
 };
 
 inline constexpr int IleFiltrow = 14;
+
+// A name shown as a menu item as it is: an "&" in it marks no accelerator.
+QString BezSkrotu(QString tekst);
 
 // The main window's actions and menus. Captions and hints are read from the interface text
 // table as runs, so the menus keep the table's order.
@@ -73,6 +77,8 @@ private:
     QAction* przyciskStatystyki_ = nullptr;
     QAction* przyciskLosowan_ = nullptr;
     QAction* przyciskLiczb_ = nullptr;
+    // The per-game entries of the "S&tatystyka" menu.
+    QList<QAction*> wpisyStatystyki_;
 };
 
 } // namespace tarvomund

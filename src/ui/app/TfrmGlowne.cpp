@@ -302,6 +302,16 @@ void TfrmGlowne::Nowy()
             systemy.push_back({podokno->windowTitle(), *dokument->InfoSystemu()});
     }
     TfrmNowy dialog(katalog_, std::move(systemy), this);
+    // Choices whose windows do not exist yet cannot be made.
+    const TWlaczone wlaczone = WlaczonePolecenia(nullptr);
+    const std::pair<TfrmNowy::TZakladka, TPolecenie> wybory[] = {
+        {TfrmNowy::TZakladka::NowaGra, TPolecenie::NowaGra},
+        {TfrmNowy::TZakladka::SystemyPilkarskie, TPolecenie::NowySystemPilkarski},
+        {TfrmNowy::TZakladka::GrupaGraczy, TPolecenie::NowaGrupa},
+    };
+    for (const auto& [zakladka, polecenie] : wybory)
+        if (!wlaczone.test(static_cast<std::size_t>(polecenie)))
+            dialog.WylaczZakladke(zakladka);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TfrmNowy::TWybor wybor = dialog.Wybor();
@@ -513,7 +523,7 @@ void TfrmGlowne::OdswiezListeOkien()
         return;
     wpisyOkien_ << menu->addSeparator();
     for (QMdiSubWindow* okno : okna) {
-        QAction* wpis = menu->addAction(okno->windowTitle());
+        QAction* wpis = menu->addAction(BezSkrotu(okno->windowTitle()));
         wpis->setCheckable(true);
         wpis->setChecked(okno == obszar_->activeSubWindow());
         connect(wpis, &QAction::triggered, this, [this, okno] { obszar_->setActiveSubWindow(okno); });
