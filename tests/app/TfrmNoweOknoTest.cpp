@@ -22,6 +22,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -228,6 +229,37 @@ TEST_F(TfrmNoweOknoTest, UstawSiatkaTytulStanyIPolaStatusu)
     dziwna.Nazwa = "Gra %1 %2";
     okno->Ustaw(dziwna, info);
     EXPECT_EQ(okno->windowTitle(), QStringLiteral("<3>Gra %1 %2 8/12/20"));
+}
+
+TEST_F(TfrmNoweOknoTest, DuzySystemMiesciEtykietyWierszyIGrupujeLiczby)
+{
+    // 100 000 bets over the game's highest own numbers: labels up to "100000  [+279]".
+    constexpr int32_t Ile = 100000;
+    TInfoGryRec info = Info(24, 6, Ile);
+    for (std::size_t i = 0; i < 24; ++i)
+        info.Wlasne[1][i] = static_cast<uint8_t>(49 - i);
+    std::vector<TZakladTestu> zaklady;
+    zaklady.reserve(Ile);
+    for (int b = 0; b < Ile; ++b)
+        zaklady.push_back(ZakladOd(1 + b % 19));
+    auto okno = Okno(info, zaklady);
+    okno->PrzejdzDo(Ile - 14);
+    const QFontMetrics miary = okno->Grid1()->fontMetrics();
+    int kolumny = 0;
+    for (int c = 0; c < okno->Grid1()->columnCount(); ++c)
+        kolumny += okno->Grid1()->columnWidth(c);
+    EXPECT_GE(okno->Grid1()->viewport()->width(), kolumny);
+    for (int r = 1; r <= 15; ++r) {
+        const QString etykieta = Komorka(*okno, r, 0);
+        EXPECT_TRUE(etykieta.startsWith(QString::number(Ile - 15 + r))) << etykieta.toStdString();
+        EXPECT_LE(miary.horizontalAdvance(etykieta) + 6, okno->Grid1()->columnWidth(0)) << etykieta.toStdString();
+    }
+
+    // Bets and combinations are grouped alike in the status strip.
+    const QString separator = QLocale(QLocale::Polish, QLocale::Poland).groupSeparator();
+    const TPolaStatusu pola = okno->PolaStatusu();
+    EXPECT_EQ(pola.Zakladow, QStringLiteral("100") + separator + QStringLiteral("000"));
+    EXPECT_EQ(pola.Kombinacji.trimmed(), QStringLiteral("134") + separator + QStringLiteral("596"));
 }
 
 TEST_F(TfrmNoweOknoTest, SzesnascieZakladowPrzewijanie)

@@ -12,6 +12,7 @@
 #include "app/TfrmNowy.h"
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
+#include "app/UkladOkien.h"
 #include "app/Ustawienia.h"
 #include "systems/TfrmGwarancja.h"
 #include "model/PlikSystemu.h"
@@ -214,7 +215,7 @@ void TfrmGlowne::PolaczPolecenia()
     });
     polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
     connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
-    connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, obszar_, &QMdiArea::cascadeSubWindows);
+    connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, this, [this] { UlozKaskadowo(obszar_); });
     polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
     polacz(P::Poziomo, &TfrmGlowne::UlozPoziomo);
     polacz(P::ZmniejszWszystkie, &TfrmGlowne::ZmniejszWszystkie);
@@ -240,6 +241,8 @@ QMdiSubWindow* TfrmGlowne::DodajOkno(QWidget* okno)
     QMdiSubWindow* podokno = obszar_->addSubWindow(okno);
     podokno->setAttribute(Qt::WA_DeleteOnClose);
     okno->show();
+    // Its whole caption shows, and it opens where it can be seen.
+    DopasujDoObszaru(podokno);
     return podokno;
 }
 

@@ -3,6 +3,7 @@
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
+#include "app/UkladOkien.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
@@ -32,6 +33,8 @@ namespace {
 
 constexpr int WierszeSiatki = TfrmNoweOkno::IleWierszy + 1; // row 0 is the fixed heading row
 constexpr int OdstepWiersza = 6;
+// Room the grid leaves around a cell's text.
+constexpr int MarginesKomorki = 12;
 constexpr const char* RozszerzenieSystemu = "ss2";
 
 // File state flags (the enabling routine names them): New, Open, Save, Print, not used,
@@ -136,8 +139,10 @@ void TfrmNoweOkno::Ustaw(const TObGraLista& gra, const TInfoGryRec& info)
     biezacyZaklad_ = 1;
     UstawStanBezczynny();
     resize(sizeHint());
-    if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         ramka->adjustSize();
+        DopasujDoObszaru(ramka);
+    }
     ZglosZmianeStanu();
 }
 
@@ -182,7 +187,6 @@ void TfrmNoweOkno::UstawSiatke()
     Grid1_->clear();
     Grid1_->setRowCount(WierszeSiatki);
     Grid1_->setColumnCount(k + 1);
-    Grid1_->setColumnWidth(0, SzerokoscKolumnyZakladu);
     for (int c = 1; c <= k; ++c)
         Grid1_->setColumnWidth(c, SzerokoscKolumnyLiczby);
     const int wysokosc = WysokoscWiersza();
@@ -210,8 +214,26 @@ void TfrmNoweOkno::UstawSiatke()
     const int ramka = 2 * Grid1_->frameWidth();
     const int wysokoscSiatki = WierszeSiatki * wysokosc + ramka;
     Grid1_->setFixedHeight(wysokoscSiatki);
-    Grid1_->setMinimumWidth(SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka);
     Scroll_->setFixedHeight(wysokoscSiatki);
+    UstawPierwszaKolumne();
+}
+
+void TfrmNoweOkno::UstawPierwszaKolumne()
+{
+    // The widest label the rows can get: as many digits as the last bet's number and as the
+    // largest sum of k own numbers; wide digits stand in for any.
+    const int k = std::clamp(info_.k, 0, MaxLiczbSystemu);
+    const int n = std::clamp(info_.n, 0, MaxLiczbSystemu);
+    int najwieksza = 0;
+    for (int i = 0; i < n; ++i)
+        najwieksza = std::max<int>(najwieksza, info_.Wlasne[1][static_cast<std::size_t>(i)]);
+    const auto cyfry = [](int64_t liczba) { return QString(QString::number(liczba).size(), QLatin1Char('8')); };
+    const QString wzor = cyfry(std::max(info_.Zakladow, 1)) + QStringLiteral("  [+") + cyfry(int64_t{najwieksza} * k)
+        + QLatin1Char(']');
+    const int szerokosc =
+        std::max(SzerokoscKolumnyZakladu, Grid1_->fontMetrics().horizontalAdvance(wzor) + MarginesKomorki);
+    Grid1_->setColumnWidth(0, szerokosc);
+    Grid1_->setMinimumWidth(szerokosc + k * SzerokoscKolumnyLiczby + 2 * Grid1_->frameWidth());
     updateGeometry();
 }
 
@@ -219,7 +241,7 @@ QSize TfrmNoweOkno::sizeHint() const
 {
     const int ramka = 2 * Grid1_->frameWidth();
     const int k = std::max(Grid1_->columnCount() - 1, 0);
-    const int szerokosc = SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka
+    const int szerokosc = Grid1_->columnWidth(0) + k * SzerokoscKolumnyLiczby + ramka
         + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Scroll_);
     return {szerokosc, WierszeSiatki * WysokoscWiersza() + ramka};
 }
@@ -313,6 +335,7 @@ void TfrmNoweOkno::ZmienWlasneLiczby(const std::array<TTablicaLiczb, 3>& wlasne)
     info_.Wlasne = wlasne;
     zapisany_ = false;
     ZapiszWlasneLiczby(plikTymczasowy_.toStdString(), info_);
+    UstawPierwszaKolumne();
     Pokaz(biezacyZaklad_);
 }
 
@@ -321,7 +344,8 @@ TPolaStatusu TfrmNoweOkno::PolaStatusu() const
     TPolaStatusu pola;
     pola.Liczb = QString::number(info_.n);
     pola.Skreslen = QString::number(info_.k);
-    pola.Zakladow = QString::number(info_.Zakladow);
+    // Bets and combinations grouped alike.
+    pola.Zakladow = TekstLiczby(info_.Zakladow);
     pola.Kombinacji = TekstKombinacji(Kombinacje(info_.n, info_.k));
     pola.RodzajGeneracji = QString::fromStdString(NazwaMetody(info_.Metoda));
     return pola;
@@ -448,8 +472,12 @@ void TfrmNoweOkno::ZakonczZadanie()
     UstawPostep(QString());
     UstawStanBezczynny();
     UstawPasek();
+    UstawPierwszaKolumne();
     Pokaz(1);
     UstawTytul();
+    // A longer caption or a wider first column may need a wider window.
+    if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        DopasujDoObszaru(ramka);
     ZglosZmianeStanu();
 }
 

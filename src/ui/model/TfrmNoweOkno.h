@@ -119,6 +119,8 @@ protected:
 private:
     void UstawTytul();
     void UstawSiatke();
+    // Column 0 as wide as the widest bet number and sum the rows can show.
+    void UstawPierwszaKolumne();
     void UstawPasek();
     void CzyscWiersze();
     void UstawPostep(const QString& tekst);

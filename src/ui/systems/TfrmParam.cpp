@@ -36,12 +36,16 @@ int Kod(TMetoda metoda)
 
 } // namespace
 
-QString TekstKombinacji(long double ile)
+QString TekstLiczby(long double ile)
 {
     // Counts reach C(120, 60), far beyond any integer type; a double carries the digits shown.
     const QLocale polski(QLocale::Polish, QLocale::Poland);
-    const double zaokraglone = std::round(static_cast<double>(ile));
-    return polski.toString(zaokraglone, 'f', 0).rightJustified(SzerokoscPolaKombinacji, QLatin1Char(' '));
+    return polski.toString(std::round(static_cast<double>(ile)), 'f', 0);
+}
+
+QString TekstKombinacji(long double ile)
+{
+    return TekstLiczby(ile).rightJustified(SzerokoscPolaKombinacji, QLatin1Char(' '));
 }
 
 int64_t IleKombinacji(int32_t n, int32_t k)

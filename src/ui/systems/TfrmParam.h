@@ -18,6 +18,8 @@ namespace tarvomund {
 // A count of combinations as the program shows it: thousands grouped the Polish way, no
 // decimals, right-aligned in 20 characters.
 QString TekstKombinacji(long double ile);
+// A count as every field shows it: thousands grouped the Polish way, no decimals, no padding.
+QString TekstLiczby(long double ile);
 // C(n, k) rounded to the nearest integer.
 int64_t IleKombinacji(int32_t n, int32_t k);
 
