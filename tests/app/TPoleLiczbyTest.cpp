@@ -1,9 +1,13 @@
 #include "app/TPoleLiczby.h"
 
+#include <QDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace tarvomund {
 namespace {
@@ -73,6 +77,25 @@ TEST(TPoleLiczby, LiczbaSpozaZakresuJestPokazanaIPoprawionaDoGranicy)
             EXPECT_TRUE(pole.Uwaga().isEmpty());
             EXPECT_NE(pole.palette().color(QPalette::Text), QColor(Qt::red));
         }
+    }
+}
+
+TEST(TPoleLiczby, EnterZPoprawkaNieZatwierdzaOkna)
+{
+    // Enter confirms a dialog, unless it had to correct the number: the user sees the new value first.
+    for (const auto& [wpisane, zatwierdzone] : {std::pair{"999", false}, std::pair{"12", true}}) {
+        SCOPED_TRACE(wpisane);
+        QDialog dialog;
+        auto* pole = new TPoleLiczby(&dialog);
+        pole->setRange(1, 49);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        dialog.show();
+        Wpisz(*pole, QString::fromUtf8(wpisane));
+        QTest::keyClick(pole, Qt::Key_Return);
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, zatwierdzone);
+        EXPECT_EQ(dialog.isVisible(), !zatwierdzone);
     }
 }
 

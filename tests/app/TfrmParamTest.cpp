@@ -123,7 +123,8 @@ TEST(TfrmParamTest, WpisywanieLiczbyDzialaPoZatwierdzeniu)
         dialog.show();
         dialog.spZakladow()->selectAll();
         QTest::keyClicks(dialog.spZakladow(), QStringLiteral("100"));
-        QTest::keyClick(dialog.spZakladow(), Qt::Key_Return);
+        // Committed as leaving the field does: Enter would confirm the dialog.
+        dialog.spZakladow()->interpretText();
         ASSERT_EQ(dialog.Zakladow(), 100);
 
         dialog.spLiczb()->selectAll();
@@ -135,9 +136,11 @@ TEST(TfrmParamTest, WpisywanieLiczbyDzialaPoZatwierdzeniu)
         EXPECT_EQ(dialog.Liczb(), p.n);
         EXPECT_EQ(dialog.Zakladow(), p.Zakladow);
         EXPECT_EQ(Cyfry(dialog.st1()), QString::number(IleKombinacji(p.n, 6)));
-        const auto* pole = qobject_cast<const TPoleLiczby*>(dialog.spLiczb());
-        ASSERT_NE(pole, nullptr);
-        EXPECT_EQ(pole->Uwaga().contains(QStringLiteral("999")), p.Uwaga);
+        EXPECT_EQ(dialog.spLiczb()->Uwaga().contains(QStringLiteral("999")), p.Uwaga);
+        // The dialog says it under its fields, and Enter that had to correct does not confirm it.
+        EXPECT_EQ(!dialog.lblUwaga()->isHidden(), p.Uwaga);
+        EXPECT_EQ(dialog.lblUwaga()->text(), dialog.spLiczb()->Uwaga());
+        EXPECT_EQ(dialog.isVisible(), p.Uwaga);
     }
     // A number still being typed when OK is clicked counts as entered.
     TfrmParam dialog;

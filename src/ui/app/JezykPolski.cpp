@@ -13,6 +13,11 @@ constexpr const char* NazwaTlumacza = "tlumaczenieQtPl";
 
 } // namespace
 
+void UstawPolskiCzasSystemu()
+{
+    qputenv("LC_TIME", "pl_PL.UTF-8");
+}
+
 bool UstawJezykPolski()
 {
     const QLocale polski(QLocale::Polish, QLocale::Poland);

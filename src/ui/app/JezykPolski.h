@@ -9,5 +9,9 @@ namespace tarvomund {
 // Returns whether the translation was found; without it those dialogs stay in English.
 // Calling it again changes nothing.
 bool UstawJezykPolski();
+// Before the application object exists: the toolkit shows the dates of its dialogs (the file
+// lists of the open and save dialogs) in the system's time format, which is made the Polish one.
+// Numbers keep the system's settings, so that no computation's output changes with the language.
+void UstawPolskiCzasSystemu();
 
 } // namespace tarvomund

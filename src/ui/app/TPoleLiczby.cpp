@@ -1,9 +1,11 @@
 #include "app/TPoleLiczby.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolTip>
 
 #include <optional>
+#include <utility>
 
 namespace tarvomund {
 
@@ -51,6 +53,7 @@ void TPoleLiczby::Wyczysc()
         return;
     uwaga_.clear();
     setPalette(QPalette());
+    emit Poprawiono(uwaga_);
 }
 
 QValidator::State TPoleLiczby::validate(QString& tekst, int& pozycja) const
@@ -81,11 +84,19 @@ void TPoleLiczby::fixup(QString& tekst) const
     tekst = prefix() + textFromValue(przyjeto) + suffix();
 }
 
+void TPoleLiczby::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    QSpinBox::keyPressEvent(zdarzenie);
+    if (std::exchange(zatrzymajEnter_, false))
+        zdarzenie->accept();
+}
+
 void TPoleLiczby::PoZatwierdzeniu()
 {
     if (!poprawiono_)
         return;
     poprawiono_ = false;
+    zatrzymajEnter_ = true;
     QPalette paleta = palette();
     // The corrected number shows in red, with the reason beside the field.
     paleta.setColor(QPalette::Text, Qt::red);

@@ -20,9 +20,11 @@ public:
     const QString& Uwaga() const { return uwaga_; }
 
 signals:
+    // The notice of a correction; an empty one when the mark goes.
     void Poprawiono(const QString& uwaga);
 
 protected:
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
     QValidator::State validate(QString& tekst, int& pozycja) const override;
     void fixup(QString& tekst) const override;
 
@@ -32,6 +34,9 @@ private:
 
     mutable QString uwaga_;
     mutable bool poprawiono_ = false;
+    // Enter that had to correct the number stops here: the dialog is not confirmed with a value
+    // the user has not seen.
+    bool zatrzymajEnter_ = false;
 };
 
 } // namespace tarvomund

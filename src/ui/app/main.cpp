@@ -17,6 +17,7 @@ using tarvomund::ObrazPowitalny;
 
 int main(int argc, char** argv)
 {
+    tarvomund::UstawPolskiCzasSystemu();
     QApplication aplikacja(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvomund"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));

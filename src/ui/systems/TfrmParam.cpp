@@ -56,7 +56,7 @@ int64_t IleKombinacji(int32_t n, int32_t k)
 TfrmParam::TfrmParam(QWidget* parent)
     : QDialog(parent), spSkres_(new TPoleLiczby(this)), spLiczb_(new TPoleLiczby(this)),
       spZakladow_(new QDoubleSpinBox(this)), st1_(new QLabel(this)), cbMetoda_(new QComboBox(this)),
-      lblGwar_(new QLabel(Tekst(TTekst::GwarancjaTrafienia), this)), cbGwar_(new QComboBox(this)),
+      lblGwar_(new QLabel(Tekst(TTekst::GwarancjaTrafienia), this)), cbGwar_(new QComboBox(this)), lblUwaga_(new QLabel(this)),
       btnOk_(new QPushButton(Tekst(TTekst::OK3), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this))
 {
     setModal(true);
@@ -69,6 +69,7 @@ TfrmParam::TfrmParam(QWidget* parent)
     cbMetoda_->setObjectName(QStringLiteral("cbMetoda"));
     lblGwar_->setObjectName(QStringLiteral("lblGwar"));
     cbGwar_->setObjectName(QStringLiteral("cbGwar"));
+    lblUwaga_->setObjectName(QStringLiteral("lblUwaga"));
     btnOk_->setObjectName(QStringLiteral("btnOk"));
     btnAnuluj_->setObjectName(QStringLiteral("btnAnuluj"));
 
@@ -108,6 +109,17 @@ TfrmParam::TfrmParam(QWidget* parent)
     }
     siatka->setColumnStretch(1, 1);
 
+    QPalette czerwony = lblUwaga_->palette();
+    czerwony.setColor(QPalette::WindowText, Qt::red);
+    lblUwaga_->setPalette(czerwony);
+    lblUwaga_->setWordWrap(true);
+    lblUwaga_->hide();
+    for (TPoleLiczby* pole : {spSkres_, spLiczb_})
+        connect(pole, &TPoleLiczby::Poprawiono, this, [this](const QString& uwaga) {
+            lblUwaga_->setText(uwaga);
+            lblUwaga_->setVisible(!uwaga.isEmpty());
+        });
+
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch();
     przyciski->addWidget(btnOk_);
@@ -116,6 +128,7 @@ TfrmParam::TfrmParam(QWidget* parent)
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(siatka);
+    uklad->addWidget(lblUwaga_);
     uklad->addSpacing(6);
     uklad->addLayout(przyciski);
     uklad->setSizeConstraint(QLayout::SetFixedSize);

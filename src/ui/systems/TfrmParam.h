@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TPoleLiczby.h"
 #include "model/TInfoGryRec.h"
 
 #include <QDialog>
@@ -50,13 +51,15 @@ public:
     // beyond the record's range is held at its largest value.
     TInfoGryRec Wynik() const;
 
-    QSpinBox* spSkres() const { return spSkres_; }
-    QSpinBox* spLiczb() const { return spLiczb_; }
+    TPoleLiczby* spSkres() const { return spSkres_; }
+    TPoleLiczby* spLiczb() const { return spLiczb_; }
     QDoubleSpinBox* spZakladow() const { return spZakladow_; }
     QLabel* st1() const { return st1_; }
     QComboBox* cbMetoda() const { return cbMetoda_; }
     QComboBox* cbGwar() const { return cbGwar_; }
     QLabel* lblGwar() const { return lblGwar_; }
+    // What the last correction of a typed number said, under the fields while it holds.
+    QLabel* lblUwaga() const { return lblUwaga_; }
     QPushButton* btnOk() const { return btnOk_; }
     QPushButton* btnAnuluj() const { return btnAnuluj_; }
 
@@ -72,13 +75,14 @@ private:
     long double ZakladowGwarancji() const;
 
     TInfoGryRec info_;
-    QSpinBox* spSkres_;
-    QSpinBox* spLiczb_;
+    TPoleLiczby* spSkres_;
+    TPoleLiczby* spLiczb_;
     QDoubleSpinBox* spZakladow_;
     QLabel* st1_;
     QComboBox* cbMetoda_;
     QLabel* lblGwar_;
     QComboBox* cbGwar_;
+    QLabel* lblUwaga_;
     QPushButton* btnOk_;
     QPushButton* btnAnuluj_;
 };
