@@ -13,6 +13,7 @@
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
+#include "draws/TfrmWyborBazy.h"
 #include "systems/TfrmGwarancja.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
@@ -211,6 +212,9 @@ void TfrmGlowne::PolaczPolecenia()
         dialog.exec();
     });
     polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
+    // The editor works on the catalogue's own lists, so every later computation sees its edits.
+    connect(akcje_->Akcja(P::Losowania), &QAction::triggered, this,
+            [this] { DopisywanieLosowan(katalog_, katalogDane_, this); });
     connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
     connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, obszar_, &QMdiArea::cascadeSubWindows);
     polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
@@ -263,6 +267,8 @@ void TfrmGlowne::OdswiezPolecenia()
     else if (kolekcja)
         stan.Rodzaj = TRodzajOkna::Kolekcja;
     akcje_->Zastosuj(WlaczonePolecenia(okno || kolekcja ? &stan : nullptr));
+    // Without any game there are no draws to edit.
+    akcje_->Akcja(TPolecenie::Losowania)->setEnabled(!katalog_.Pusty());
 
     const TPasekBoczny pasek = PasekDlaOkna(stan.Rodzaj);
     const bool system = pasek == TPasekBoczny::System || pasek == TPasekBoczny::SystemBezLiczb;
