@@ -23,6 +23,24 @@ std::optional<TKatalogGier> Katalog(TKontekst& k)
     return TKatalogGier::WczytajGry(k.Opcje.KatalogDane);
 }
 
+TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa)
+{
+    TGraPolecenia wynik;
+    wynik.Katalog = Katalog(k);
+    if (!wynik.Katalog) {
+        wynik.Kod = KodBladDanych;
+        return wynik;
+    }
+    const auto indeks = ZnajdzGre(*wynik.Katalog, nazwa);
+    if (!indeks) {
+        k.Bledy << "tarvomund-cli: no game " << nazwa << " in " << k.Opcje.KatalogDane << "\n";
+        wynik.Kod = KodBladUzycia;
+        return wynik;
+    }
+    wynik.Indeks = *indeks;
+    return wynik;
+}
+
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 {
     const auto it = Opcje.find(nazwa);

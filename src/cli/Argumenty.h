@@ -26,6 +26,17 @@ void WymagajArgumentow(const TKontekst& k, std::size_t ile);
 // The catalogue, or an error when the data directory cannot be read at all.
 std::optional<TKatalogGier> Katalog(TKontekst& k);
 
+// The catalogue with the game a command names. Kod is KodSukces when both are there; otherwise a
+// message has been printed and Kod is the exit code: unreadable data, or a usage error for an unknown game.
+struct TGraPolecenia {
+    std::optional<TKatalogGier> Katalog;
+    std::size_t Indeks = 0;
+    int Kod = KodSukces;
+
+    TObGraLista& Gra() { return Katalog->Gra(Indeks); }
+};
+TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa);
+
 // A command's own options, each with one value ("--n 10", "-o FILE"), its switches without a value
 // ("--dry-run") and its positional arguments.
 struct TArgumentyPolecenia {

@@ -60,26 +60,15 @@ char InnySeparator(const std::string& tekst)
     return znak[0];
 }
 
-std::optional<std::size_t> GraZArgumentu(TKontekst& k, const TKatalogGier& katalog, const std::string& nazwa)
-{
-    const auto indeks = ZnajdzGre(katalog, nazwa);
-    if (!indeks)
-        k.Bledy << "tarvomund-cli: no game " << nazwa << " in " << k.Opcje.KatalogDane << "\n";
-    return indeks;
-}
-
 } // namespace
 
 int PolecenieExport(TKontekst& k)
 {
     const TArgumentyPolecenia a = RozbierzArgumenty(k, {}, 2);
-    auto katalog = Katalog(k);
-    if (!katalog)
-        return KodBladDanych;
-    const auto indeks = GraZArgumentu(k, *katalog, a.Pozycyjne[0]);
-    if (!indeks)
-        return KodBladUzycia;
-    const TObGraLista& gra = katalog->Gra(*indeks);
+    TGraPolecenia wybrana = GraPolecenia(k, a.Pozycyjne[0]);
+    if (wybrana.Kod != KodSukces)
+        return wybrana.Kod;
+    const TObGraLista& gra = wybrana.Gra();
     const std::string& plik = a.Pozycyjne[1];
     if (!ZapiszEksportLosowan(gra, plik)) {
         k.Bledy << "tarvomund-cli: cannot write " << plik << "\n";
@@ -107,13 +96,10 @@ int PolecenieImport(TKontekst& k)
         separatory.set(static_cast<unsigned char>(InnySeparator(a.Wartosc("--other"))));
     const bool numeracja = a.MaFlage("--numbered");
 
-    auto katalog = Katalog(k);
-    if (!katalog)
-        return KodBladDanych;
-    const auto indeks = GraZArgumentu(k, *katalog, a.Pozycyjne[0]);
-    if (!indeks)
-        return KodBladUzycia;
-    TObGraLista& gra = katalog->Gra(*indeks);
+    TGraPolecenia wybrana = GraPolecenia(k, a.Pozycyjne[0]);
+    if (wybrana.Kod != KodSukces)
+        return wybrana.Kod;
+    TObGraLista& gra = wybrana.Gra();
     const std::string& plik = a.Pozycyjne[1];
 
     TFormatowanie formatowanie;

@@ -6,6 +6,7 @@
 #include "model/Daty.h"
 #include "model/PlikGry.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LosowaniaTestowe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,16 +128,8 @@ class ImportWEdytorze : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gra_.Id = 1;
-        gra_.Nazwa = "Lotto 6 z 49";
-        gra_.Plik = katalog_.Plik("lotto.pl2");
-        gra_.IleLiczb = 49;
-        gra_.IleLosowanych = 6;
-        TObLos los;
-        los.Data = DniZDaty({2001, 5, 12});
-        for (uint8_t i = 0; i < 6; ++i)
-            los.Liczby[i] = static_cast<uint8_t>(i + 1);
-        gra_.Losowania = {los};
+        gra_ = testy::Gra649(katalog_.Plik("lotto.pl2"));
+        gra_.Losowania = {testy::Los({2001, 5, 12}, {1, 2, 3, 4, 5, 6})};
         ASSERT_TRUE(UtworzPlikGry(gra_));
         lista_ = katalog_.Plik("lista.txt");
         ZapiszPlik(lista_, "Lotto\n"

@@ -9,6 +9,7 @@
 #include "model/ZapisAtomowy.h"
 #include "systems/TfrmNumery.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LosowaniaTestowe.h"
 
 #include <QAction>
 #include <QDate>
@@ -28,17 +29,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testy::CzytajPlik;
+using testy::Los;
 using testy::TKatalogTymczasowy;
 using testy::TOdpowiedzi;
-
-TObLos Los(TDataKal data, std::vector<int> liczby)
-{
-    TObLos los;
-    los.Data = DniZDaty(data);
-    for (std::size_t i = 0; i < liczby.size(); ++i)
-        los.Liczby[i] = static_cast<uint8_t>(liczby[i]);
-    return los;
-}
 
 QString Komorka(const TfrmLosowania& okno, int wiersz, int kolumna)
 {
@@ -57,12 +50,7 @@ protected:
     void SetUp() override
     {
         fs::create_directory(Dane());
-        gra_.Id = 1;
-        gra_.KodGry = 1;
-        gra_.Nazwa = "Lotto 6 z 49";
-        gra_.Plik = (Dane() / "lotto.pl2").string();
-        gra_.IleLiczb = 49;
-        gra_.IleLosowanych = 6;
+        gra_ = testy::Gra649((Dane() / "lotto.pl2").string());
         gra_.Losowania = {Los({2001, 5, 12}, {3, 11, 17, 25, 36, 42}), Los({2001, 5, 15}, {1, 2, 3, 4, 5, 6}),
                           Los({2001, 5, 19}, {7, 8, 9, 10, 11, 12}), Los({2001, 5, 22}, {13, 14, 15, 16, 17, 18}),
                           Los({2001, 5, 26}, {19, 20, 21, 22, 23, 24})};
@@ -296,11 +284,13 @@ TEST_F(TfrmLosowaniaTest, EksportPytaPrzedNadpisaniem)
 
 TEST_F(TfrmLosowaniaTest, PolecenieGlownegoOknaEdytujeKatalog)
 {
-    // Without any game the command has nothing to edit.
+    // Without any game there is nothing to edit, and the command says so.
     {
         TKatalogTymczasowy pusty;
         TfrmGlowne glowne(QString::fromStdString(pusty.Sciezka().string()));
-        EXPECT_FALSE(glowne.Akcje().Akcja(TPolecenie::Losowania)->isEnabled());
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnOK")});
+        glowne.Akcje().Akcja(TPolecenie::Losowania)->trigger();
+        EXPECT_EQ(odpowiedzi.Teksty(), QStringList{QStringLiteral("Baza losowań jest pusta !")});
     }
     TfrmGlowne glowne(QString::fromStdString(katalog_.Sciezka().string()));
     QAction* losowania = glowne.Akcje().Akcja(TPolecenie::Losowania);

@@ -3,6 +3,7 @@
 #include "draws/EksportLosowan.h"
 #include "model/Daty.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LosowaniaTestowe.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +17,10 @@
 namespace tarvomund {
 namespace {
 
+using testy::Gra649;
+using testy::Los;
 using testy::TKatalogTymczasowy;
 using testy::ZapiszPlik;
-
-TObGraLista Gra649()
-{
-    TObGraLista gra;
-    gra.Id = 1;
-    gra.Nazwa = "Lotto 6 z 49";
-    gra.IleLiczb = 49;
-    gra.IleLosowanych = 6;
-    return gra;
-}
-
-TObLos Los(TDataKal data, std::vector<int> liczby)
-{
-    TObLos los;
-    los.Data = DniZDaty(data);
-    for (std::size_t i = 0; i < liczby.size(); ++i)
-        los.Liczby[i] = static_cast<uint8_t>(liczby[i]);
-    return los;
-}
 
 // The dialog's defaults with "Jest data" on, and the running number as asked.
 TFormatowanie Formatowanie(std::string tekst, bool numeracja, std::size_t start = 0)

@@ -267,8 +267,6 @@ void TfrmGlowne::OdswiezPolecenia()
     else if (kolekcja)
         stan.Rodzaj = TRodzajOkna::Kolekcja;
     akcje_->Zastosuj(WlaczonePolecenia(okno || kolekcja ? &stan : nullptr));
-    // Without any game there are no draws to edit.
-    akcje_->Akcja(TPolecenie::Losowania)->setEnabled(!katalog_.Pusty());
 
     const TPasekBoczny pasek = PasekDlaOkna(stan.Rodzaj);
     const bool system = pasek == TPasekBoczny::System || pasek == TPasekBoczny::SystemBezLiczb;

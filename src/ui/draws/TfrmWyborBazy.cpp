@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
+#include "app/TfrmKomunikat.h"
 #include "draws/TfrmLosowania.h"
 
 #include <QHBoxLayout>
@@ -50,8 +51,11 @@ std::size_t TfrmWyborBazy::Wybrana() const
 
 void DopisywanieLosowan(TKatalogGier& katalog, const QString& katalogDane, QWidget* rodzic)
 {
-    if (katalog.Pusty())
+    // Without any game there is no draw base to edit; the command says so rather than do nothing.
+    if (katalog.Pusty()) {
+        Komunikat(Tekst(TTekst::BazaLosowanJestPusta), ObrazekOstrzezenie, PrzyciskiOK, rodzic);
         return;
+    }
     TfrmWyborBazy wybor(katalog, rodzic);
     if (wybor.exec() != QDialog::Accepted || wybor.Wybrana() >= katalog.Ile())
         return;

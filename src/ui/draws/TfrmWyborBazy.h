@@ -36,7 +36,7 @@ private:
 };
 
 // The "Losowania" command: the chooser, then the draw list window of the chosen game, both modal.
-// Nothing happens with an empty catalogue.
+// An empty catalogue shows "Baza losowań jest pusta !" instead.
 void DopisywanieLosowan(TKatalogGier& katalog, const QString& katalogDane, QWidget* rodzic);
 
 } // namespace tarvomund
