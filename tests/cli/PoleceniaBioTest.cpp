@@ -1,36 +1,21 @@
 #include "Polecenia.h"
+#include "UruchomienieCli.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
 namespace tarvomund::cli {
 namespace {
 
-struct TWynikPolecenia {
-    int Kod;
-    std::string Wyjscie;
-    std::string Bledy;
-};
+using testy::Linie;
+using testy::TWynikPolecenia;
 
 TWynikPolecenia Bio(std::vector<std::string> argumenty)
 {
     argumenty.insert(argumenty.begin(), "bio");
-    std::ostringstream wyjscie;
-    std::ostringstream bledy;
     // The chart needs no games: the data directory is never read.
-    const int kod = cli::Uruchom(argumenty, "/nie/ma/takiego/katalogu", wyjscie, bledy);
-    return {kod, wyjscie.str(), bledy.str()};
-}
-
-std::vector<std::string> Wiersze(const std::string& tekst)
-{
-    std::vector<std::string> wiersze;
-    std::istringstream strumien(tekst);
-    for (std::string wiersz; std::getline(strumien, wiersz);)
-        wiersze.push_back(wiersz);
-    return wiersze;
+    return testy::UruchomCli(argumenty, "/nie/ma/takiego/katalogu");
 }
 
 TEST(PolecenieBio, DzienPoDniuCzteryRytmy)
@@ -38,13 +23,13 @@ TEST(PolecenieBio, DzienPoDniuCzteryRytmy)
     const auto wynik = Bio({"--birth", "01.01.2000", "--date", "01.03.2000"});
     ASSERT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
     EXPECT_EQ(wynik.Bledy, "");
-    const auto wiersze = Wiersze(wynik.Wyjscie);
-    ASSERT_EQ(wiersze.size(), 41u);
+    const auto linie = Linie(wynik.Wyjscie);
+    ASSERT_EQ(linie.size(), 41u);
     // 20 days before the date, across the leap day, to 20 days after it.
-    EXPECT_EQ(wiersze[0], "10.02.2000\t-0.979\t0.223\t0.999\t0.476");
-    EXPECT_EQ(wiersze[19], "29.02.2000\t-0.631\t0.782\t-0.910\t-0.476");
-    EXPECT_EQ(wiersze[20], "01.03.2000\t-0.817\t0.901\t-0.815\t-0.614");
-    EXPECT_EQ(wiersze[40], "21.03.2000\t-0.136\t-0.623\t0.282\t0.736");
+    EXPECT_EQ(linie[0], "10.02.2000\t-0.979\t0.223\t0.999\t0.476");
+    EXPECT_EQ(linie[19], "29.02.2000\t-0.631\t0.782\t-0.910\t-0.476");
+    EXPECT_EQ(linie[20], "01.03.2000\t-0.817\t0.901\t-0.815\t-0.614");
+    EXPECT_EQ(linie[40], "21.03.2000\t-0.136\t-0.623\t0.282\t0.736");
     // The options may come in either order.
     EXPECT_EQ(Bio({"--date", "01.03.2000", "--birth", "01.01.2000"}).Wyjscie, wynik.Wyjscie);
 }
@@ -54,7 +39,7 @@ TEST(PolecenieBio, ZeroBezZnaku)
     // 9200 days lived, a multiple of 23: the physical rhythm is at zero on the date.
     const auto wynik = Bio({"--birth", "1.1.1999", "--date", "09.03.2024"});
     ASSERT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
-    EXPECT_EQ(Wiersze(wynik.Wyjscie).at(20), "09.03.2024\t0.000\t-0.434\t-0.972\t0.614");
+    EXPECT_EQ(Linie(wynik.Wyjscie).at(20), "09.03.2024\t0.000\t-0.434\t-0.972\t0.614");
     // No value anywhere is shown as a negative zero.
     for (int dzien = 1; dzien <= 28; ++dzien) {
         char data[16];
