@@ -85,7 +85,8 @@ TEST(TfrmBio, OknoPoOtwarciu)
     for (int r = 0; r < IleRytmow; ++r) {
         EXPECT_TRUE(okno.Rytm(r)->isChecked());
         EXPECT_EQ(okno.Rytm(r)->objectName(), QStringLiteral("cb%1").arg(r + 1));
-        EXPECT_TRUE(okno.Rytm(r)->text().endsWith(QLatin1Char(' ') + nazwy[r])) << okno.Rytm(r)->text().toStdString();
+        const QString tekst = okno.Rytm(r)->text();
+        EXPECT_TRUE(tekst.endsWith(QLatin1Char(' ') + nazwy[r])) << tekst.toStdString();
     }
     // Today's chart is drawn at once, with its four curves.
     ASSERT_TRUE(okno.Plan().has_value());
@@ -246,9 +247,10 @@ TEST(TfrmBio, Wydruk)
     UstawDaty(okno, {2000, 1, 1}, {2000, 3, 1});
     okno.Rytm(3)->setChecked(false);
     EXPECT_EQ(okno.WierszeWydruku(),
-              (QStringList{QStringLiteral("Biorytmy"), QString(), QStringLiteral("Data urodzenia: 01.01.2000"),
-                           QStringLiteral("Data biorytmu: 01.03.2000"), QStringLiteral("-15 Rytm fizyczny"),
-                           QStringLiteral("+5 Rytm psychiczny"), QStringLiteral("-28 Rytm intelektualny")}));
+              (QStringList{QStringLiteral("Biorytmy"), QString(),
+                           QStringLiteral("Data urodzenia: 01.01.2000"), QStringLiteral("Data biorytmu: 01.03.2000"),
+                           QStringLiteral("-15 Rytm fizyczny"), QStringLiteral("+5 Rytm psychiczny"),
+                           QStringLiteral("-28 Rytm intelektualny")}));
     testy::TKatalogTymczasowy katalog;
     const std::string plik = katalog.Plik("biorytm.pdf");
     {

@@ -208,7 +208,8 @@ TEST(Biorytm, TabelaDniZgodnaZWykresem)
         for (int r = 0; r < IleRytmow; ++r) {
             const double wartosc = tabela[static_cast<std::size_t>(j)].Wartosci[static_cast<std::size_t>(r)];
             // sin(2 pi (D + j) / P), with D = 41 the index of 10.02.2000 in a life begun on 01.01.2000.
-            const double oczekiwana = std::sin(2 * std::numbers::pi * (41 + j) / Rytmy[static_cast<std::size_t>(r)].Okres);
+            const int okres = Rytmy[static_cast<std::size_t>(r)].Okres;
+            const double oczekiwana = std::sin(2 * std::numbers::pi * (41 + j) / okres);
             EXPECT_NEAR(wartosc, oczekiwana, 1e-9) << j << " " << r;
             // The day lines within the curves' width cross each curve at the table's value.
             if (j * 12 < 469) {

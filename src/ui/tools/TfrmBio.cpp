@@ -25,8 +25,8 @@ namespace tarvomund {
 
 namespace {
 
-constexpr TTekst NazwyRytmow[IleRytmow] = {TTekst::RytmFizyczny, TTekst::RytmPsychiczny, TTekst::RytmIntelektualny,
-                                           TTekst::RytmIntuicyjny};
+constexpr TTekst NazwyRytmow[IleRytmow] = {TTekst::RytmFizyczny, TTekst::RytmPsychiczny,
+                                           TTekst::RytmIntelektualny, TTekst::RytmIntuicyjny};
 constexpr const char* FormatDaty = "dd.MM.yyyy";
 const QDate PoczatkowaDataUr(1999, 1, 1);
 
@@ -45,7 +45,8 @@ double TfrmBio::DniZDaty(const QDate& data)
     return tarvomund::DniZDaty({data.year(), data.month(), data.day()});
 }
 
-TfrmBio::TfrmBio(QWidget* parent) : QWidget(parent), obraz_(SzerokoscWykresuBio, WysokoscWykresuBio, QImage::Format_RGB32)
+TfrmBio::TfrmBio(QWidget* parent)
+    : QWidget(parent), obraz_(SzerokoscWykresuBio, WysokoscWykresuBio, QImage::Format_RGB32)
 {
     setWindowTitle(Tekst(TTekst::Biorytmy));
     UstawKontekstPomocy(this, KontekstPomocy);
@@ -100,7 +101,8 @@ TfrmBio::TfrmBio(QWidget* parent) : QWidget(parent), obraz_(SzerokoscWykresuBio,
 
 void TfrmBio::Odswiez()
 {
-    const std::optional<TBiorytm> biorytm = ObliczBiorytm(DniZDaty(DataUr_->date()), DniZDaty(DataBio_->date()));
+    const std::optional<TBiorytm> biorytm =
+        ObliczBiorytm(DniZDaty(DataUr_->date()), DniZDaty(DataBio_->date()));
     if (!biorytm)
         return;
     std::array<bool, IleRytmow> widoczne{};
@@ -120,8 +122,9 @@ void TfrmBio::Odswiez()
 QStringList TfrmBio::WierszeWydruku() const
 {
     QStringList wiersze{Tekst(TTekst::Biorytmy), QString()};
-    wiersze << Tekst(TTekst::DataUrodzenia) + QStringLiteral(": ") + DataUr_->date().toString(QLatin1String(FormatDaty));
-    wiersze << Tekst(TTekst::DataBiorytmu) + QStringLiteral(": ") + DataBio_->date().toString(QLatin1String(FormatDaty));
+    const auto tekstDaty = [](const QDateEdit* pole) { return pole->date().toString(QLatin1String(FormatDaty)); };
+    wiersze << Tekst(TTekst::DataUrodzenia) + QStringLiteral(": ") + tekstDaty(DataUr_);
+    wiersze << Tekst(TTekst::DataBiorytmu) + QStringLiteral(": ") + tekstDaty(DataBio_);
     for (const QCheckBox* cb : cb_)
         if (cb->isChecked())
             wiersze << cb->text();
@@ -139,8 +142,9 @@ void TfrmBio::MalujStrone(QPainter& malarz, const QRect& strona) const
     const double gora = (wiersze.size() + 1) * linia;
     const double skala = std::min(static_cast<double>(strona.width()) / SzerokoscWykresuBio,
                                   std::max(0.0, strona.height() - gora) / WysokoscWykresuBio);
+    const QRectF wykres(0, gora, SzerokoscWykresuBio * skala, WysokoscWykresuBio * skala);
     if (plan_)
-        MalujBiorytm(malarz, QRectF(0, gora, SzerokoscWykresuBio * skala, WysokoscWykresuBio * skala), *plan_);
+        MalujBiorytm(malarz, wykres, *plan_);
     malarz.restore();
 }
 
