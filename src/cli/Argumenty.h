@@ -60,5 +60,6 @@ int PolecenieSum(TKontekst& k);
 int PolecenieDiff(TKontekst& k);
 int PolecenieCompose(TKontekst& k);
 int PolecenieGuarantee(TKontekst& k);
+int PolecenieBio(TKontekst& k);
 
 } // namespace tarvomund::cli
