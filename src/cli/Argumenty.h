@@ -78,6 +78,7 @@ int PolecenieSum(TKontekst& k);
 int PolecenieDiff(TKontekst& k);
 int PolecenieCompose(TKontekst& k);
 int PolecenieGuarantee(TKontekst& k);
+int PolecenieBio(TKontekst& k);
 int PolecenieExport(TKontekst& k);
 int PolecenieImport(TKontekst& k);
 

@@ -51,6 +51,10 @@ const std::vector<TPolecenie>& Polecenia()
          "the bets found in an odd number of the systems, renumbered over all numbers they use", PolecenieDiff},
         {"compose", "compose A.ss2 B.ss2 -o OUT.ss2",
          "every bet of A joined with every bet of B over nA + nB numbers", PolecenieCompose},
+        {"bio", "bio --birth dd.mm.yyyy --date dd.mm.yyyy",
+         "the biorhythm chart's 41 days around the date: the date, then the physical, emotional, intellectual and "
+         "intuitive rhythms from -1 to 1 (tab-separated)",
+         PolecenieBio},
     };
     return polecenia;
 }

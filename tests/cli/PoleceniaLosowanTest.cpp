@@ -1,4 +1,5 @@
 #include "Polecenia.h"
+#include "UruchomienieCli.h"
 
 #include "model/Daty.h"
 #include "model/PlikGry.h"
@@ -7,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace tarvomund::cli {
 namespace {
@@ -16,11 +16,7 @@ using testy::CzytajPlik;
 using testy::TKatalogTymczasowy;
 using testy::ZapiszPlik;
 
-struct TWynik {
-    int Kod;
-    std::string Wyjscie;
-    std::string Bledy;
-};
+using TWynik = testy::TWynikPolecenia;
 
 // One game of three numbers out of 42 with one draw, and the text lists the tests write beside it.
 class PoleceniaLosowan : public ::testing::Test {
@@ -47,13 +43,7 @@ protected:
 
     std::filesystem::path Dane() const { return katalog_.Sciezka() / "Dane"; }
 
-    TWynik Uruchom(const std::vector<std::string>& argumenty)
-    {
-        std::ostringstream wyjscie;
-        std::ostringstream bledy;
-        const int kod = cli::Uruchom(argumenty, Dane().string(), wyjscie, bledy);
-        return {kod, wyjscie.str(), bledy.str()};
-    }
+    TWynik Uruchom(const std::vector<std::string>& argumenty) { return testy::UruchomCli(argumenty, Dane().string()); }
 
     std::string Lista(const std::string& tekst)
     {

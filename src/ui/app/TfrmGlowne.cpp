@@ -23,6 +23,7 @@
 #include "systems/Metody.h"
 #include "systems/TfrmParam.h"
 #include "systems/TPoleceniaSystemow.h"
+#include "tools/TfrmBio.h"
 #include "tools/TfrmKolekcja01.h"
 
 #include <QAction>
@@ -206,6 +207,7 @@ void TfrmGlowne::PolaczPolecenia()
     polacz(P::ParametrySystemu, &TfrmGlowne::ParametrySystemu);
     polacz(P::WlasneLubSystemowe, &TfrmGlowne::WlasneLubSystemowe);
     connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
+    connect(akcje_->Akcja(P::Biorytmy), &QAction::triggered, this, &TfrmGlowne::Biorytmy);
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
         QPrinter drukarka;
         QPrintDialog dialog(&drukarka, this);
@@ -415,6 +417,13 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     TfrmGwarancja* gwarancja = okno.release();
     DodajOkno(gwarancja);
     return gwarancja;
+}
+
+TfrmBio* TfrmGlowne::Biorytmy()
+{
+    auto* okno = new TfrmBio;
+    obszar_->setActiveSubWindow(DodajOkno(okno));
+    return okno;
 }
 
 void TfrmGlowne::Wczytaj()
