@@ -146,7 +146,8 @@ void TFormater::paintEvent(QPaintEvent* /*zdarzenie*/)
     int y = gora;
     for (auto i = static_cast<std::size_t>(verticalScrollBar()->value()); i < ile && y < obszar.height(); ++i) {
         const QString wiersz = Pokazany(i).mid(odKolumny, kolumn);
-        p.drawText(QPointF(lewa, y + miary.ascent() + OdstepWiersza / 2), wiersz);
+        // One pixel right of the marker line, so that a field filled to its width stays readable.
+        p.drawText(QPointF(lewa + 1, y + miary.ascent() + OdstepWiersza / 2), wiersz);
         y += wysokosc;
     }
 }
