@@ -32,6 +32,12 @@ const std::vector<TPolecenie>& Polecenia()
          "one line per game in catalogue order: index, id, code, name, numbers, drawn, draws (tab-separated)",
          PolecenieGames},
         {"draws", "draws GAME", "the game's draws as the draw editor exports them, in UTF-8", PolecenieDraws},
+        {"export", "export GAME FILE",
+         "writes the game's draws into FILE as the draw editor exports them (Windows-1250, CR LF)", PolecenieExport},
+        {"import",
+         "import GAME FILE [--start N] [--numbered] [--date DMR|DRM|MDR|MRD|RMD|RDM] [--separators LIST] [--other C] "
+         "[--no-merge] [--replace] [--dry-run] [--verbose]",
+         "adds the draws of a text list to the game as the draw editor's import does", PolecenieImport},
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},

@@ -13,6 +13,7 @@
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
+#include "draws/TfrmWyborBazy.h"
 #include "systems/TfrmGwarancja.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
@@ -213,6 +214,9 @@ void TfrmGlowne::PolaczPolecenia()
         dialog.exec();
     });
     polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
+    // The editor works on the catalogue's own lists, so every later computation sees its edits.
+    connect(akcje_->Akcja(P::Losowania), &QAction::triggered, this,
+            [this] { DopisywanieLosowan(katalog_, katalogDane_, this); });
     connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
     connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, obszar_, &QMdiArea::cascadeSubWindows);
     polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
