@@ -34,11 +34,13 @@ struct TArgumentyPolecenia {
     const std::string& Wartosc(const std::string& nazwa) const;
 };
 
-// The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone);
+// The options and however many positional arguments there are. `flagi` are options without a
+// value ("--vertical"); Ma() tells whether one was given.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi = {});
 // The options and exactly `pozycyjnych` positional arguments.
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
-                                      std::size_t pozycyjnych);
+                                      std::size_t pozycyjnych, std::initializer_list<std::string_view> flagi = {});
 
 template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
 {
@@ -54,6 +56,8 @@ void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string&
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);
 int PolecenieDraws(TKontekst& k);
+int PolecenieNewGame(TKontekst& k);
+int PolecenieSlips(TKontekst& k);
 int PolecenieGenerate(TKontekst& k);
 int PolecenieShow(TKontekst& k);
 int PolecenieSum(TKontekst& k);

@@ -32,6 +32,15 @@ const std::vector<TPolecenie>& Polecenia()
          "one line per game in catalogue order: index, id, code, name, numbers, drawn, draws (tab-separated)",
          PolecenieGames},
         {"draws", "draws GAME", "the game's draws as the draw editor exports them, in UTF-8", PolecenieDraws},
+        {"new-game",
+         "new-game --name NAME --numbers N --drawn K [--min A] [--max B] [--norm C] [--extra E] [--across X] "
+         "[--down Y] [--vertical]",
+         "writes a new number game (K of 1..N) into the data directory as the game dialog does; prints its file, "
+         "id and code",
+         PolecenieNewGame},
+        {"slips", "slips [--game GAME]",
+         "one line per slip layout (of the game): file, name, game code, size in mm, groups, fields (tab-separated)",
+         PolecenieSlips},
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},

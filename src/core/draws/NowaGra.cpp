@@ -1,0 +1,156 @@
+#include "draws/NowaGra.h"
+
+#include "model/Cp1250.h"
+#include "model/PlikGry.h"
+#include "slips/PlikBlankietu.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+namespace tarvomund {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* NazwaBezZnakow = "gra";
+
+// Polish letters of Windows-1250 with their plain lower-case forms.
+char ZwyklaLitera(unsigned char znak)
+{
+    switch (znak) {
+    case 0xA5: case 0xB9: return 'a';
+    case 0xC6: case 0xE6: return 'c';
+    case 0xCA: case 0xEA: return 'e';
+    case 0xA3: case 0xB3: return 'l';
+    case 0xD1: case 0xF1: return 'n';
+    case 0xD3: case 0xF3: return 'o';
+    case 0x8C: case 0x9C: return 's';
+    case 0x8F: case 0x9F: case 0xAF: case 0xBF: return 'z';
+    default: break;
+    }
+    if (znak >= 'A' && znak <= 'Z')
+        return static_cast<char>(znak - 'A' + 'a');
+    if ((znak >= 'a' && znak <= 'z') || (znak >= '0' && znak <= '9'))
+        return static_cast<char>(znak);
+    return 0;
+}
+
+std::string RdzenNazwyPliku(const std::string& nazwa)
+{
+    std::string rdzen;
+    bool przerwa = false;
+    for (const unsigned char znak : Utf8DoCp1250(nazwa)) {
+        const char litera = ZwyklaLitera(znak);
+        if (!litera) {
+            przerwa = true;
+            continue;
+        }
+        if (przerwa && !rdzen.empty())
+            rdzen += '-';
+        przerwa = false;
+        rdzen += litera;
+    }
+    return rdzen.empty() ? NazwaBezZnakow : rdzen;
+}
+
+} // namespace
+
+TObGraLista DomyslnaGra()
+{
+    TObGraLista gra;
+    gra.MinSkreslen = 6;
+    gra.MaxSkreslen = 12;
+    gra.NormSkreslen = 6;
+    gra.IleLiczb = 49;
+    gra.IleLosowanych = 6;
+    gra.IleDodatkowych = 0;
+    gra.IlePoziomo = 9;
+    gra.IlePionowo = 6;
+    gra.Kierunek = true;
+    return gra;
+}
+
+int32_t NajwiekszaLiczba(const std::vector<TObLos>& losowania, int32_t ileLosowanych)
+{
+    const auto ile = static_cast<std::size_t>(std::clamp(ileLosowanych, 0, MaxLiczbWLosowaniu));
+    int32_t najwieksza = 0;
+    for (const TObLos& los : losowania)
+        for (std::size_t i = 0; i < ile; ++i)
+            najwieksza = std::max<int32_t>(najwieksza, los.Liczby[i]);
+    return najwieksza;
+}
+
+TBladParametrowGry SprawdzParametryGry(const TObGraLista& gra, int32_t najwiekszaLiczba)
+{
+    if (gra.MinSkreslen > gra.MaxSkreslen)
+        return TBladParametrowGry::MinPowyzejMax;
+    if (gra.IleLosowanych > gra.IleLiczb)
+        return TBladParametrowGry::LosowanychPowyzejLiczb;
+    if (najwiekszaLiczba > gra.IleLiczb)
+        return TBladParametrowGry::LiczbaZHistorii;
+    return TBladParametrowGry::Brak;
+}
+
+std::optional<TTozsamoscGry> TozsamoscNowejGry(const TKatalogGier& katalog, const std::string& katalogDane)
+{
+    std::set<int32_t> identyfikatory;
+    std::set<int32_t> kody{KodBlankietuPilkarskiego};
+    for (std::size_t i = 0; i < katalog.Ile(); ++i) {
+        identyfikatory.insert(katalog.Gra(i).Id);
+        kody.insert(katalog.Gra(i).KodGry);
+    }
+    for (const TOpisBlankietu& blankiet : ListaBlankietow(katalogDane))
+        kody.insert(blankiet.Naglowek.KodGry);
+
+    TTozsamoscGry tozsamosc;
+    for (int32_t id = 1; id <= MaxIdGryLiczbowej && tozsamosc.Id == 0; ++id)
+        if (!identyfikatory.count(id))
+            tozsamosc.Id = id;
+    if (tozsamosc.Id == 0)
+        return std::nullopt;
+    // More codes than the set holds can never all be taken.
+    for (int32_t kod = 1; tozsamosc.KodGry == 0; ++kod)
+        if (!kody.count(kod))
+            tozsamosc.KodGry = kod;
+    return tozsamosc;
+}
+
+std::string PlikNowejGry(const std::string& nazwa, const TKatalogGier& katalog, const std::string& katalogDane)
+{
+    std::set<std::string> zajete;
+    for (std::size_t i = 0; i < katalog.Ile(); ++i)
+        zajete.insert(fs::path(katalog.Gra(i).Plik).filename().string());
+    const std::string rdzen = RdzenNazwyPliku(nazwa);
+    for (int numer = 1;; ++numer) {
+        std::string plik = rdzen;
+        if (numer > 1)
+            plik.append(1, '-').append(std::to_string(numer));
+        plik += RozszerzeniePlikuGry;
+        const fs::path sciezka = fs::path(katalogDane) / plik;
+        std::error_code blad;
+        if (!zajete.count(plik) && !fs::exists(fs::symlink_status(sciezka, blad)))
+            return sciezka.string();
+    }
+}
+
+std::optional<TObGraLista> UtworzNowaGre(const TObGraLista& definicja, const TTozsamoscGry& tozsamosc,
+                                         const TKatalogGier& katalog, const std::string& katalogDane)
+{
+    TObGraLista gra = definicja;
+    gra.Id = tozsamosc.Id;
+    gra.KodGry = tozsamosc.KodGry;
+    gra.Pilkarski = 0;
+    gra.Losowania.clear();
+    // A first game may be defined before the data directory exists.
+    std::error_code blad;
+    fs::create_directories(katalogDane, blad);
+    gra.Plik = PlikNowejGry(gra.Nazwa, katalog, katalogDane);
+    if (!UtworzPlikGry(gra))
+        return std::nullopt;
+    return gra;
+}
+
+} // namespace tarvomund
