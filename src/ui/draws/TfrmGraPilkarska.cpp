@@ -13,6 +13,12 @@
 
 namespace tarvomund {
 
+namespace {
+
+constexpr int SzerokoscNazwy = 260;
+
+} // namespace
+
 TfrmGraPilkarska::TfrmGraPilkarska(QString katalogDane, QWidget* parent)
     : QDialog(parent), katalogDane_(std::move(katalogDane)), edNazwa_(new QLineEdit(Tekst(TTekst::SystemPilkarski), this)),
       btnOK_(new QPushButton(Tekst(TTekst::OK), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj), this)),
@@ -25,6 +31,7 @@ TfrmGraPilkarska::TfrmGraPilkarska(QString katalogDane, QWidget* parent)
     btnAnuluj_->setObjectName(QStringLiteral("btnAnuluj"));
     btnBlankiety_->setObjectName(QStringLiteral("btnBlankiety"));
     edNazwa_->setEnabled(false);
+    edNazwa_->setMinimumWidth(SzerokoscNazwy);
 
     auto* etykieta = new QLabel(Tekst(TTekst::NazwaGry), this);
     etykieta->setBuddy(edNazwa_);
