@@ -1,4 +1,5 @@
 #include "Polecenia.h"
+#include "WynikPolecenia.h"
 
 #include "model/KatalogGier.h"
 #include "model/PlikGry.h"
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace tarvomund::cli {
 namespace {
@@ -36,17 +36,9 @@ protected:
 
     std::string Dane(const char* plik) const { return katalog_.Plik(plik); }
 
-    struct TWynik {
-        int Kod;
-        std::string Wyjscie;
-        std::string Bledy;
-    };
-    TWynik Uruchom(std::vector<std::string> argumenty)
+    TWynikPolecenia Uruchom(const std::vector<std::string>& argumenty)
     {
-        std::ostringstream wyjscie;
-        std::ostringstream bledy;
-        const int kod = cli::Uruchom(argumenty, katalog_.Sciezka().string(), wyjscie, bledy);
-        return {kod, wyjscie.str(), bledy.str()};
+        return UruchomPolecenie(argumenty, katalog_.Sciezka().string());
     }
 
     TKatalogTymczasowy katalog_;
@@ -80,10 +72,9 @@ TEST_F(PoleceniaBlankietowTest, SlipsBledy)
     EXPECT_EQ(Uruchom({"slips", "--game", "Nie ma"}).Kod, KodBladUzycia);
     EXPECT_EQ(Uruchom({"slips", "nadmiar"}).Kod, KodBladUzycia);
     EXPECT_EQ(Uruchom({"slips", "--gra", "0"}).Kod, KodBladUzycia);
-    std::ostringstream wyjscie;
-    std::ostringstream bledy;
-    EXPECT_EQ(cli::Uruchom({"slips"}, Dane("brak"), wyjscie, bledy), KodBladDanych);
-    EXPECT_NE(bledy.str().find("cannot read the data directory"), std::string::npos);
+    const TWynikPolecenia brak = UruchomPolecenie({"slips"}, Dane("brak"));
+    EXPECT_EQ(brak.Kod, KodBladDanych);
+    EXPECT_NE(brak.Bledy.find("cannot read the data directory"), std::string::npos);
 }
 
 TEST_F(PoleceniaBlankietowTest, NewGameZapisujeGreJakOkno)
@@ -161,10 +152,7 @@ TEST_F(PoleceniaBlankietowTest, NewGameOdrzucaZanimCokolwiekZapisze)
     for (int i = 0; i < 50; ++i)
         piecdziesiat += "ż";
     EXPECT_EQ(Uruchom({"new-game", "--name", piecdziesiat, "--numbers", "35", "--drawn", "7"}).Kod, KodSukces);
-    std::ostringstream wyjscie;
-    std::ostringstream bledy;
-    EXPECT_EQ(cli::Uruchom({"new-game", "--name", "X", "--numbers", "35", "--drawn", "7"}, Dane("brak"), wyjscie,
-                           bledy),
+    EXPECT_EQ(UruchomPolecenie({"new-game", "--name", "X", "--numbers", "35", "--drawn", "7"}, Dane("brak")).Kod,
               KodBladDanych);
 }
 

@@ -1,4 +1,5 @@
 #include "Polecenia.h"
+#include "WynikPolecenia.h"
 
 #include "model/PlikGry.h"
 #include "model/PlikSystemu.h"
@@ -20,12 +21,6 @@ namespace {
 using testy::CzytajPlik;
 using testy::TKatalogTymczasowy;
 using testy::ZapiszPlik;
-
-struct TWynikPolecenia {
-    int Kod;
-    std::string Wyjscie;
-    std::string Bledy;
-};
 
 class PoleceniaTest : public ::testing::Test {
 protected:
@@ -57,11 +52,7 @@ protected:
 
     TWynikPolecenia Uruchom(std::vector<std::string> argumenty, const std::string& domyslny = {})
     {
-        std::ostringstream wyjscie;
-        std::ostringstream bledy;
-        const int kod =
-            cli::Uruchom(argumenty, domyslny.empty() ? katalog_.Sciezka().string() : domyslny, wyjscie, bledy);
-        return {kod, wyjscie.str(), bledy.str()};
+        return UruchomPolecenie(argumenty, domyslny.empty() ? katalog_.Sciezka().string() : domyslny);
     }
 
     TKatalogTymczasowy katalog_;

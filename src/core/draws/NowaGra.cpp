@@ -73,6 +73,20 @@ TObGraLista DomyslnaGra()
     return gra;
 }
 
+void UstawDefinicje(TObGraLista& gra, const TObGraLista& definicja)
+{
+    gra.Nazwa = definicja.Nazwa;
+    gra.MinSkreslen = definicja.MinSkreslen;
+    gra.MaxSkreslen = definicja.MaxSkreslen;
+    gra.NormSkreslen = definicja.NormSkreslen;
+    gra.IleDodatkowych = definicja.IleDodatkowych;
+    gra.IleLiczb = definicja.IleLiczb;
+    gra.IleLosowanych = definicja.IleLosowanych;
+    gra.IlePoziomo = definicja.IlePoziomo;
+    gra.IlePionowo = definicja.IlePionowo;
+    gra.Kierunek = definicja.Kierunek;
+}
+
 int32_t NajwiekszaLiczba(const std::vector<TObLos>& losowania, int32_t ileLosowanych)
 {
     const auto ile = static_cast<std::size_t>(std::clamp(ileLosowanych, 0, MaxLiczbWLosowaniu));
@@ -139,11 +153,10 @@ std::string PlikNowejGry(const std::string& nazwa, const TKatalogGier& katalog, 
 std::optional<TObGraLista> UtworzNowaGre(const TObGraLista& definicja, const TTozsamoscGry& tozsamosc,
                                          const TKatalogGier& katalog, const std::string& katalogDane)
 {
-    TObGraLista gra = definicja;
+    TObGraLista gra;
+    UstawDefinicje(gra, definicja);
     gra.Id = tozsamosc.Id;
     gra.KodGry = tozsamosc.KodGry;
-    gra.Pilkarski = 0;
-    gra.Losowania.clear();
     // A first game may be defined before the data directory exists.
     std::error_code blad;
     fs::create_directories(katalogDane, blad);

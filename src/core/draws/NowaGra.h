@@ -25,6 +25,10 @@ inline constexpr TZakresPola ZakresBlankietu{1, 40};
 // no additional numbers, 9 × 6 fields on the slip, numbers running across. No name, no identity.
 TObGraLista DomyslnaGra();
 
+// Puts the fields the game definition owns (the name, the counts per bet and of numbers, the slip
+// grid and the direction) from `definicja` into `gra`; identity, file, pool flag and draws stay.
+void UstawDefinicje(TObGraLista& gra, const TObGraLista& definicja);
+
 // What a game definition must not be, whatever its fields' ranges allow.
 enum class TBladParametrowGry {
     Brak,

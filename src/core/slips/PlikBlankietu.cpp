@@ -136,6 +136,24 @@ std::optional<TEdPole> CzytajPole(TCzytnikBin& czytnik, uint8_t nrGrupy, TBladBl
 
 } // namespace
 
+TNaglowekBlankietu NaglowekUkladu(const TBlankietOb& blankiet)
+{
+    return {blankiet.Pilkarski, blankiet.KodGry, blankiet.PrzesX, blankiet.PrzesY,
+            blankiet.Obrot,     blankiet.Nazwa,  blankiet.Szer,   blankiet.Wys};
+}
+
+void UstawNaglowek(TBlankietOb& blankiet, const TNaglowekBlankietu& naglowek)
+{
+    blankiet.Pilkarski = naglowek.Pilkarski;
+    blankiet.KodGry = naglowek.KodGry;
+    blankiet.PrzesX = naglowek.PrzesX;
+    blankiet.PrzesY = naglowek.PrzesY;
+    blankiet.Obrot = naglowek.Obrot;
+    blankiet.Nazwa = naglowek.Nazwa;
+    blankiet.Szer = naglowek.Szer;
+    blankiet.Wys = naglowek.Wys;
+}
+
 std::string ZbudujPlikBlankietu(const TBlankietOb& blankiet)
 {
     // The body first, noting where each list starts; the header, written last over its
@@ -246,14 +264,7 @@ std::optional<TBlankietOb> RozbierzPlikBlankietu(std::string_view dane, TBladBla
         }
 
     TBlankietOb blankiet;
-    blankiet.Pilkarski = naglowek.Pilkarski;
-    blankiet.KodGry = naglowek.KodGry;
-    blankiet.PrzesX = naglowek.PrzesX;
-    blankiet.PrzesY = naglowek.PrzesY;
-    blankiet.Obrot = naglowek.Obrot;
-    blankiet.Nazwa = naglowek.Nazwa;
-    blankiet.Szer = naglowek.Szer;
-    blankiet.Wys = naglowek.Wys;
+    UstawNaglowek(blankiet, naglowek);
     // An empty list's offset is never followed: it may point anywhere.
     const auto skocz = [&czytnik](const TObszar& obszar) {
         if (obszar.Ile > 0)
@@ -353,8 +364,7 @@ std::vector<TOpisBlankietu> ListaBlankietow(const std::string& katalogDane, std:
             continue;
         TOpisBlankietu opis;
         opis.Plik = plik.string();
-        opis.Naglowek = {blankiet->Pilkarski, blankiet->KodGry, blankiet->PrzesX, blankiet->PrzesY,
-                         blankiet->Obrot,     blankiet->Nazwa,  blankiet->Szer,   blankiet->Wys};
+        opis.Naglowek = NaglowekUkladu(*blankiet);
         opis.IleGrup = blankiet->Grupy.size();
         opis.IlePol = blankiet->Pola.size();
         lista.push_back(std::move(opis));

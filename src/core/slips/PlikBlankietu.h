@@ -42,6 +42,10 @@ struct TNaglowekBlankietu {
     double Szer = 0, Wys = 0;
 };
 
+// The header's own fields of a layout, and a layout's from a header.
+TNaglowekBlankietu NaglowekUkladu(const TBlankietOb& blankiet);
+void UstawNaglowek(TBlankietOb& blankiet, const TNaglowekBlankietu& naglowek);
+
 // The bytes of the layout's file. The offset on the page and "Obrót blankietu" are written as
 // zero: they belong to the print dialog, which keeps them through a header rewrite. Fields of a
 // group the layout does not have are not written.

@@ -64,16 +64,7 @@ bool TPoleceniaGier::PoprawGre(std::size_t indeks)
         Komunikat(Tekst(TTekst::BladZapisu), ObrazekStop, PrzyciskiOK, &glowne_);
         return false;
     }
-    gra.Nazwa = poprawiona.Nazwa;
-    gra.MinSkreslen = poprawiona.MinSkreslen;
-    gra.MaxSkreslen = poprawiona.MaxSkreslen;
-    gra.NormSkreslen = poprawiona.NormSkreslen;
-    gra.IleLiczb = poprawiona.IleLiczb;
-    gra.IleLosowanych = poprawiona.IleLosowanych;
-    gra.IleDodatkowych = poprawiona.IleDodatkowych;
-    gra.IlePoziomo = poprawiona.IlePoziomo;
-    gra.IlePionowo = poprawiona.IlePionowo;
-    gra.Kierunek = poprawiona.Kierunek;
+    UstawDefinicje(gra, poprawiona);
     glowne_.OdswiezMenuGier();
     return true;
 }
