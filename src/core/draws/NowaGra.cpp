@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 #include <system_error>
+#include <utility>
 
 namespace tarvomund {
 
@@ -17,20 +18,19 @@ namespace {
 
 constexpr const char* NazwaBezZnakow = "gra";
 
-// Polish letters of Windows-1250 with their plain lower-case forms.
+// Polish letters of Windows-1250, capital and small, with their plain lower-case forms.
+constexpr std::pair<unsigned char, char> PolskieLitery[] = {
+    {0xA5, 'a'}, {0xB9, 'a'}, {0xC6, 'c'}, {0xE6, 'c'}, {0xCA, 'e'}, {0xEA, 'e'}, {0xA3, 'l'}, {0xB3, 'l'},
+    {0xD1, 'n'}, {0xF1, 'n'}, {0xD3, 'o'}, {0xF3, 'o'}, {0x8C, 's'}, {0x9C, 's'}, {0x8F, 'z'}, {0x9F, 'z'},
+    {0xAF, 'z'}, {0xBF, 'z'},
+};
+
+// The plain lower-case letter or digit a character stands for in a file name; 0 for any other.
 char ZwyklaLitera(unsigned char znak)
 {
-    switch (znak) {
-    case 0xA5: case 0xB9: return 'a';
-    case 0xC6: case 0xE6: return 'c';
-    case 0xCA: case 0xEA: return 'e';
-    case 0xA3: case 0xB3: return 'l';
-    case 0xD1: case 0xF1: return 'n';
-    case 0xD3: case 0xF3: return 'o';
-    case 0x8C: case 0x9C: return 's';
-    case 0x8F: case 0x9F: case 0xAF: case 0xBF: return 'z';
-    default: break;
-    }
+    for (const auto& [polska, zwykla] : PolskieLitery)
+        if (znak == polska)
+            return zwykla;
     if (znak >= 'A' && znak <= 'Z')
         return static_cast<char>(znak - 'A' + 'a');
     if ((znak >= 'a' && znak <= 'z') || (znak >= '0' && znak <= '9'))

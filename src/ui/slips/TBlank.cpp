@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tarvomund {
 
 namespace {
@@ -11,20 +13,21 @@ const QColor Turkusowy(0, 255, 255);
 constexpr int RozmiarPoczatkowy = 200;
 constexpr int RozmiarCzcionki = 8;
 
+// A property change repaints only when the value is new.
+template <typename T> void Zmien(TBlank* okno, T& pole, const T& wartosc)
+{
+    if (pole == wartosc)
+        return;
+    pole = wartosc;
+    okno->update();
+}
+
 } // namespace
 
 TBlank::TBlank(QWidget* parent) : QWidget(parent), kolorObwodki_(Granatowy), kolorPola_(Turkusowy)
 {
     setFont(QFont(QStringLiteral("Arial"), RozmiarCzcionki));
     resize(RozmiarPoczatkowy, RozmiarPoczatkowy);
-}
-
-template <typename T> static void Zmien(TBlank* okno, T& pole, const T& wartosc)
-{
-    if (pole == wartosc)
-        return;
-    pole = wartosc;
-    okno->update();
 }
 
 void TBlank::UstawIlePoziomo(int ile)
