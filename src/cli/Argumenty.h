@@ -72,6 +72,8 @@ void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string&
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);
 int PolecenieDraws(TKontekst& k);
+int PolecenieNewGame(TKontekst& k);
+int PolecenieSlips(TKontekst& k);
 int PolecenieGenerate(TKontekst& k);
 int PolecenieShow(TKontekst& k);
 int PolecenieSum(TKontekst& k);

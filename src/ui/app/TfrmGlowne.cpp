@@ -14,6 +14,7 @@
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
 #include "draws/TfrmWyborBazy.h"
+#include "draws/TPoleceniaGier.h"
 #include "systems/TfrmGwarancja.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
@@ -112,6 +113,9 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
 
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    poleceniaGier_ = new TPoleceniaGier(*this);
+    connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
+            &TPoleceniaGier::ZmianaParametrow);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
@@ -282,6 +286,12 @@ void TfrmGlowne::OdswiezPolecenia()
     akcje_->Akcja(TPolecenie::WlasneLubSystemowe)->setChecked(okno && okno->PokazujeWlasne());
 }
 
+void TfrmGlowne::OdswiezMenuGier()
+{
+    akcje_->UsunGry();
+    akcje_->DodajGry(katalog_);
+}
+
 void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz)
 {
     otwieranie_[rodzaj] = std::move(otworz);
@@ -307,6 +317,9 @@ void TfrmGlowne::Nowy()
         return;
     const TfrmNowy::TWybor wybor = dialog.Wybor();
     switch (wybor.Zakladka) {
+    case TfrmNowy::TZakladka::NowaGra:
+        poleceniaGier_->NowaGra();
+        break;
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
         break;

@@ -25,6 +25,7 @@ class TfrmGwarancja;
 class TfrmKolekcja01;
 class TfrmNoweOkno;
 class TOknoPomocy;
+class TPoleceniaGier;
 class TPoleceniaSystemow;
 class TPasekStanuSystemu;
 class TZegarGlowny;
@@ -71,6 +72,11 @@ public:
     TfrmKolekcja01* Kolekcja() const;
     // Own numbers, the distribution window, sums and composites of number systems.
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
+    // A new number game and the correction of a game's parameters.
+    TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
+    // Builds the per-game menu entries again from the catalogue: after a game joined it or was
+    // renamed, every game menu shows the catalogue as it is now.
+    void OdswiezMenuGier();
 
     // Adds a document window; it must also be a TOknoDokumentu to take part in the enabling.
     QMdiSubWindow* DodajOkno(QWidget* okno);
@@ -135,6 +141,7 @@ private:
     QMdiArea* obszar_ = nullptr;
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
+    TPoleceniaGier* poleceniaGier_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;
