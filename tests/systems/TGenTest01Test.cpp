@@ -279,7 +279,7 @@ TEST(TGenTest01, TestTypow)
     p.MinTrafien = 7;
     EXPECT_EQ(Testuj(system, p).Wiersze,
               (Wiersze{"-------------------", "1,1,x,1,1,1,1,1,1,2", "-------------------", "Podsumowanie",
-                       "============", "     2x(8)     1x(7)", ""}));
+                       std::string(20, '='), "     2x(8)     1x(7)", ""}));
 }
 
 TEST(TGenTest01, NaglowekIPozycjiWWierszu)
