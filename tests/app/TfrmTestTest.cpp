@@ -505,7 +505,7 @@ TEST_F(TfrmTestGlowneTest, PrzykladowaGraCalaHistoria)
     ASSERT_NE(system, nullptr);
     TfrmTest* test = glowne->TestSystemu();
     ASSERT_NE(test, nullptr);
-    glowne->Obszar()->activeSubWindow()->resize(980, 560);
+    glowne->Obszar()->activeSubWindow()->setGeometry(270, 0, 900, 560);
     ASSERT_TRUE(CzekajAz([test] { return !test->Pracuje(); }));
 
     test->RadioButton3()->click();

@@ -102,7 +102,7 @@ TfrmTest::TfrmTest(QWidget* parent)
       RadioButton2_(Radio(this, "RadioButton2", QStringLiteral("Komputer sam generuje liczby - symulacja"))),
       RadioButton3_(Radio(this, "RadioButton3",
                           QStringLiteral("Test w/g losowań znajdujących się bazie - ustaw Zakres"))),
-      SpinEdit1_(new QSpinBox(this)), ST1_(Pole(this, "ST1", 200)), ST2_(Pole(this, "ST2", 80)),
+      SpinEdit1_(new QSpinBox(this)), ST1_(Pole(this, "ST1", 190)), ST2_(Pole(this, "ST2", 70)),
       Gauge1_(new QProgressBar(this)), splitter_(new QSplitter(Qt::Horizontal, this)),
       panelSiatki_(new QWidget(splitter_)), Grid1_(new QTableWidget(panelSiatki_)),
       Scroll_(new QScrollBar(Qt::Vertical, panelSiatki_)), RE1_(new QPlainTextEdit(splitter_))
@@ -122,6 +122,7 @@ TfrmTest::TfrmTest(QWidget* parent)
     SpinEdit1_->setRange(1, MaxCyfrMinimum);
     Gauge1_->setObjectName(QStringLiteral("Gauge1"));
     Gauge1_->setTextVisible(false);
+    Gauge1_->setFixedHeight(12);
     Gauge1_->setRange(0, KrokowPaska);
     Gauge1_->setValue(0);
     btnZakres_->hide();
@@ -164,9 +165,10 @@ TfrmTest::TfrmTest(QWidget* parent)
     przyciski->addSpacing(12);
     przyciski->addWidget(new QLabel(Tekst(TTekst::MinimalnaIloscTrafien), this));
     przyciski->addWidget(SpinEdit1_);
-    przyciski->addStretch();
+    przyciski->addSpacing(12);
     przyciski->addWidget(ST1_);
     przyciski->addWidget(ST2_);
+    przyciski->addStretch();
     auto* tryby = new QHBoxLayout;
     for (QRadioButton* radio : {RadioButton1_, RadioButton2_, RadioButton3_})
         tryby->addWidget(radio);
@@ -176,7 +178,7 @@ TfrmTest::TfrmTest(QWidget* parent)
     uklad->addLayout(tryby);
     uklad->addWidget(Gauge1_);
     uklad->addWidget(splitter_, 1);
-    resize(820, 500);
+    resize(760, 500);
 
     connect(btnC_, &QToolButton::clicked, this, &TfrmTest::Wyczysc);
     connect(btnLiczby_, &QToolButton::clicked, this, &TfrmTest::WybierzLiczby);
