@@ -140,8 +140,11 @@ int PolecenieTest(TKontekst& k)
         const double do_ = Data(a, "--to", puste ? 0.0 : gra.Losowania.back().Data);
         parametry.Tryb = TTrybTestu::Baza;
         parametry.Losowania = &gra.Losowania;
-        parametry.Od = std::min(od, do_);
-        parametry.Do = std::max(od, do_);
+        // Two dates given in either order make a range, as in the range dialog; a single date past
+        // the other end of the history leaves the range empty.
+        const bool obie = a.Ma("--from") && a.Ma("--to");
+        parametry.Od = obie ? std::min(od, do_) : od;
+        parametry.Do = obie ? std::max(od, do_) : do_;
         parametry.IleLosowanych = gra.IleLosowanych;
     } else {
         // The game's numbers as the system's header copies them.
