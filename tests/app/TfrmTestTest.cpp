@@ -52,13 +52,10 @@ using testy::CzekajAz;
 using testy::TKatalogTymczasowy;
 using testy::TOdpowiedzi;
 
-TObLos Los(int dzien, std::vector<int> liczby)
+// A draw of January 2020.
+TObLos Los(int dzien, const std::vector<int>& liczby)
 {
-    TObLos los;
-    los.Data = DniZDaty({2020, 1, dzien});
-    for (std::size_t i = 0; i < liczby.size(); ++i)
-        los.Liczby[i] = static_cast<uint8_t>(liczby[i]);
-    return los;
+    return testy::Losowanie({2020, 1, dzien}, liczby);
 }
 
 QString Komorka(const TfrmTest& okno, int wiersz, int kolumna)
@@ -116,15 +113,9 @@ protected:
     // Ten matches; three bets.
     QString SystemPilkarski()
     {
-        TInfoGryRec info;
-        info.IdGry = info.KodGry = KodSystemuPilkarskiego;
-        info.Nazwa = "System piłkarski";
-        info.Pilkarski = 1;
-        info.k = 10;
-        info.MaxSkreslen = 13;
         const std::string plik = katalog_.Plik("pilkarski.ss2");
         EXPECT_TRUE(testy::ZapiszSystemTestowy(
-            plik, info, {std::vector<int>(10, 1), std::vector<int>(10, 2), {1, 1, 1, 1, 1, 1, 1, 1, 3, 3}}));
+            plik, testy::InfoSystemuPilkarskiego(10), {std::vector<int>(10, 1), std::vector<int>(10, 2), {1, 1, 1, 1, 1, 1, 1, 1, 3, 3}}));
         return QString::fromStdString(plik);
     }
 

@@ -595,14 +595,8 @@ TEST_F(PoleceniaTestuTest, LosoweZZiarnemPowtarzajaSie)
 
 TEST_F(PoleceniaTestuTest, SystemPilkarski)
 {
-    TInfoGryRec info;
-    info.IdGry = info.KodGry = KodSystemuPilkarskiego;
-    info.Nazwa = "System piłkarski";
-    info.Pilkarski = 1;
-    info.k = 10;
-    info.MaxSkreslen = 13;
     const std::string plik = katalog_.Plik("pilkarski.ss2");
-    ASSERT_TRUE(testy::ZapiszSystemTestowy(plik, info, {std::vector<int>(10, 1), std::vector<int>(10, 2)}));
+    ASSERT_TRUE(testy::ZapiszSystemTestowy(plik, testy::InfoSystemuPilkarskiego(10), {std::vector<int>(10, 1), std::vector<int>(10, 2)}));
     const auto wynik = Uruchom({"test", plik, "--signs", "1,1,1,1,1,1,1,1,1,X"});
     EXPECT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
     EXPECT_EQ(wynik.Wyjscie, "Test systemu 2\n==============\n-------------------\n1,1,1,1,1,1,1,1,1,x\n"

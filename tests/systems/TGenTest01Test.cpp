@@ -48,13 +48,10 @@ TParametryTestu Liczby(std::vector<uint8_t> liczby, int min)
     return p;
 }
 
-TObLos Los(int dzien, std::vector<int> liczby)
+// A draw of January 2020.
+TObLos Los(int dzien, const std::vector<int>& liczby)
 {
-    TObLos los;
-    los.Data = DniZDaty({2020, 1, dzien});
-    for (std::size_t i = 0; i < liczby.size(); ++i)
-        los.Liczby[i] = static_cast<uint8_t>(liczby[i]);
-    return los;
+    return testy::Losowanie({2020, 1, dzien}, liczby);
 }
 
 // Items ("[i]->( h)") on each report line between the tested numbers and the summary.
@@ -356,11 +353,7 @@ TEST_F(WczytajSystemTestuTest, LiczbyWlasneIZnakiTypow)
     EXPECT_EQ(system->Zaklady, (std::vector<uint8_t>{11, 22, 33, 22, 33, 44}));
     EXPECT_EQ(system->Info.IleLosowanych, 6);
 
-    TInfoGryRec pula;
-    pula.IdGry = pula.KodGry = KodSystemuPilkarskiego;
-    pula.Pilkarski = 1;
-    pula.k = 10;
-    pula.MaxSkreslen = 13;
+    TInfoGryRec pula = testy::InfoSystemuPilkarskiego(10);
     pula.Wlasne[1][0] = 99; // the typing block is no number mapping
     const auto pilkarski = WczytajSystemTestu(Zapisz(pula, {{1, 2, 3, 1, 2, 3, 1, 2, 3, 0}}), nieprzerywaj_);
     ASSERT_TRUE(pilkarski.has_value());

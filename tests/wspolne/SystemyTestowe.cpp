@@ -23,6 +23,26 @@ bool ZapiszSystemTestowy(const std::string& plik, TInfoGryRec info, const std::v
     return pisarz.Zakoncz(info);
 }
 
+TInfoGryRec InfoSystemuPilkarskiego(int k)
+{
+    TInfoGryRec info;
+    info.IdGry = info.KodGry = KodSystemuPilkarskiego;
+    info.Nazwa = "System piłkarski";
+    info.Pilkarski = 1;
+    info.k = k;
+    info.MaxSkreslen = 13;
+    return info;
+}
+
+TObLos Losowanie(const TDataKal& data, const std::vector<int>& liczby)
+{
+    TObLos los;
+    los.Data = DniZDaty(data);
+    for (std::size_t i = 0; i < liczby.size() && i < los.Liczby.size(); ++i)
+        los.Liczby[i] = static_cast<uint8_t>(liczby[i]);
+    return los;
+}
+
 TSystemZPliku CzytajSystemTestowy(const std::string& plik)
 {
     TCzytnikSystemu czytnik(plik);

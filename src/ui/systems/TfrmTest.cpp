@@ -2,6 +2,7 @@
 
 #include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
+#include "app/SiatkaZakladow.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
 #include "model/Daty.h"
@@ -14,12 +15,9 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -46,8 +44,6 @@ constexpr int MaxCyfrMinimum = 99; // "at most 2 digits"
 constexpr const char* LiniaZamykajaca = "Tarvomund - test systemu";
 constexpr const char* LacznikZakresu = "  <-->  ";
 
-const QColor KolorZaznaczenia(0, 0, 128);
-const QColor KolorZaznaczonegoTekstu(Qt::yellow);
 const QColor KolorTrafionej(Qt::red);
 const QColor TloTrafionej(255, 255, 170);
 
@@ -129,20 +125,7 @@ TfrmTest::TfrmTest(QWidget* parent)
 
     Grid1_->setObjectName(QStringLiteral("Grid1"));
     Scroll_->setObjectName(QStringLiteral("Scroll"));
-    for (QHeaderView* naglowek : {Grid1_->horizontalHeader(), Grid1_->verticalHeader()}) {
-        naglowek->hide();
-        naglowek->setMinimumSectionSize(0);
-    }
-    Grid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Grid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The selected cell is navy with yellow text, as in every grid of the program.
-    QPalette paleta = Grid1_->palette();
-    for (QPalette::ColorGroup grupa : {QPalette::Active, QPalette::Inactive}) {
-        paleta.setColor(grupa, QPalette::Highlight, KolorZaznaczenia);
-        paleta.setColor(grupa, QPalette::HighlightedText, KolorZaznaczonegoTekstu);
-    }
-    Grid1_->setPalette(paleta);
+    UstawWygladSiatki(*Grid1_);
     Scroll_->setRange(1, 1);
     Scroll_->setPageStep(IleWierszy);
     auto* ukladSiatki = new QHBoxLayout(panelSiatki_);
@@ -289,33 +272,12 @@ void TfrmTest::ZakonczWczytanie(std::optional<TSystemTestu> system)
 void TfrmTest::UstawSiatke()
 {
     const int k = system_ ? std::clamp(system_->k, 0, MaxLiczbSystemu) : 0;
-    Grid1_->clear();
-    Grid1_->setRowCount(WierszeSiatki);
-    Grid1_->setColumnCount(k + 1);
-    Grid1_->setColumnWidth(0, SzerokoscKolumnyZakladu);
-    for (int c = 1; c <= k; ++c)
-        Grid1_->setColumnWidth(c, SzerokoscKolumnyLiczby);
-    const int wysokosc = fontMetrics().height() + OdstepWiersza;
-    const QBrush tloNaglowka = palette().button();
-    for (int r = 0; r < WierszeSiatki; ++r) {
-        Grid1_->setRowHeight(r, wysokosc);
-        for (int c = 0; c <= k; ++c) {
-            auto* komorka = new QTableWidgetItem;
-            if (r == 0) {
-                komorka->setFlags(Qt::ItemIsEnabled);
-                komorka->setBackground(tloNaglowka);
-                komorka->setTextAlignment(Qt::AlignCenter);
-                if (c > 0)
-                    komorka->setText(QString::number(c));
-            } else {
-                komorka->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                komorka->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            }
-            Grid1_->setItem(r, c, komorka);
-        }
-    }
     const int ramka = 2 * Grid1_->frameWidth();
-    const int wysokoscSiatki = WierszeSiatki * wysokosc + ramka + Grid1_->horizontalScrollBar()->sizeHint().height();
+    // A wide system scrolls sideways, so the rows leave room for that scroll bar.
+    const int wysokoscSiatki = UstawKomorkiSiatki(*Grid1_, k, WierszeSiatki, SzerokoscKolumnyZakladu,
+                                                  SzerokoscKolumnyLiczby, fontMetrics().height() + OdstepWiersza,
+                                                  Qt::AlignRight | Qt::AlignVCenter) +
+                               Grid1_->horizontalScrollBar()->sizeHint().height();
     Grid1_->setFixedHeight(wysokoscSiatki);
     Scroll_->setFixedHeight(wysokoscSiatki);
     panelSiatki_->setMinimumWidth(std::min(SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka, 400) +
@@ -549,13 +511,7 @@ void TfrmTest::Drukuj()
 {
     if (pracuje_)
         return;
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QStringList wiersze = Wiersze();
-    wiersze << QString() << QLatin1String(LiniaZamykajaca);
-    DrukujWiersze(drukarka, wiersze, RE1_->font());
+    DrukujRaport(this, Wiersze(), RE1_->font(), QLatin1String(LiniaZamykajaca));
 }
 
 void TfrmTest::closeEvent(QCloseEvent* zdarzenie)
