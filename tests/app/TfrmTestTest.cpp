@@ -58,6 +58,21 @@ TObLos Los(int dzien, const std::vector<int>& liczby)
     return testy::Losowanie({2020, 1, dzien}, liczby);
 }
 
+// A 6 of 49 game without draws.
+TObGraLista Gra6z49()
+{
+    TObGraLista gra;
+    gra.Id = gra.KodGry = 1;
+    gra.Nazwa = "Lotto 6 z 49";
+    gra.MinSkreslen = 6;
+    gra.MaxSkreslen = 12;
+    gra.NormSkreslen = 6;
+    gra.IleLiczb = 49;
+    gra.IleLosowanych = 6;
+    gra.IlePoziomo = gra.IlePionowo = 7;
+    return gra;
+}
+
 QString Komorka(const TfrmTest& okno, int wiersz, int kolumna)
 {
     const QTableWidgetItem* komorka = okno.Grid1()->item(wiersz, kolumna);
@@ -87,14 +102,7 @@ class TfrmTestTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gra_.Id = gra_.KodGry = 1;
-        gra_.Nazwa = "Lotto 6 z 49";
-        gra_.MinSkreslen = 6;
-        gra_.MaxSkreslen = 12;
-        gra_.NormSkreslen = 6;
-        gra_.IleLiczb = 49;
-        gra_.IleLosowanych = 6;
-        gra_.IlePoziomo = gra_.IlePionowo = 7;
+        gra_ = Gra6z49();
         gra_.Losowania = {Los(1, {1, 2, 3, 4, 5, 6}), Los(2, {1, 2, 3, 40, 41, 42}), Los(3, {30, 31, 32, 33, 34, 35})};
     }
 
@@ -444,16 +452,8 @@ protected:
 
 TEST_F(TfrmTestGlowneTest, PolecenieTestSystemuDlaAktywnegoSystemu)
 {
-    TObGraLista gra;
-    gra.Id = gra.KodGry = 1;
-    gra.Nazwa = "Lotto 6 z 49";
+    TObGraLista gra = Gra6z49();
     gra.Plik = Dane("lotto.pl2");
-    gra.MinSkreslen = 6;
-    gra.MaxSkreslen = 12;
-    gra.NormSkreslen = 6;
-    gra.IleLiczb = 49;
-    gra.IleLosowanych = 6;
-    gra.IlePoziomo = gra.IlePionowo = 7;
     gra.Losowania = {Los(1, {1, 2, 3, 4, 5, 6})};
     auto glowne = Glowne(gra);
     // Without a system window the command has nothing to test.
