@@ -240,6 +240,7 @@ void TfrmTest::ZakonczWczytanie(std::optional<TSystemTestu> system)
         RadioButton1_->setText(Tekst(TTekst::WGWprowadzanychTypowan));
         RadioButton2_->setText(Tekst(TTekst::WGPrzypadkowychTypowan));
         RadioButton3_->hide();
+        ST1_->hide(); // no draw history, no range
         splitter_->handle(1)->hide();
         panelSiatki_->hide();
         liczby_.assign(static_cast<std::size_t>(s.k), 0);
