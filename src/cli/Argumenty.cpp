@@ -23,6 +23,24 @@ std::optional<TKatalogGier> Katalog(TKontekst& k)
     return TKatalogGier::WczytajGry(k.Opcje.KatalogDane);
 }
 
+TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa)
+{
+    TGraPolecenia wynik;
+    wynik.Katalog = Katalog(k);
+    if (!wynik.Katalog) {
+        wynik.Kod = KodBladDanych;
+        return wynik;
+    }
+    const auto indeks = ZnajdzGre(*wynik.Katalog, nazwa);
+    if (!indeks) {
+        k.Bledy << "tarvomund-cli: no game " << nazwa << " in " << k.Opcje.KatalogDane << "\n";
+        wynik.Kod = KodBladUzycia;
+        return wynik;
+    }
+    wynik.Indeks = *indeks;
+    return wynik;
+}
+
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 {
     const auto it = Opcje.find(nazwa);
@@ -43,7 +61,7 @@ TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std:
             continue;
         }
         if (std::find(flagi.begin(), flagi.end(), arg) != flagi.end()) {
-            if (!wynik.Opcje.emplace(arg, std::string()).second)
+            if (!wynik.Flagi.insert(arg).second)
                 throw TBladUzycia(arg + " given twice");
             continue;
         }
@@ -58,7 +76,13 @@ TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std:
 }
 
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
-                                      std::size_t pozycyjnych, std::initializer_list<std::string_view> flagi)
+                                      std::size_t pozycyjnych)
+{
+    return RozbierzArgumenty(k, dozwolone, {}, pozycyjnych);
+}
+
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::initializer_list<std::string_view> flagi, std::size_t pozycyjnych)
 {
     TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone, flagi);
     if (wynik.Pozycyjne.size() != pozycyjnych)

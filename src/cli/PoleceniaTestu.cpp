@@ -80,13 +80,13 @@ void Zabron(const TArgumentyPolecenia& a, std::initializer_list<const char*> opc
 int PolecenieTest(TKontekst& k)
 {
     const TArgumentyPolecenia a =
-        RozbierzArgumenty(k, {"--numbers", "--seed", "--from", "--to", "--min", "--signs"}, 1, {"--random", "--base"});
-    const int trybow = a.Ma("--numbers") + a.Ma("--random") + a.Ma("--base") + a.Ma("--signs");
+        RozbierzArgumenty(k, {"--numbers", "--seed", "--from", "--to", "--min", "--signs"}, {"--random", "--base"}, 1);
+    const int trybow = a.Ma("--numbers") + a.MaFlage("--random") + a.MaFlage("--base") + a.Ma("--signs");
     if (trybow != 1)
         throw TBladUzycia("give exactly one of --numbers, --random, --base and --signs");
-    if (!a.Ma("--random"))
+    if (!a.MaFlage("--random"))
         Zabron(a, {"--seed"}, "goes with --random only");
-    if (!a.Ma("--base"))
+    if (!a.MaFlage("--base"))
         Zabron(a, {"--from", "--to"}, "goes with --base only");
 
     const std::atomic<bool> przerwij{false};
@@ -95,10 +95,13 @@ int PolecenieTest(TKontekst& k)
         k.Bledy << "tarvomund-cli: " << a.Pozycyjne[0] << ": not a readable system file\n";
         return KodBladDanych;
     }
-    if (system->Pilkarski)
-        Zabron(a, {"--numbers", "--base"}, "does not apply to a pool system");
-    else
+    if (system->Pilkarski) {
+        Zabron(a, {"--numbers"}, "does not apply to a pool system");
+        if (a.MaFlage("--base"))
+            throw TBladUzycia("--base does not apply to a pool system");
+    } else {
         Zabron(a, {"--signs"}, "applies to a pool system only");
+    }
 
     TParametryTestu parametry;
     const int najmniej = system->Pilkarski ? std::min(MinTrafienPilkarskich, system->k) : 1;
@@ -108,7 +111,7 @@ int PolecenieTest(TKontekst& k)
         parametry.MinTrafien = Liczba<int>(a.Wartosc("--min"), "--min");
         WymagajZakresu(parametry.MinTrafien, najmniej, system->k, "--min");
     }
-    if (a.Ma("--random")) {
+    if (a.MaFlage("--random")) {
         if (a.Ma("--seed"))
             UstawZiarno(Liczba<uint64_t>(a.Wartosc("--seed"), "--seed"));
         else
@@ -121,7 +124,7 @@ int PolecenieTest(TKontekst& k)
         TLosowe losowe;
         parametry.Liczby = parametry.Wpisane ? Typy(a.Wartosc("--signs"), system->k)
                                              : LosujTypyTestu(losowe, system->k);
-    } else if (a.Ma("--base")) {
+    } else if (a.MaFlage("--base")) {
         std::optional<TKatalogGier> katalog = Katalog(k);
         if (!katalog)
             return KodBladDanych;

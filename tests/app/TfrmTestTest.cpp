@@ -10,6 +10,7 @@
 #include "systems/TfrmParam.h"
 #include "systems/TfrmZakres.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LosowaniaTestowe.h"
 #include "wspolne/SystemyTestowe.h"
 
 #include <QAction>
@@ -55,22 +56,7 @@ using testy::TOdpowiedzi;
 // A draw of January 2020.
 TObLos Los(int dzien, const std::vector<int>& liczby)
 {
-    return testy::Losowanie({2020, 1, dzien}, liczby);
-}
-
-// A 6 of 49 game without draws.
-TObGraLista Gra6z49()
-{
-    TObGraLista gra;
-    gra.Id = gra.KodGry = 1;
-    gra.Nazwa = "Lotto 6 z 49";
-    gra.MinSkreslen = 6;
-    gra.MaxSkreslen = 12;
-    gra.NormSkreslen = 6;
-    gra.IleLiczb = 49;
-    gra.IleLosowanych = 6;
-    gra.IlePoziomo = gra.IlePionowo = 7;
-    return gra;
+    return testy::Los({2020, 1, dzien}, liczby);
 }
 
 QString Komorka(const TfrmTest& okno, int wiersz, int kolumna)
@@ -102,7 +88,7 @@ class TfrmTestTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gra_ = Gra6z49();
+        gra_ = testy::Gra649();
         gra_.Losowania = {Los(1, {1, 2, 3, 4, 5, 6}), Los(2, {1, 2, 3, 40, 41, 42}), Los(3, {30, 31, 32, 33, 34, 35})};
     }
 
@@ -452,8 +438,7 @@ protected:
 
 TEST_F(TfrmTestGlowneTest, PolecenieTestSystemuDlaAktywnegoSystemu)
 {
-    TObGraLista gra = Gra6z49();
-    gra.Plik = Dane("lotto.pl2");
+    TObGraLista gra = testy::Gra649(Dane("lotto.pl2"));
     gra.Losowania = {Los(1, {1, 2, 3, 4, 5, 6})};
     auto glowne = Glowne(gra);
     // Without a system window the command has nothing to test.

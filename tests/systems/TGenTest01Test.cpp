@@ -2,6 +2,7 @@
 
 #include "model/Daty.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LosowaniaTestowe.h"
 #include "wspolne/SystemyTestowe.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ TParametryTestu Liczby(std::vector<uint8_t> liczby, int min)
 // A draw of January 2020.
 TObLos Los(int dzien, const std::vector<int>& liczby)
 {
-    return testy::Losowanie({2020, 1, dzien}, liczby);
+    return testy::Los({2020, 1, dzien}, liczby);
 }
 
 // Items ("[i]->( h)") on each report line between the tested numbers and the summary.

@@ -34,15 +34,6 @@ TInfoGryRec InfoSystemuPilkarskiego(int k)
     return info;
 }
 
-TObLos Losowanie(const TDataKal& data, const std::vector<int>& liczby)
-{
-    TObLos los;
-    los.Data = DniZDaty(data);
-    for (std::size_t i = 0; i < liczby.size() && i < los.Liczby.size(); ++i)
-        los.Liczby[i] = static_cast<uint8_t>(liczby[i]);
-    return los;
-}
-
 TSystemZPliku CzytajSystemTestowy(const std::string& plik)
 {
     TCzytnikSystemu czytnik(plik);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "model/Daty.h"
 #include "model/PlikSystemu.h"
-#include "model/TObGraLista.h"
 
 #include <string>
 #include <vector>
@@ -23,9 +21,6 @@ struct TSystemZPliku {
 
 // The record of a pool system of k matches, as the pool window sets one up.
 TInfoGryRec InfoSystemuPilkarskiego(int k);
-
-// A draw of the given day with its numbers.
-TObLos Losowanie(const TDataKal& data, const std::vector<int>& liczby);
 
 // Reads a system file back; a file that does not open, or holds fewer bets than its count, fails the test.
 TSystemZPliku CzytajSystemTestowy(const std::string& plik);

@@ -20,6 +20,7 @@ class QToolBar;
 namespace tarvomund {
 
 class TAkcjeGlowne;
+class TfrmBio;
 class TfrmGwarancja;
 class TfrmKolekcja01;
 class TfrmNoweOkno;
@@ -97,6 +98,8 @@ public:
     // "Test systemu": a test window that loads the active system's bets (on its worker; the
     // window is usable once the load ends). Null when there is no idle number system window.
     TfrmTest* TestSystemu();
+    // "Biorytmy": a new biorhythm window each time, so several can stand side by side.
+    TfrmBio* Biorytmy();
 
     void UlozPionowo();
     void UlozPoziomo();
