@@ -1,5 +1,6 @@
 #include "systems/TfrmZakres.h"
 
+#include "app/DatyQt.h"
 #include "model/Daty.h"
 
 #include <QDateEdit>
@@ -68,8 +69,8 @@ TEST(TfrmZakres, ZakresLosowanGryIDaty)
     EXPECT_EQ(zakres->first, DniZDaty({1999, 5, 1}));
     EXPECT_EQ(zakres->second, DniZDaty({2024, 12, 31}));
     for (const QDate& data : {QDate(1899, 12, 30), QDate(2000, 2, 29), QDate(2024, 12, 31)})
-        EXPECT_EQ(TfrmZakres::DataQt(TfrmZakres::DniZDatyQt(data)), data);
-    EXPECT_EQ(TfrmZakres::DniZDatyQt(QDate(1900, 1, 1)), 2.0);
+        EXPECT_EQ(DataQt(DniZDatyQt(data)), data);
+    EXPECT_EQ(DniZDatyQt(QDate(1900, 1, 1)), 2.0);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "systems/TfrmTest.h"
 
+#include "app/DatyQt.h"
 #include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
 #include "app/SiatkaZakladow.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
-#include "model/Daty.h"
 #include "model/Wspolne.h"
 #include "systems/Losowosc.h"
 #include "systems/TfrmNumery3.h"
@@ -339,8 +339,7 @@ void TfrmTest::PokazZakres()
         ST1_->clear();
         return;
     }
-    ST1_->setText(QString::fromStdString(TekstDaty(od_)) + QLatin1String(LacznikZakresu) +
-                  QString::fromStdString(TekstDaty(do_)));
+    ST1_->setText(TekstDatyQt(od_) + QLatin1String(LacznikZakresu) + TekstDatyQt(do_));
 }
 
 void TfrmTest::WybierzLiczby()

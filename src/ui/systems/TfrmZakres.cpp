@@ -1,8 +1,8 @@
 #include "systems/TfrmZakres.h"
 
+#include "app/DatyQt.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
-#include "model/Daty.h"
 
 #include <QDate>
 #include <QDateEdit>
@@ -108,17 +108,6 @@ std::optional<std::pair<double, double>> TfrmZakres::ZakresLosowan(const TObGraL
     const auto [pierwsze, ostatnie] = std::minmax_element(
         gra.Losowania.begin(), gra.Losowania.end(), [](const TObLos& a, const TObLos& b) { return a.Data < b.Data; });
     return std::pair{pierwsze->Data, ostatnie->Data};
-}
-
-QDate TfrmZakres::DataQt(double dni)
-{
-    const TDataKal data = DataZDni(dni);
-    return {data.Rok, data.Miesiac, data.Dzien};
-}
-
-double TfrmZakres::DniZDatyQt(const QDate& data)
-{
-    return DniZDaty({data.year(), data.month(), data.day()});
 }
 
 } // namespace tarvomund

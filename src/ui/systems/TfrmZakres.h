@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-class QDate;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -37,8 +36,6 @@ public:
 
     // The first and last draw dates of a game; nothing for a game without draws.
     static std::optional<std::pair<double, double>> ZakresLosowan(const TObGraLista& gra);
-    static QDate DataQt(double dni);
-    static double DniZDatyQt(const QDate& data);
 
     QDateEdit* DE1() const { return DE1_; }
     QDateEdit* DE2() const { return DE2_; }
