@@ -83,5 +83,6 @@ int PolecenieGuarantee(TKontekst& k);
 int PolecenieBio(TKontekst& k);
 int PolecenieExport(TKontekst& k);
 int PolecenieImport(TKontekst& k);
+int PolecenieTest(TKontekst& k);
 
 } // namespace tarvomund::cli

@@ -54,6 +54,12 @@ const std::vector<TPolecenie>& Polecenia()
          PolecenieShow},
         {"guarantee", "guarantee FILE.ss2 --m M [--error I] [--above N] [--below N] [--minmax 0|1]",
          "the guarantee table of a system: the lines the guarantee window lists after a run", PolecenieGuarantee},
+        {"test",
+         "test FILE.ss2 (--numbers a,b,... | --random [--seed S] | --base [--from dd.mm.yyyy] [--to dd.mm.yyyy] | "
+         "--signs 1,x,2,...) [--min M]",
+         "the test of a system against entered or random numbers, the draw history, or a pool row: the lines the "
+         "test window's report holds after a run",
+         PolecenieTest},
         {"sum", "sum A.ss2 [B.ss2 ...] -o OUT.ss2",
          "the union of number systems in their own numbers, renumbered over all numbers they use", PolecenieSum},
         {"diff", "diff A.ss2 [B.ss2 ...] -o OUT.ss2",

@@ -16,6 +16,7 @@
 #include "draws/TfrmWyborBazy.h"
 #include "draws/TPoleceniaGier.h"
 #include "systems/TfrmGwarancja.h"
+#include "systems/TfrmTest.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
@@ -211,6 +212,7 @@ void TfrmGlowne::PolaczPolecenia()
     polacz(P::ParametrySystemu, &TfrmGlowne::ParametrySystemu);
     polacz(P::WlasneLubSystemowe, &TfrmGlowne::WlasneLubSystemowe);
     connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
+    connect(akcje_->Akcja(P::TestSystemu), &QAction::triggered, this, &TfrmGlowne::TestSystemu);
     connect(akcje_->Akcja(P::Biorytmy), &QAction::triggered, this, &TfrmGlowne::Biorytmy);
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
         QPrinter drukarka;
@@ -430,6 +432,20 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     TfrmGwarancja* gwarancja = okno.release();
     DodajOkno(gwarancja);
     return gwarancja;
+}
+
+TfrmTest* TfrmGlowne::TestSystemu()
+{
+    TfrmNoweOkno* system = AktywnySystem();
+    if (!system || system->Pracuje() || !system->Gra())
+        return nullptr;
+    // The window takes the bets of this moment; later changes of the system are not seen.
+    auto* test = new TfrmTest;
+    if (kolekcja_)
+        test->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    obszar_->setActiveSubWindow(DodajOkno(test));
+    test->Wczytaj(*system->Gra(), system->PlikTymczasowy());
+    return test;
 }
 
 TfrmBio* TfrmGlowne::Biorytmy()

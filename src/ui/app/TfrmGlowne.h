@@ -24,6 +24,7 @@ class TfrmBio;
 class TfrmGwarancja;
 class TfrmKolekcja01;
 class TfrmNoweOkno;
+class TfrmTest;
 class TOknoPomocy;
 class TPoleceniaGier;
 class TPoleceniaSystemow;
@@ -100,6 +101,9 @@ public:
     // "Obliczanie gwarancji dla systemu": a guarantee window over the active system's bets.
     // Null when the system is too big or cannot be read (the message has been shown).
     TfrmGwarancja* GwarancjaSystemu();
+    // "Test systemu": a test window that loads the active system's bets (on its worker; the
+    // window is usable once the load ends). Null when there is no idle number system window.
+    TfrmTest* TestSystemu();
     // "Biorytmy": a new biorhythm window each time, so several can stand side by side.
     TfrmBio* Biorytmy();
 
