@@ -60,5 +60,7 @@ int PolecenieSum(TKontekst& k);
 int PolecenieDiff(TKontekst& k);
 int PolecenieCompose(TKontekst& k);
 int PolecenieGuarantee(TKontekst& k);
+int PolecenieGroup(TKontekst& k);
+int PolecenieSettle(TKontekst& k);
 
 } // namespace tarvomund::cli

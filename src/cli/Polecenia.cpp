@@ -45,6 +45,11 @@ const std::vector<TPolecenie>& Polecenia()
          "the bets found in an odd number of the systems, renumbered over all numbers they use", PolecenieDiff},
         {"compose", "compose A.ss2 B.ss2 -o OUT.ss2",
          "every bet of A joined with every bet of B over nA + nB numbers", PolecenieCompose},
+        {"group", "group FILE.gr2",
+         "the games of a group with their costs, winnings and balance and the totals, as the group window shows them",
+         PolecenieGroup},
+        {"settle", "settle FILE.gr2 [--player NAME]",
+         "the settlement of all participants of a group, or of one, as the settlement window shows it", PolecenieSettle},
     };
     return polecenia;
 }
