@@ -13,6 +13,7 @@
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
+#include "group/OknaGrupy.h"
 #include "systems/TfrmGwarancja.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
@@ -112,6 +113,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
+    UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
         kolekcja_->Pokaz();
         kolekcja_->Wczytaj(plik);
@@ -306,6 +308,9 @@ void TfrmGlowne::Nowy()
         break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
+        break;
+    case TfrmNowy::TZakladka::GrupaGraczy:
+        NowaGrupa(*this);
         break;
     default:
         // The windows of the other choices come with their own subsystems; until then they do nothing.
