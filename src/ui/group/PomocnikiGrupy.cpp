@@ -18,6 +18,7 @@ namespace {
 const QColor KolorZaznaczenia(0, 0, 128);
 const QColor KolorZaznaczonegoTekstu(Qt::yellow);
 constexpr int CzcionkaWydruku = 10;
+constexpr int OdstepWiersza = 8;
 
 } // namespace
 
@@ -26,6 +27,7 @@ void UstawSiatkeGrupy(QTableWidget* siatka, const QStringList& naglowki)
     siatka->setColumnCount(static_cast<int>(naglowki.size()));
     siatka->setHorizontalHeaderLabels(naglowki);
     siatka->verticalHeader()->hide();
+    siatka->verticalHeader()->setDefaultSectionSize(siatka->fontMetrics().height() + OdstepWiersza);
     siatka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     siatka->setSelectionMode(QAbstractItemView::SingleSelection);
     siatka->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -60,6 +62,7 @@ void UstawSumyPodSiatka(QTableWidget* sumy, QTableWidget* siatka)
     sumy->setRowCount(1);
     sumy->horizontalHeader()->hide();
     sumy->verticalHeader()->hide();
+    sumy->verticalHeader()->setDefaultSectionSize(siatka->verticalHeader()->defaultSectionSize());
     sumy->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sumy->setSelectionMode(QAbstractItemView::NoSelection);
     sumy->setFocusPolicy(Qt::NoFocus);
