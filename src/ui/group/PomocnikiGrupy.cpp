@@ -1,13 +1,16 @@
 #include "group/PomocnikiGrupy.h"
 
 #include "app/DrukWierszy.h"
+#include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
 
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -99,6 +102,19 @@ void TPoleWartosci::Ustaw(QDoubleSpinBox* pole, TWartoscExt wartosc)
 TWartoscExt TPoleWartosci::Wartosc(const QDoubleSpinBox* pole) const
 {
     return pole->value() == pokazana_ ? poczatkowa_ : TWartoscExt::Z(pole->value());
+}
+
+QDialogButtonBox* PrzyciskiDialogu(QDialog* dialog, const QString& potwierdz, const char* nazwaPotwierdz)
+{
+    auto* przyciski = new QDialogButtonBox(dialog);
+    QPushButton* btnPotwierdz = przyciski->addButton(potwierdz, QDialogButtonBox::AcceptRole);
+    QPushButton* btnAnuluj = przyciski->addButton(Tekst(TTekst::Anuluj), QDialogButtonBox::RejectRole);
+    btnPotwierdz->setObjectName(QLatin1String(nazwaPotwierdz));
+    btnAnuluj->setObjectName(QStringLiteral("btnAnuluj"));
+    btnPotwierdz->setDefault(true);
+    QObject::connect(przyciski, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(przyciski, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return przyciski;
 }
 
 QStringList NaQt(const std::vector<std::string>& linie)

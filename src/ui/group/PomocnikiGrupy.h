@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class QDialog;
+class QDialogButtonBox;
 class QDoubleSpinBox;
 class QPagedPaintDevice;
 class QTableWidget;
@@ -39,6 +41,10 @@ private:
     TWartoscExt poczatkowa_;
     double pokazana_ = 0.0;
 };
+
+// The confirm and "Anuluj" buttons of a dialog, named btnOK (or btnOk) and btnAnuluj, the first the
+// default; they accept and reject the dialog.
+QDialogButtonBox* PrzyciskiDialogu(QDialog* dialog, const QString& potwierdz, const char* nazwaPotwierdz);
 
 QStringList NaQt(const std::vector<std::string>& linie);
 // Asks for a printer and prints the lines in Courier; false when the user cancels.

@@ -189,38 +189,48 @@ void TfrmGrupa00::PokazBlad(TBladGrupy blad)
         BladOdczytuGrupy(this, plikGrupy_);
 }
 
+bool TfrmGrupa00::PoZmianie(TBladGrupy blad)
+{
+    if (blad != TBladGrupy::Brak)
+        PokazBlad(blad);
+    // Whatever happened, the window shows what the file now holds.
+    return Pokaz() && blad == TBladGrupy::Brak;
+}
+
 void TfrmGrupa00::Dodaj()
 {
     TfrmGrupa03 dialog(listaGier_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const TBladGrupy blad =
-        DodajGre(plikGrupy_.toStdString(), dialog.Data(), dialog.NazwaGry(), dialog.Koszt(), dialog.Wygrana());
-    if (blad != TBladGrupy::Brak) {
-        PokazBlad(blad);
-        return;
-    }
-    if (Pokaz())
+    if (PoZmianie(DodajGre(plikGrupy_.toStdString(), dialog.Data(), dialog.NazwaGry(), dialog.Koszt(),
+                           dialog.Wygrana())))
         Grid1_->selectRow(iloscGier_ - 1);
+}
+
+std::optional<TGrupa> TfrmGrupa00::CzytajDlaWybranej(std::size_t& gra)
+{
+    const int wybrana = WybranaGra();
+    if (wybrana < 0)
+        return std::nullopt;
+    std::optional<TGrupa> grupa = Czytaj();
+    gra = static_cast<std::size_t>(wybrana);
+    if (grupa && gra >= grupa->Gry.size())
+        return std::nullopt;
+    return grupa;
 }
 
 void TfrmGrupa00::Popraw()
 {
-    const int gra = WybranaGra();
-    if (gra < 0)
-        return;
-    const std::optional<TGrupa> grupa = Czytaj();
-    if (!grupa || gra >= static_cast<int>(grupa->Gry.size()))
+    std::size_t gra = 0;
+    const std::optional<TGrupa> grupa = CzytajDlaWybranej(gra);
+    if (!grupa)
         return;
     TfrmGrupa03 dialog(listaGier_, this);
-    dialog.Ustaw(grupa->Gry[static_cast<std::size_t>(gra)]);
+    dialog.Ustaw(grupa->Gry[gra]);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const TBladGrupy blad = PoprawGre(plikGrupy_.toStdString(), static_cast<std::size_t>(gra), dialog.Data(),
-                                      dialog.NazwaGry(), dialog.Koszt(), dialog.Wygrana());
-    if (blad != TBladGrupy::Brak)
-        PokazBlad(blad);
-    Pokaz();
+    PoZmianie(PoprawGre(plikGrupy_.toStdString(), gra, dialog.Data(), dialog.NazwaGry(), dialog.Koszt(),
+                        dialog.Wygrana()));
 }
 
 void TfrmGrupa00::Usun()
@@ -231,28 +241,19 @@ void TfrmGrupa00::Usun()
     if (Komunikat(Tekst(TTekst::CzyChceszUsunacZaznaczonaPozycje), ObrazekPytanie, PrzyciskiTakNie, this) !=
         KomunikatTak)
         return;
-    const TBladGrupy blad = UsunGre(plikGrupy_.toStdString(), static_cast<std::size_t>(gra));
-    if (blad != TBladGrupy::Brak)
-        PokazBlad(blad);
-    Pokaz();
+    PoZmianie(UsunGre(plikGrupy_.toStdString(), static_cast<std::size_t>(gra)));
 }
 
 void TfrmGrupa00::ListaUczestnikow()
 {
-    const int gra = WybranaGra();
-    if (gra < 0)
+    std::size_t gra = 0;
+    const std::optional<TGrupa> grupa = CzytajDlaWybranej(gra);
+    if (!grupa)
         return;
-    const std::optional<TGrupa> grupa = Czytaj();
-    if (!grupa || gra >= static_cast<int>(grupa->Gry.size()))
-        return;
-    TfrmGrupa04 dialog(grupa->Naglowek, grupa->Gry[static_cast<std::size_t>(gra)], this);
+    TfrmGrupa04 dialog(grupa->Naglowek, grupa->Gry[gra], this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const TBladGrupy blad =
-        ZapiszUczestnikow(plikGrupy_.toStdString(), dialog.Naglowek(), static_cast<std::size_t>(gra), dialog.Gra());
-    if (blad != TBladGrupy::Brak)
-        PokazBlad(blad);
-    Pokaz();
+    PoZmianie(ZapiszUczestnikow(plikGrupy_.toStdString(), dialog.Naglowek(), gra, dialog.Gra()));
 }
 
 void TfrmGrupa00::OtworzRozliczenie(TfrmGrupa01* okno)

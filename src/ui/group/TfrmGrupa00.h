@@ -83,8 +83,14 @@ private:
     int WybranaGra() const;
     // The group as the file holds it now; nothing after the read-error message.
     std::optional<TGrupa> Czytaj();
+    // The group and the index of the selected game; nothing when no game is selected or the file
+    // cannot be read (then after the message).
+    std::optional<TGrupa> CzytajDlaWybranej(std::size_t& gra);
     // The message of a failed change: a write error, or the file could not be read.
     void PokazBlad(TBladGrupy blad);
+    // After a change: its message when it failed, then the group as the file holds it. True when
+    // the change was made.
+    bool PoZmianie(TBladGrupy blad);
     bool ZapytajONadpisanie(const QString& plik);
     QString WybierzPlik(const QString& proponowany);
     void OtworzRozliczenie(TfrmGrupa01* okno);

@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
+#include "group/PomocnikiGrupy.h"
 #include "model/Daty.h"
 
 #include <QComboBox>
@@ -57,18 +58,11 @@ TfrmGrupa03::TfrmGrupa03(const TKatalogGier& listaGier, QWidget* parent)
     formularz->addRow(Tekst(TTekst::NazwaGry), ComboBox1_);
     formularz->addRow(Tekst(TTekst::KosztSystemu), spKoszt_);
     formularz->addRow(Tekst(TTekst::WysokoscWygranej), spWygrana_);
-    auto* przyciski = new QDialogButtonBox(this);
-    QPushButton* btnOK = przyciski->addButton(Tekst(TTekst::OK), QDialogButtonBox::AcceptRole);
-    QPushButton* btnAnuluj = przyciski->addButton(Tekst(TTekst::Anuluj), QDialogButtonBox::RejectRole);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnAnuluj->setObjectName(QStringLiteral("btnAnuluj"));
-    btnOK->setDefault(true);
+    auto* przyciski = PrzyciskiDialogu(this, Tekst(TTekst::OK), "btnOK");
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(formularz);
     uklad->addWidget(przyciski);
     setMinimumWidth(360);
-    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void TfrmGrupa03::Ustaw(const TGraGrupy& gra)

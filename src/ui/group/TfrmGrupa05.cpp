@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
+#include "group/PomocnikiGrupy.h"
 #include "app/TfrmKomunikat.h"
 #include "group/TfrmGrupa02.h"
 
@@ -31,11 +32,7 @@ TfrmGrupa05::TfrmGrupa05(const TNaglowekGrupy& naglowek, const TGraGrupy& gra, Q
     btnPopraw_->setText(Tekst(TTekst::Popraw));
     btnPopraw_->setToolTip(Tekst(TTekst::Popraw));
 
-    auto* przyciski = new QDialogButtonBox(this);
-    QPushButton* btnOk = przyciski->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    QPushButton* btnAnuluj = przyciski->addButton(Tekst(TTekst::Anuluj), QDialogButtonBox::RejectRole);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnAnuluj->setObjectName(QStringLiteral("btnAnuluj"));
+    auto* przyciski = PrzyciskiDialogu(this, QStringLiteral("Ok"), "btnOk");
     auto* gora = new QHBoxLayout;
     gora->addWidget(btnDodaj_);
     gora->addWidget(btnPopraw_);
@@ -49,8 +46,6 @@ TfrmGrupa05::TfrmGrupa05(const TNaglowekGrupy& naglowek, const TGraGrupy& gra, Q
     connect(btnDodaj_, &QToolButton::clicked, this, &TfrmGrupa05::Dodaj);
     connect(btnPopraw_, &QToolButton::clicked, this, &TfrmGrupa05::Popraw);
     connect(CLB1_, &QListWidget::itemChanged, this, &TfrmGrupa05::Zaznaczono);
-    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Wypelnij();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
+#include "group/PomocnikiGrupy.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -26,20 +27,13 @@ TfrmGrupa06::TfrmGrupa06(const QString& nazwisko, TWartoscExt udzial, QWidget* p
 
     auto* etykieta = new QLabel(Tekst(TTekst::WysokoscUdzialuWGrze), this);
     etykieta->setBuddy(Spin1_);
-    auto* przyciski = new QDialogButtonBox(this);
-    QPushButton* btnOK = przyciski->addButton(Tekst(TTekst::OK), QDialogButtonBox::AcceptRole);
-    QPushButton* btnAnuluj = przyciski->addButton(Tekst(TTekst::Anuluj), QDialogButtonBox::RejectRole);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnAnuluj->setObjectName(QStringLiteral("btnAnuluj"));
-    btnOK->setDefault(true);
+    auto* przyciski = PrzyciskiDialogu(this, Tekst(TTekst::OK), "btnOK");
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(lblNazwisko_);
     uklad->addWidget(etykieta);
     uklad->addWidget(Spin1_);
     uklad->addWidget(przyciski);
     setMinimumWidth(280);
-    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 } // namespace tarvomund

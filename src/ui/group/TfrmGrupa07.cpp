@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
+#include "group/PomocnikiGrupy.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -24,19 +25,12 @@ TfrmGrupa07::TfrmGrupa07(const TNaglowekGrupy& naglowek, QWidget* parent)
 
     auto* etykieta = new QLabel(Tekst(TTekst::NazwiskoGrajacego), this);
     etykieta->setBuddy(ListBox1_);
-    auto* przyciski = new QDialogButtonBox(this);
-    QPushButton* btnOk = przyciski->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    QPushButton* btnAnuluj = przyciski->addButton(Tekst(TTekst::Anuluj), QDialogButtonBox::RejectRole);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnAnuluj->setObjectName(QStringLiteral("btnAnuluj"));
-    btnOk->setDefault(true);
+    auto* przyciski = PrzyciskiDialogu(this, QStringLiteral("Ok"), "btnOk");
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(etykieta);
     uklad->addWidget(ListBox1_);
     uklad->addWidget(przyciski);
     resize(300, 320);
-    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ListBox1_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
