@@ -32,6 +32,12 @@ const std::vector<TPolecenie>& Polecenia()
          "one line per game in catalogue order: index, id, code, name, numbers, drawn, draws (tab-separated)",
          PolecenieGames},
         {"draws", "draws GAME", "the game's draws as the draw editor exports them, in UTF-8", PolecenieDraws},
+        {"export", "export GAME FILE",
+         "writes the game's draws into FILE as the draw editor exports them (Windows-1250, CR LF)", PolecenieExport},
+        {"import",
+         "import GAME FILE [--start N] [--numbered] [--date DMR|DRM|MDR|MRD|RMD|RDM] [--separators LIST] [--other C] "
+         "[--no-merge] [--replace] [--dry-run] [--verbose]",
+         "adds the draws of a text list to the game as the draw editor's import does", PolecenieImport},
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},
@@ -45,6 +51,10 @@ const std::vector<TPolecenie>& Polecenia()
          "the bets found in an odd number of the systems, renumbered over all numbers they use", PolecenieDiff},
         {"compose", "compose A.ss2 B.ss2 -o OUT.ss2",
          "every bet of A joined with every bet of B over nA + nB numbers", PolecenieCompose},
+        {"bio", "bio --birth dd.mm.yyyy --date dd.mm.yyyy",
+         "the biorhythm chart's 41 days around the date: the date, then the physical, emotional, intellectual and "
+         "intuitive rhythms from -1 to 1 (tab-separated)",
+         PolecenieBio},
         {"group", "group FILE.gr2",
          "the games of a group with their costs, winnings and balance and the totals, as the group window shows them",
          PolecenieGroup},

@@ -23,15 +23,10 @@ int PolecenieGames(TKontekst& k)
 int PolecenieDraws(TKontekst& k)
 {
     WymagajArgumentow(k, 1);
-    const auto katalog = Katalog(k);
-    if (!katalog)
-        return KodBladDanych;
-    const auto indeks = ZnajdzGre(*katalog, k.Argumenty[0]);
-    if (!indeks) {
-        k.Bledy << "tarvomund-cli: no game " << k.Argumenty[0] << " in " << k.Opcje.KatalogDane << "\n";
-        return KodBladUzycia;
-    }
-    k.Wyjscie << TekstLosowan(katalog->Gra(*indeks), "\n");
+    TGraPolecenia wybrana = GraPolecenia(k, k.Argumenty[0]);
+    if (wybrana.Kod != KodSukces)
+        return wybrana.Kod;
+    k.Wyjscie << TekstLosowan(wybrana.Gra(), "\n");
     return KodSukces;
 }
 

@@ -1,4 +1,5 @@
 #include "Polecenia.h"
+#include "UruchomienieCli.h"
 
 #include "group/PlikGrupy.h"
 #include "wspolne/GrupyTestowe.h"
@@ -6,21 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace tarvomund::cli {
 namespace {
 
 using testy::GraGrupy;
 using testy::Grupa;
 using testy::TKatalogTymczasowy;
+using testy::TWynikPolecenia;
 using testy::ZapiszPlik;
-
-struct TWynik {
-    int Kod;
-    std::string Wyjscie;
-    std::string Bledy;
-};
 
 class PoleceniaGrupyTest : public ::testing::Test {
 protected:
@@ -32,13 +26,10 @@ protected:
         ASSERT_TRUE(ZapiszGrupe(plik_, grupa));
     }
 
-    TWynik Uruchom(std::vector<std::string> argumenty)
+    // The group commands need no data directory.
+    TWynikPolecenia Uruchom(const std::vector<std::string>& argumenty)
     {
-        std::ostringstream wyjscie;
-        std::ostringstream bledy;
-        // The group commands need no data directory.
-        const int kod = cli::Uruchom(argumenty, katalog_.Plik("nie-ma"), wyjscie, bledy);
-        return {kod, wyjscie.str(), bledy.str()};
+        return testy::UruchomCli(argumenty, katalog_.Plik("nie-ma"));
     }
 
     TKatalogTymczasowy katalog_;
@@ -47,7 +38,7 @@ protected:
 
 TEST_F(PoleceniaGrupyTest, GroupWypisujeListeGierISumy)
 {
-    const TWynik wynik = Uruchom({"group", plik_});
+    const TWynikPolecenia wynik = Uruchom({"group", plik_});
     EXPECT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
     EXPECT_EQ(wynik.Wyjscie, "L.p.\tData\tNazwa gry\tKoszty\tWygrana\tBilans\n"
                              "1\tSo 12.05.2001\tDuży Lotek\t     100,00\t       0,00\t    -100,00\n"
@@ -57,7 +48,7 @@ TEST_F(PoleceniaGrupyTest, GroupWypisujeListeGierISumy)
 
 TEST_F(PoleceniaGrupyTest, SettleDlaWszystkichIDlaJednego)
 {
-    const TWynik wszyscy = Uruchom({"settle", plik_});
+    const TWynikPolecenia wszyscy = Uruchom({"settle", plik_});
     EXPECT_EQ(wszyscy.Kod, KodSukces) << wszyscy.Bledy;
     EXPECT_EQ(wszyscy.Wyjscie,
               "Data\tNazwa gry\tNazwisko grającego\tKoszty\t%\tWygrana\tBilans\n"
@@ -67,7 +58,7 @@ TEST_F(PoleceniaGrupyTest, SettleDlaWszystkichIDlaJednego)
               "Pn 14.05.2001\tKeno\tCyryl\t     900,00\t 75,00\t   3 750,00\t+   2 850,00\n"
               "\t\t\t   1 300,00\t\t   5 000,00\t+   3 700,00\n");
 
-    const TWynik bozena = Uruchom({"settle", plik_, "--player", "Bożena"});
+    const TWynikPolecenia bozena = Uruchom({"settle", plik_, "--player", "Bożena"});
     EXPECT_EQ(bozena.Kod, KodSukces);
     EXPECT_EQ(bozena.Wyjscie, "Data\tNazwa gry\tNazwisko grającego\tKoszty\t%\tWygrana\tBilans\n"
                               "So 12.05.2001\tDuży Lotek\tBożena\t      50,00\t 50,00\t       0,00\t     -50,00\n"
@@ -112,7 +103,7 @@ TEST_F(PoleceniaGrupyTest, BledyUzyciaIDanych)
         {{"settle", zlaNazwa}, KodBladDanych, "a name longer than its field"},
     };
     for (const TPrzypadek& p : przypadki) {
-        const TWynik wynik = Uruchom(p.Argumenty);
+        const TWynikPolecenia wynik = Uruchom(p.Argumenty);
         EXPECT_EQ(wynik.Kod, p.Kod) << p.Komunikat;
         EXPECT_NE(wynik.Bledy.find(p.Komunikat), std::string::npos) << wynik.Bledy;
         EXPECT_TRUE(wynik.Wyjscie.empty()) << p.Komunikat;

@@ -1,4 +1,5 @@
 #include "Polecenia.h"
+#include "UruchomienieCli.h"
 
 #include "model/PlikGry.h"
 #include "model/PlikSystemu.h"
@@ -18,14 +19,11 @@ namespace tarvomund::cli {
 namespace {
 
 using testy::CzytajPlik;
+using testy::Linie;
+using testy::TWynikPolecenia;
+using testy::UruchomCli;
 using testy::TKatalogTymczasowy;
 using testy::ZapiszPlik;
-
-struct TWynikPolecenia {
-    int Kod;
-    std::string Wyjscie;
-    std::string Bledy;
-};
 
 class PoleceniaTest : public ::testing::Test {
 protected:
@@ -57,11 +55,7 @@ protected:
 
     TWynikPolecenia Uruchom(std::vector<std::string> argumenty, const std::string& domyslny = {})
     {
-        std::ostringstream wyjscie;
-        std::ostringstream bledy;
-        const int kod =
-            cli::Uruchom(argumenty, domyslny.empty() ? katalog_.Sciezka().string() : domyslny, wyjscie, bledy);
-        return {kod, wyjscie.str(), bledy.str()};
+        return UruchomCli(argumenty, domyslny.empty() ? katalog_.Sciezka().string() : domyslny);
     }
 
     TKatalogTymczasowy katalog_;
@@ -111,16 +105,6 @@ TEST_F(PoleceniaTest, BledyUzyciaIDanych)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(katalog_.Sciezka()),
                             std::filesystem::directory_iterator()),
               2);
-}
-
-// The lines of a text, without their line breaks.
-std::vector<std::string> Linie(const std::string& tekst)
-{
-    std::vector<std::string> linie;
-    std::istringstream we(tekst);
-    for (std::string linia; std::getline(we, linia);)
-        linie.push_back(linia);
-    return linie;
 }
 
 std::vector<int> Liczby(const std::string& linia)

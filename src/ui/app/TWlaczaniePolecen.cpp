@@ -66,8 +66,9 @@ struct TWierszStalego {
     bool Drukuj;
 };
 
-constexpr std::array<TWierszStalego, 7> TabelaStalych{{
+constexpr std::array<TWierszStalego, 8> TabelaStalych{{
     {TRodzajOkna::Kolekcja, true, true, true},
+    {TRodzajOkna::Biorytmy, true, false, true},
     {TRodzajOkna::Rozklad, true, false, true},
     {TRodzajOkna::Test, true, false, true},
     {TRodzajOkna::Gwarancja, true, false, true},

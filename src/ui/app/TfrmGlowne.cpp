@@ -13,6 +13,7 @@
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
+#include "draws/TfrmWyborBazy.h"
 #include "group/OknaGrupy.h"
 #include "systems/TfrmGwarancja.h"
 #include "model/PlikSystemu.h"
@@ -23,6 +24,7 @@
 #include "systems/Metody.h"
 #include "systems/TfrmParam.h"
 #include "systems/TPoleceniaSystemow.h"
+#include "tools/TfrmBio.h"
 #include "tools/TfrmKolekcja01.h"
 
 #include <QAction>
@@ -207,12 +209,16 @@ void TfrmGlowne::PolaczPolecenia()
     polacz(P::ParametrySystemu, &TfrmGlowne::ParametrySystemu);
     polacz(P::WlasneLubSystemowe, &TfrmGlowne::WlasneLubSystemowe);
     connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
+    connect(akcje_->Akcja(P::Biorytmy), &QAction::triggered, this, &TfrmGlowne::Biorytmy);
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
         QPrinter drukarka;
         QPrintDialog dialog(&drukarka, this);
         dialog.exec();
     });
     polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
+    // The editor works on the catalogue's own lists, so every later computation sees its edits.
+    connect(akcje_->Akcja(P::Losowania), &QAction::triggered, this,
+            [this] { DopisywanieLosowan(katalog_, katalogDane_, this); });
     connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
     connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, obszar_, &QMdiArea::cascadeSubWindows);
     polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
@@ -416,6 +422,13 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     TfrmGwarancja* gwarancja = okno.release();
     DodajOkno(gwarancja);
     return gwarancja;
+}
+
+TfrmBio* TfrmGlowne::Biorytmy()
+{
+    auto* okno = new TfrmBio;
+    obszar_->setActiveSubWindow(DodajOkno(okno));
+    return okno;
 }
 
 void TfrmGlowne::Wczytaj()

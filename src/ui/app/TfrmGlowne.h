@@ -20,6 +20,7 @@ class QToolBar;
 namespace tarvomund {
 
 class TAkcjeGlowne;
+class TfrmBio;
 class TfrmGwarancja;
 class TfrmKolekcja01;
 class TfrmNoweOkno;
@@ -93,6 +94,8 @@ public:
     // "Obliczanie gwarancji dla systemu": a guarantee window over the active system's bets.
     // Null when the system is too big or cannot be read (the message has been shown).
     TfrmGwarancja* GwarancjaSystemu();
+    // "Biorytmy": a new biorhythm window each time, so several can stand side by side.
+    TfrmBio* Biorytmy();
 
     void UlozPionowo();
     void UlozPoziomo();
