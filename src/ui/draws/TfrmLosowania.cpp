@@ -1,5 +1,6 @@
 #include "draws/TfrmLosowania.h"
 
+#include "app/DatyQt.h"
 #include "app/Ikony.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
@@ -43,17 +44,6 @@ const QColor KolorPrzyciskow(0x3a, 0x6e, 0xa5);
 QString TekstDatyUI(double dni)
 {
     return QString::fromStdString(TekstDaty(dni));
-}
-
-double DataZQDate(const QDate& data)
-{
-    return DniZDaty({data.year(), data.month(), data.day()});
-}
-
-QDate QDateZDaty(double dni)
-{
-    const TDataKal d = DataZDni(dni);
-    return QDate(d.Rok, d.Miesiac, d.Dzien);
 }
 
 // The busy cursor for as long as the object lives.
@@ -246,7 +236,7 @@ bool TfrmLosowania::WybierzLiczby(const QString& tytul, const TObLos* los, TObLo
         dialog.Zeruj();
     dialog.btnWylosuj()->hide();
     dialog.btnKolekcja()->hide();
-    dialog.DE1()->setDate(los ? QDateZDaty(los->Data) : QDate::currentDate());
+    dialog.DE1()->setDate(los ? QDateZDni(los->Data) : QDate::currentDate());
     // A correction keeps the draw's date.
     dialog.DE1()->setReadOnly(los != nullptr);
     dialog.DE1()->show();
@@ -254,7 +244,7 @@ bool TfrmLosowania::WybierzLiczby(const QString& tytul, const TObLos* los, TObLo
         return false;
     dialog.SortujWybrane();
     wynik = TObLos{};
-    wynik.Data = los ? los->Data : DataZQDate(dialog.DE1()->date());
+    wynik.Data = los ? los->Data : DniZQDate(dialog.DE1()->date());
     const std::vector<int>& wybrane = dialog.Wybrane();
     for (std::size_t i = 0; i < wybrane.size() && i < wynik.Liczby.size(); ++i)
         wynik.Liczby[i] = static_cast<uint8_t>(wybrane[i]);

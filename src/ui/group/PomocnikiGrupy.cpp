@@ -49,6 +49,14 @@ void WypelnijSiatkeGrupy(QTableWidget* siatka, const std::vector<std::vector<std
     const int ile = std::max(static_cast<int>(wiersze.size()), minimumWierszy);
     siatka->clearContents();
     siatka->setRowCount(ile);
+    // The padding rows cannot be chosen, so a command never stands on a row without a game.
+    for (int w = static_cast<int>(wiersze.size()); w < ile; ++w) {
+        for (int k = 0; k < siatka->columnCount(); ++k) {
+            auto* pusty = new QTableWidgetItem;
+            pusty->setFlags(Qt::NoItemFlags);
+            siatka->setItem(w, k, pusty);
+        }
+    }
     for (int w = 0; w < static_cast<int>(wiersze.size()); ++w) {
         const auto& komorki = wiersze[static_cast<std::size_t>(w)];
         for (int k = 0; k < static_cast<int>(komorki.size()) && k < siatka->columnCount(); ++k) {

@@ -1,5 +1,6 @@
 #include "group/TfrmGrupa03.h"
 
+#include "app/DatyQt.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
 #include "group/PomocnikiGrupy.h"
@@ -16,17 +17,6 @@
 
 namespace tarvomund {
 
-QDate DataZDniQt(double dni)
-{
-    const TDataKal data = DataZDni(dni);
-    return QDate(data.Rok, data.Miesiac, data.Dzien);
-}
-
-double DniZDatyQt(const QDate& data)
-{
-    return DniZDaty({data.year(), data.month(), data.day()});
-}
-
 TfrmGrupa03::TfrmGrupa03(const TKatalogGier& listaGier, QWidget* parent)
     : QDialog(parent), DateEdit1_(new QDateEdit(this)), ComboBox1_(new QComboBox(this)),
       spKoszt_(new QDoubleSpinBox(this)), spWygrana_(new QDoubleSpinBox(this))
@@ -40,7 +30,7 @@ TfrmGrupa03::TfrmGrupa03(const TKatalogGier& listaGier, QWidget* parent)
 
     DateEdit1_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateEdit1_->setCalendarPopup(true);
-    DateEdit1_->setDate(DataZDniQt(Dzisiaj()));
+    DateEdit1_->setDate(QDateZDni(Dzisiaj()));
     for (std::size_t i = 0; i < listaGier.Ile(); ++i)
         ComboBox1_->addItem(QString::fromStdString(listaGier.Gra(i).Nazwa));
     // Without any game in the catalogue the name is typed.
@@ -67,7 +57,7 @@ TfrmGrupa03::TfrmGrupa03(const TKatalogGier& listaGier, QWidget* parent)
 
 void TfrmGrupa03::Ustaw(const TGraGrupy& gra)
 {
-    DateEdit1_->setDate(DataZDniQt(gra.Data));
+    DateEdit1_->setDate(QDateZDni(gra.Data));
     const QString nazwa = QString::fromStdString(gra.NazwaGry);
     if (ComboBox1_->isEditable()) {
         ComboBox1_->setEditText(nazwa);
@@ -81,7 +71,7 @@ void TfrmGrupa03::Ustaw(const TGraGrupy& gra)
 
 double TfrmGrupa03::Data() const
 {
-    return DniZDatyQt(DateEdit1_->date());
+    return DniZQDate(DateEdit1_->date());
 }
 
 std::string TfrmGrupa03::NazwaGry() const

@@ -4,7 +4,6 @@
 #include "group/PomocnikiGrupy.h"
 #include "model/KatalogGier.h"
 
-#include <QDate>
 #include <QDialog>
 
 #include <string>
@@ -50,9 +49,5 @@ private:
     TPoleWartosci koszt_;
     TPoleWartosci wygrana_;
 };
-
-// Day counts and calendar dates of the date fields.
-QDate DataZDniQt(double dni);
-double DniZDatyQt(const QDate& data);
 
 } // namespace tarvomund

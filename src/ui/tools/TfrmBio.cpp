@@ -1,5 +1,6 @@
 #include "tools/TfrmBio.h"
 
+#include "app/DatyQt.h"
 #include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
@@ -42,7 +43,7 @@ QDateEdit* PoleDaty(const QDate& data, QWidget* rodzic)
 
 double TfrmBio::DniZDaty(const QDate& data)
 {
-    return tarvomund::DniZDaty({data.year(), data.month(), data.day()});
+    return DniZQDate(data);
 }
 
 TfrmBio::TfrmBio(QWidget* parent)
