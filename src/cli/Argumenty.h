@@ -84,5 +84,7 @@ int PolecenieBio(TKontekst& k);
 int PolecenieExport(TKontekst& k);
 int PolecenieImport(TKontekst& k);
 int PolecenieTest(TKontekst& k);
+int PolecenieGroup(TKontekst& k);
+int PolecenieSettle(TKontekst& k);
 
 } // namespace tarvomund::cli

@@ -70,6 +70,11 @@ const std::vector<TPolecenie>& Polecenia()
          "the biorhythm chart's 41 days around the date: the date, then the physical, emotional, intellectual and "
          "intuitive rhythms from -1 to 1 (tab-separated)",
          PolecenieBio},
+        {"group", "group FILE.gr2",
+         "the games of a group with their costs, winnings and balance and the totals, as the group window shows them",
+         PolecenieGroup},
+        {"settle", "settle FILE.gr2 [--player NAME]",
+         "the settlement of all participants of a group, or of one, as the settlement window shows it", PolecenieSettle},
     };
     return polecenia;
 }

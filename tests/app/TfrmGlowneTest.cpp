@@ -272,10 +272,12 @@ TEST_F(TfrmGlowneTest, OtwieranieWedlugRozszerzenia)
     auto okno = Okno();
     QStringList otwarte;
     okno->UstawOtwieranie(TRodzajPliku::System, [&otwarte](const QString& plik) { otwarte << plik; });
+    okno->UstawOtwieranie(TRodzajPliku::Grupa,
+                          [&otwarte](const QString& plik) { otwarte << QStringLiteral("G ") + plik; });
     okno->OtworzPlik(QStringLiteral("/x/system.ss2"));
     okno->OtworzPlik(QStringLiteral("/x/inny.txt"));
     okno->OtworzPlik(QStringLiteral("/x/grupa.gr2"));
-    EXPECT_EQ(otwarte, QStringList{QStringLiteral("/x/system.ss2")});
+    EXPECT_EQ(otwarte, (QStringList{QStringLiteral("/x/system.ss2"), QStringLiteral("G /x/grupa.gr2")}));
 }
 
 TEST_F(TfrmGlowneTest, DataPoPolskuIZegarPrzyKrawedzi)

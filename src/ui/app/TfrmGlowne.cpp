@@ -15,6 +15,7 @@
 #include "app/Ustawienia.h"
 #include "draws/TfrmWyborBazy.h"
 #include "draws/TPoleceniaGier.h"
+#include "group/OknaGrupy.h"
 #include "systems/TfrmGwarancja.h"
 #include "systems/TfrmTest.h"
 #include "model/PlikSystemu.h"
@@ -119,6 +120,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
             &TPoleceniaGier::ZmianaParametrow);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
+    UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
         kolekcja_->Pokaz();
         kolekcja_->Wczytaj(plik);
@@ -327,6 +329,9 @@ void TfrmGlowne::Nowy()
         break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
+        break;
+    case TfrmNowy::TZakladka::GrupaGraczy:
+        NowaGrupa(*this);
         break;
     default:
         // The windows of the other choices come with their own subsystems; until then they do nothing.
