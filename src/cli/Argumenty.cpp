@@ -23,6 +23,24 @@ std::optional<TKatalogGier> Katalog(TKontekst& k)
     return TKatalogGier::WczytajGry(k.Opcje.KatalogDane);
 }
 
+TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa)
+{
+    TGraPolecenia wynik;
+    wynik.Katalog = Katalog(k);
+    if (!wynik.Katalog) {
+        wynik.Kod = KodBladDanych;
+        return wynik;
+    }
+    const auto indeks = ZnajdzGre(*wynik.Katalog, nazwa);
+    if (!indeks) {
+        k.Bledy << "tarvomund-cli: no game " << nazwa << " in " << k.Opcje.KatalogDane << "\n";
+        wynik.Kod = KodBladUzycia;
+        return wynik;
+    }
+    wynik.Indeks = *indeks;
+    return wynik;
+}
+
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 {
     const auto it = Opcje.find(nazwa);
@@ -32,13 +50,19 @@ const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 }
 
 // The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone)
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi)
 {
     TArgumentyPolecenia wynik;
     for (std::size_t i = 0; i < k.Argumenty.size(); ++i) {
         const std::string& arg = k.Argumenty[i];
         if (arg.size() < 2 || arg[0] != '-') {
             wynik.Pozycyjne.push_back(arg);
+            continue;
+        }
+        if (std::find(flagi.begin(), flagi.end(), arg) != flagi.end()) {
+            if (!wynik.Flagi.insert(arg).second)
+                throw TBladUzycia(arg + " given twice");
             continue;
         }
         if (std::find(dozwolone.begin(), dozwolone.end(), arg) == dozwolone.end())
@@ -54,7 +78,13 @@ TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std:
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                       std::size_t pozycyjnych)
 {
-    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone);
+    return RozbierzArgumenty(k, dozwolone, {}, pozycyjnych);
+}
+
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::initializer_list<std::string_view> flagi, std::size_t pozycyjnych)
+{
+    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone, flagi);
     if (wynik.Pozycyjne.size() != pozycyjnych)
         throw TBladUzycia("wrong number of arguments");
     return wynik;

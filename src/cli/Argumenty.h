@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,20 +26,37 @@ void WymagajArgumentow(const TKontekst& k, std::size_t ile);
 // The catalogue, or an error when the data directory cannot be read at all.
 std::optional<TKatalogGier> Katalog(TKontekst& k);
 
-// A command's own options, each with one value ("--n 10", "-o FILE"), and its positional arguments.
+// The catalogue with the game a command names. Kod is KodSukces when both are there; otherwise a
+// message has been printed and Kod is the exit code: unreadable data, or a usage error for an unknown game.
+struct TGraPolecenia {
+    std::optional<TKatalogGier> Katalog;
+    std::size_t Indeks = 0;
+    int Kod = KodSukces;
+
+    TObGraLista& Gra() { return Katalog->Gra(Indeks); }
+};
+TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa);
+
+// A command's own options, each with one value ("--n 10", "-o FILE"), its switches without a value
+// ("--dry-run") and its positional arguments.
 struct TArgumentyPolecenia {
     std::vector<std::string> Pozycyjne;
     std::map<std::string, std::string> Opcje;
+    std::set<std::string> Flagi;
 
     bool Ma(const std::string& nazwa) const { return Opcje.count(nazwa) != 0; }
+    bool MaFlage(const std::string& nazwa) const { return Flagi.count(nazwa) != 0; }
     const std::string& Wartosc(const std::string& nazwa) const;
 };
 
-// The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone);
+// The options, the switches and however many positional arguments there are.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi = {});
 // The options and exactly `pozycyjnych` positional arguments.
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                       std::size_t pozycyjnych);
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::initializer_list<std::string_view> flagi, std::size_t pozycyjnych);
 
 template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
 {
@@ -54,11 +72,19 @@ void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string&
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);
 int PolecenieDraws(TKontekst& k);
+int PolecenieNewGame(TKontekst& k);
+int PolecenieSlips(TKontekst& k);
 int PolecenieGenerate(TKontekst& k);
 int PolecenieShow(TKontekst& k);
 int PolecenieSum(TKontekst& k);
 int PolecenieDiff(TKontekst& k);
 int PolecenieCompose(TKontekst& k);
 int PolecenieGuarantee(TKontekst& k);
+int PolecenieBio(TKontekst& k);
+int PolecenieExport(TKontekst& k);
+int PolecenieImport(TKontekst& k);
+int PolecenieTest(TKontekst& k);
+int PolecenieGroup(TKontekst& k);
+int PolecenieSettle(TKontekst& k);
 
 } // namespace tarvomund::cli

@@ -32,6 +32,21 @@ const std::vector<TPolecenie>& Polecenia()
          "one line per game in catalogue order: index, id, code, name, numbers, drawn, draws (tab-separated)",
          PolecenieGames},
         {"draws", "draws GAME", "the game's draws as the draw editor exports them, in UTF-8", PolecenieDraws},
+        {"export", "export GAME FILE",
+         "writes the game's draws into FILE as the draw editor exports them (Windows-1250, CR LF)", PolecenieExport},
+        {"import",
+         "import GAME FILE [--start N] [--numbered] [--date DMR|DRM|MDR|MRD|RMD|RDM] [--separators LIST] [--other C] "
+         "[--no-merge] [--replace] [--dry-run] [--verbose]",
+         "adds the draws of a text list to the game as the draw editor's import does", PolecenieImport},
+        {"new-game",
+         "new-game --name NAME --numbers N --drawn K [--min A] [--max B] [--norm C] [--extra E] [--across X] "
+         "[--down Y] [--vertical]",
+         "writes a new number game (K of 1..N) into the data directory as the game dialog does; prints its file, "
+         "id and code",
+         PolecenieNewGame},
+        {"slips", "slips [--game GAME]",
+         "one line per slip layout (of the game): file, name, game code, size in mm, groups, fields (tab-separated)",
+         PolecenieSlips},
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},
@@ -39,12 +54,27 @@ const std::vector<TPolecenie>& Polecenia()
          PolecenieShow},
         {"guarantee", "guarantee FILE.ss2 --m M [--error I] [--above N] [--below N] [--minmax 0|1]",
          "the guarantee table of a system: the lines the guarantee window lists after a run", PolecenieGuarantee},
+        {"test",
+         "test FILE.ss2 (--numbers a,b,... | --random [--seed S] | --base [--from dd.mm.yyyy] [--to dd.mm.yyyy] | "
+         "--signs 1,x,2,...) [--min M]",
+         "the test of a system against entered or random numbers, the draw history, or a pool row: the lines the "
+         "test window's report holds after a run",
+         PolecenieTest},
         {"sum", "sum A.ss2 [B.ss2 ...] -o OUT.ss2",
          "the union of number systems in their own numbers, renumbered over all numbers they use", PolecenieSum},
         {"diff", "diff A.ss2 [B.ss2 ...] -o OUT.ss2",
          "the bets found in an odd number of the systems, renumbered over all numbers they use", PolecenieDiff},
         {"compose", "compose A.ss2 B.ss2 -o OUT.ss2",
          "every bet of A joined with every bet of B over nA + nB numbers", PolecenieCompose},
+        {"bio", "bio --birth dd.mm.yyyy --date dd.mm.yyyy",
+         "the biorhythm chart's 41 days around the date: the date, then the physical, emotional, intellectual and "
+         "intuitive rhythms from -1 to 1 (tab-separated)",
+         PolecenieBio},
+        {"group", "group FILE.gr2",
+         "the games of a group with their costs, winnings and balance and the totals, as the group window shows them",
+         PolecenieGroup},
+        {"settle", "settle FILE.gr2 [--player NAME]",
+         "the settlement of all participants of a group, or of one, as the settlement window shows it", PolecenieSettle},
     };
     return polecenia;
 }

@@ -111,6 +111,7 @@ TEST(TOknoPomocy, OknaKtoreJuzSaMajaPrawdziwaPomoc)
         tematy << Temat(okno->property(WlasnoscKontekstuPomocy).toInt());
     // ... and the topics of the commands, methods and files they work with.
     tematy << QStringList{QStringLiteral("IdPliki"),     QStringLiteral("IdParam"),     QStringLiteral("IdZadania"),
+                          QStringLiteral("IdNarz"),
                           QStringLiteral("IdOkienka"),   QStringLiteral("IdPomoc"),     QStringLiteral("IdOSysSkr"),
                           QStringLiteral("IdSysPelny"),  QStringLiteral("IdSysRown"),   QStringLiteral("IdSysRownZPew"),
                           QStringLiteral("IdSysPrzyp"),  QStringLiteral("IdSysLanc"),   QStringLiteral("IdSysZlozM"),

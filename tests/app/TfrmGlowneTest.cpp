@@ -315,13 +315,15 @@ TEST_F(TfrmGlowneTest, OtwieranieWedlugRozszerzenia)
     auto okno = Okno();
     QStringList otwarte;
     okno->UstawOtwieranie(TRodzajPliku::System, [&otwarte](const QString& plik) { otwarte << plik; });
+    okno->UstawOtwieranie(TRodzajPliku::Grupa,
+                          [&otwarte](const QString& plik) { otwarte << QStringLiteral("G ") + plik; });
     okno->OtworzPlik(QStringLiteral("/x/system.ss2"));
-    // Kinds without a handler say they cannot be read.
+    okno->OtworzPlik(QStringLiteral("/x/grupa.gr2"));
+    // A kind without a handler says it cannot be read.
     testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK"), testy::TOdpowiedzi::Przycisk("btnOK")});
     okno->OtworzPlik(QStringLiteral("/x/inny.txt"));
-    okno->OtworzPlik(QStringLiteral("/x/grupa.gr2"));
-    EXPECT_EQ(otwarte, QStringList{QStringLiteral("/x/system.ss2")});
-    EXPECT_EQ(odpowiedzi.Obsluzonych(), 2);
+    EXPECT_EQ(otwarte, (QStringList{QStringLiteral("/x/system.ss2"), QStringLiteral("G /x/grupa.gr2")}));
+    EXPECT_EQ(odpowiedzi.Obsluzonych(), 1);
 }
 
 TEST_F(TfrmGlowneTest, DataPoPolskuIZegarPrzyKrawedzi)

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace tarvomund {
 
@@ -18,9 +20,12 @@ int MalujWiersze(QPainter& malarz, const QStringList& wiersze, int od, int wysok
     return i == od && i < wiersze.size() ? i + 1 : i;
 }
 
-QStringList WierszeRaportu(const QStringList& naglowek, const QStringList& wiersze)
+QStringList WierszeRaportu(const QStringList& naglowek, const QStringList& wiersze, const QString& zamykajaca)
 {
-    return naglowek + QStringList{QString()} + wiersze;
+    QStringList raport = naglowek + QStringList{QString()} + wiersze;
+    if (!zamykajaca.isEmpty())
+        raport << QString() << zamykajaca;
+    return raport;
 }
 
 int DrukujWiersze(QPagedPaintDevice& urzadzenie, const QStringList& wiersze, const QFont& czcionka)
@@ -39,6 +44,16 @@ int DrukujWiersze(QPagedPaintDevice& urzadzenie, const QStringList& wiersze, con
     }
     malarz.end();
     return stron;
+}
+
+void DrukujRaport(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka)
+{
+    QPrinter drukarka;
+    QPrintDialog dialog(&drukarka, rodzic);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    drukarka.setDocName(rodzic->windowTitle());
+    DrukujWiersze(drukarka, wiersze, czcionka);
 }
 
 } // namespace tarvomund

@@ -58,7 +58,9 @@ constexpr TWzorIkony Wzory[] = {
     {TPolecenie::PomocKontekstowa, u"?", Narzedzia},
 };
 
-QIcon Narysuj(const QString& znak, QColor kolor)
+} // namespace
+
+QIcon IkonaZnaku(const QString& znak, QColor kolor)
 {
     constexpr int bok = 32;
     QPixmap obraz(bok, bok);
@@ -79,13 +81,11 @@ QIcon Narysuj(const QString& znak, QColor kolor)
     return QIcon(obraz);
 }
 
-} // namespace
-
 QIcon IkonaPolecenia(TPolecenie polecenie)
 {
     for (const TWzorIkony& wzor : Wzory)
         if (wzor.Polecenie == polecenie)
-            return Narysuj(QString::fromUtf16(wzor.Znak), QColor::fromRgba(wzor.Kolor));
+            return IkonaZnaku(QString::fromUtf16(wzor.Znak), QColor::fromRgba(wzor.Kolor));
     return {};
 }
 

@@ -171,6 +171,7 @@ QAction* TAkcjeGlowne::WpisGry(QMenu* menu, TPolecenieGry polecenie, const TObGr
     QAction* wpis = menu->addAction(BezSkrotu(QString::fromStdString(gra.Nazwa)));
     wpis->setData(indeks);
     connect(wpis, &QAction::triggered, this, [this, polecenie, indeks] { emit WybranoGre(polecenie, indeks); });
+    wpisyGier_.push_back(wpis);
     return wpis;
 }
 
@@ -183,12 +184,20 @@ void TAkcjeGlowne::DodajGry(const TKatalogGier& katalog)
         const int indeks = static_cast<int>(i);
         WpisGry(menuSzukajLosowan_, TPolecenieGry::SzukajLosowan, gra, indeks);
         WpisGry(menuSzukajLiczb_, TPolecenieGry::SzukajLiczb, gra, indeks);
-        wpisyStatystyki_ << WpisGry(menuStatystyka_, TPolecenieGry::Statystyka, gra, indeks);
+        wpisyStatystyki_.push_back(WpisGry(menuStatystyka_, TPolecenieGry::Statystyka, gra, indeks));
         WpisGry(menuStatystykiGier_, TPolecenieGry::Statystyka, gra, indeks);
         WpisGry(menuPrzyciskuLosowan_, TPolecenieGry::SzukajLosowan, gra, indeks);
         WpisGry(menuPrzyciskuLiczb_, TPolecenieGry::SzukajLiczb, gra, indeks);
         WpisGry(menuSzukajZadanych_, TPolecenieGry::SzukajZadanych, gra, indeks);
     }
+}
+
+void TAkcjeGlowne::UsunGry()
+{
+    for (QAction* wpis : wpisyGier_)
+        delete wpis;
+    wpisyGier_.clear();
+    wpisyStatystyki_.clear();
 }
 
 void TAkcjeGlowne::Zastosuj(const TWlaczone& wlaczone)
@@ -199,7 +208,7 @@ void TAkcjeGlowne::Zastosuj(const TWlaczone& wlaczone)
     for (QAction* filtr : filtry_)
         filtr->setEnabled(filtry);
     filtryPrzycisk_->setEnabled(filtry);
-    for (QAction* wpis : std::as_const(wpisyStatystyki_))
+    for (QAction* wpis : wpisyStatystyki_)
         wpis->setEnabled(wlaczone.test(static_cast<std::size_t>(TPolecenie::Statystyka)));
     przyciskLosowan_->setEnabled(wlaczone.test(static_cast<std::size_t>(TPolecenie::SzukajLosowan)));
     przyciskLiczb_->setEnabled(wlaczone.test(static_cast<std::size_t>(TPolecenie::SzukajLiczb)));

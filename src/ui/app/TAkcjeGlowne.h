@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -50,6 +51,8 @@ public:
 
     // The per-game entries of every number game, tagged with its catalogue index.
     void DodajGry(const TKatalogGier& katalog);
+    // Removes every per-game entry DodajGry added.
+    void UsunGry();
     // Enables each action, its menu item and its toolbar button alike.
     void Zastosuj(const TWlaczone& wlaczone);
 
@@ -77,8 +80,9 @@ private:
     QAction* przyciskStatystyki_ = nullptr;
     QAction* przyciskLosowan_ = nullptr;
     QAction* przyciskLiczb_ = nullptr;
-    // The per-game entries of the "S&tatystyka" menu.
-    QList<QAction*> wpisyStatystyki_;
+    std::vector<QAction*> wpisyGier_;
+    // The per-game entries of the "S&tatystyka" menu (among wpisyGier_).
+    std::vector<QAction*> wpisyStatystyki_;
 };
 
 } // namespace tarvomund

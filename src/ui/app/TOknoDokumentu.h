@@ -13,6 +13,7 @@ namespace tarvomund {
 enum class TRodzajOkna {
     Inne,
     Kolekcja,
+    Biorytmy,
     Rozklad,
     Test,
     Gwarancja,

@@ -20,21 +20,15 @@ struct TPolecenieBezOkna {
 };
 
 constexpr TPolecenieBezOkna PoleceniaBezOkna[] = {
-    {P::NowaGra},             // game definition
-    {P::ZmianaParametrowGry}, // game definition
     {P::NowySystemPilkarski}, // pool system window
-    {P::NowaGrupa},           // group window
-    {P::Losowania},           // draw editor
     {P::EdytorBlankietow},    // slip editor
     {P::Drukuj, TRodzajOkna::SystemLiczbowy}, // printing a system as a list or on slips
-    {P::TestSystemu},         // system test
     {P::Filtry},              // bet filters
     {P::SzukajWSystemie},     // search in a system
     {P::SzukajLosowan},       // search in the draw base
     {P::SzukajLiczb},         // search in the numbers base
     {P::SzukajZadanych},      // search for given numbers
     {P::Statystyka},          // statistics window
-    {P::Biorytmy},            // biorhythms
 };
 // ---------------------------------------------------------------------------------------------
 
@@ -95,8 +89,9 @@ struct TWierszStalego {
     bool Drukuj;
 };
 
-constexpr std::array<TWierszStalego, 7> TabelaStalych{{
+constexpr std::array<TWierszStalego, 8> TabelaStalych{{
     {TRodzajOkna::Kolekcja, true, true, true},
+    {TRodzajOkna::Biorytmy, true, false, true},
     {TRodzajOkna::Rozklad, true, false, true},
     {TRodzajOkna::Test, true, false, true},
     {TRodzajOkna::Gwarancja, true, false, true},

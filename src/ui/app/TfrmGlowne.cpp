@@ -14,7 +14,11 @@
 #include "app/TfrmUstawienia.h"
 #include "app/UkladOkien.h"
 #include "app/Ustawienia.h"
+#include "draws/TfrmWyborBazy.h"
+#include "draws/TPoleceniaGier.h"
+#include "group/OknaGrupy.h"
 #include "systems/TfrmGwarancja.h"
+#include "systems/TfrmTest.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
@@ -23,6 +27,7 @@
 #include "systems/Metody.h"
 #include "systems/TfrmParam.h"
 #include "systems/TPoleceniaSystemow.h"
+#include "tools/TfrmBio.h"
 #include "tools/TfrmKolekcja01.h"
 
 #include <QAction>
@@ -113,8 +118,12 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
 
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    poleceniaGier_ = new TPoleceniaGier(*this);
+    connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
+            &TPoleceniaGier::ZmianaParametrow);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
+    UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
         kolekcja_->Pokaz();
         kolekcja_->Wczytaj(plik);
@@ -208,12 +217,17 @@ void TfrmGlowne::PolaczPolecenia()
     polacz(P::ParametrySystemu, &TfrmGlowne::ParametrySystemu);
     polacz(P::WlasneLubSystemowe, &TfrmGlowne::WlasneLubSystemowe);
     connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
+    connect(akcje_->Akcja(P::TestSystemu), &QAction::triggered, this, &TfrmGlowne::TestSystemu);
+    connect(akcje_->Akcja(P::Biorytmy), &QAction::triggered, this, &TfrmGlowne::Biorytmy);
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
         QPrinter drukarka;
         QPrintDialog dialog(&drukarka, this);
         dialog.exec();
     });
     polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
+    // The editor works on the catalogue's own lists, so every later computation sees its edits.
+    connect(akcje_->Akcja(P::Losowania), &QAction::triggered, this,
+            [this] { DopisywanieLosowan(katalog_, katalogDane_, this); });
     connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
     connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, this, [this] { UlozKaskadowo(obszar_); });
     polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
@@ -281,6 +295,12 @@ void TfrmGlowne::OdswiezPolecenia()
     akcje_->Akcja(TPolecenie::WlasneLubSystemowe)->setChecked(okno && okno->PokazujeWlasne());
 }
 
+void TfrmGlowne::OdswiezMenuGier()
+{
+    akcje_->UsunGry();
+    akcje_->DodajGry(katalog_);
+}
+
 void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz)
 {
     otwieranie_[rodzaj] = std::move(otworz);
@@ -319,11 +339,17 @@ void TfrmGlowne::Nowy()
         return;
     const TfrmNowy::TWybor wybor = dialog.Wybor();
     switch (wybor.Zakladka) {
+    case TfrmNowy::TZakladka::NowaGra:
+        poleceniaGier_->NowaGra();
+        break;
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
         break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
+        break;
+    case TfrmNowy::TZakladka::GrupaGraczy:
+        NowaGrupa(*this);
         break;
     default:
         // The windows of the other choices come with their own subsystems; until then they do nothing.
@@ -430,6 +456,27 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     TfrmGwarancja* gwarancja = okno.release();
     DodajOkno(gwarancja);
     return gwarancja;
+}
+
+TfrmTest* TfrmGlowne::TestSystemu()
+{
+    TfrmNoweOkno* system = AktywnySystem();
+    if (!system || system->Pracuje() || !system->Gra())
+        return nullptr;
+    // The window takes the bets of this moment; later changes of the system are not seen.
+    auto* test = new TfrmTest;
+    if (kolekcja_)
+        test->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    obszar_->setActiveSubWindow(DodajOkno(test));
+    test->Wczytaj(*system->Gra(), system->PlikTymczasowy());
+    return test;
+}
+
+TfrmBio* TfrmGlowne::Biorytmy()
+{
+    auto* okno = new TfrmBio;
+    obszar_->setActiveSubWindow(DodajOkno(okno));
+    return okno;
 }
 
 void TfrmGlowne::Wczytaj()

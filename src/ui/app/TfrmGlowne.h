@@ -20,10 +20,13 @@ class QToolBar;
 namespace tarvomund {
 
 class TAkcjeGlowne;
+class TfrmBio;
 class TfrmGwarancja;
 class TfrmKolekcja01;
 class TfrmNoweOkno;
+class TfrmTest;
 class TOknoPomocy;
+class TPoleceniaGier;
 class TPoleceniaSystemow;
 class TPasekStanuSystemu;
 class TZegarGlowny;
@@ -70,6 +73,11 @@ public:
     TfrmKolekcja01* Kolekcja() const;
     // Own numbers, the distribution window, sums and composites of number systems.
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
+    // A new number game and the correction of a game's parameters.
+    TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
+    // Builds the per-game menu entries again from the catalogue: after a game joined it or was
+    // renamed, every game menu shows the catalogue as it is now.
+    void OdswiezMenuGier();
 
     // Adds a document window; it must also be a TOknoDokumentu to take part in the enabling.
     QMdiSubWindow* DodajOkno(QWidget* okno);
@@ -93,6 +101,11 @@ public:
     // "Obliczanie gwarancji dla systemu": a guarantee window over the active system's bets.
     // Null when the system is too big or cannot be read (the message has been shown).
     TfrmGwarancja* GwarancjaSystemu();
+    // "Test systemu": a test window that loads the active system's bets (on its worker; the
+    // window is usable once the load ends). Null when there is no idle number system window.
+    TfrmTest* TestSystemu();
+    // "Biorytmy": a new biorhythm window each time, so several can stand side by side.
+    TfrmBio* Biorytmy();
 
     void UlozPionowo();
     void UlozPoziomo();
@@ -139,6 +152,7 @@ private:
     QMdiArea* obszar_ = nullptr;
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
+    TPoleceniaGier* poleceniaGier_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;

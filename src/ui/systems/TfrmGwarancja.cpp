@@ -16,8 +16,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -210,7 +208,7 @@ QStringList TfrmGwarancja::WierszeWydruku() const
     QStringList naglowek{windowTitle()};
     if (!opisSystemu_.isEmpty())
         naglowek << opisSystemu_;
-    return WierszeRaportu(naglowek, Wiersze() + QStringList{QString(), QLatin1String(LiniaZamykajaca)});
+    return WierszeRaportu(naglowek, Wiersze(), QLatin1String(LiniaZamykajaca));
 }
 
 int TfrmGwarancja::DrukujNa(QPagedPaintDevice& urzadzenie) const
@@ -222,12 +220,7 @@ void TfrmGwarancja::Drukuj()
 {
     if (pracuje_)
         return;
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    drukarka.setDocName(windowTitle());
-    DrukujNa(drukarka);
+    DrukujRaport(this, WierszeWydruku(), RE1_->font());
 }
 
 bool TfrmGwarancja::ZgodaNaZamkniecie()
