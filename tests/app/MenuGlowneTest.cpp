@@ -6,6 +6,7 @@
 #include "model/PlikGry.h"
 #include "model/TfrmNoweOkno.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LosowaniaTestowe.h"
 #include "wspolne/SystemyTestowe.h"
 #include "PomocnikiUI.h"
 
@@ -81,8 +82,11 @@ QString Stan(const TfrmGlowne& glowne)
             stan << QStringLiteral("zapisany %1").arg(system->Zapisany());
     }
     QString flagi;
-    for (const QAction* akcja : glowne.findChildren<QAction*>())
-        flagi += QLatin1Char(akcja->isEnabled() ? 'w' : '-') + QString(akcja->isChecked() ? QStringLiteral("v") : QString());
+    for (const QAction* akcja : glowne.findChildren<QAction*>()) {
+        flagi += QLatin1Char(akcja->isEnabled() ? 'w' : '-');
+        if (akcja->isChecked())
+            flagi += QLatin1Char('v');
+    }
     stan << flagi;
     return stan.join(QLatin1Char('\n'));
 }
@@ -92,17 +96,9 @@ protected:
     void SetUp() override
     {
         fs::create_directory(Dane());
-        gra_.Id = 1;
-        gra_.KodGry = 1;
+        // A name with "&", which menus must show as it is.
+        gra_ = testy::Gra649((Dane() / "lotto.pl2").string());
         gra_.Nazwa = "Duży & Mały";
-        gra_.Plik = (Dane() / "lotto.pl2").string();
-        gra_.MinSkreslen = 6;
-        gra_.MaxSkreslen = 12;
-        gra_.NormSkreslen = 6;
-        gra_.IleLiczb = 49;
-        gra_.IleLosowanych = 6;
-        gra_.IlePoziomo = 7;
-        gra_.IlePionowo = 7;
         ASSERT_TRUE(UtworzPlikGry(gra_));
         TInfoGryRec info = TInfoGryRec::DlaGry(gra_);
         info.n = 24;
@@ -181,9 +177,11 @@ protected:
         const bool zmiana = modalnych > 0 || Stan(*glowne_) != przed;
         // Whatever the command started ends before the next one runs.
         EXPECT_TRUE(testy::CzekajAz([this] {
-            for (QMdiSubWindow* podokno : glowne_->Obszar()->subWindowList())
-                if (auto* system = qobject_cast<TfrmNoweOkno*>(podokno->widget()); system && system->Pracuje())
+            for (QMdiSubWindow* podokno : glowne_->Obszar()->subWindowList()) {
+                const auto* system = qobject_cast<TfrmNoweOkno*>(podokno->widget());
+                if (system && system->Pracuje())
                     return false;
+            }
             return true;
         }));
         return zmiana;
@@ -244,10 +242,10 @@ TEST_F(MenuGlowneTest, PoleceniaBezOknaSaWylaczoneWszedzie)
 {
     for (std::size_t i = 0; i < IlePolecen; ++i) {
         const auto p = static_cast<P>(i);
-        for (TRodzajOkna rodzaj : {TRodzajOkna::Inne, TRodzajOkna::Kolekcja, TRodzajOkna::Rozklad, TRodzajOkna::Test,
-                                   TRodzajOkna::Gwarancja, TRodzajOkna::Grupa, TRodzajOkna::RozliczenieGrupy,
-                                   TRodzajOkna::Statystyka, TRodzajOkna::SystemLiczbowy,
-                                   TRodzajOkna::SystemPilkarski}) {
+        for (TRodzajOkna rodzaj :
+             {TRodzajOkna::Inne, TRodzajOkna::Kolekcja, TRodzajOkna::Biorytmy, TRodzajOkna::Rozklad,
+              TRodzajOkna::Test, TRodzajOkna::Gwarancja, TRodzajOkna::Grupa, TRodzajOkna::RozliczenieGrupy,
+              TRodzajOkna::Statystyka, TRodzajOkna::SystemLiczbowy, TRodzajOkna::SystemPilkarski}) {
             // Every flag of the window on: only the list can keep the command off.
             const TStanAktywnego stan{rodzaj, TStanFlag().set(), TStanFlag().set()};
             if (!PolecenieMaOkno(p, rodzaj)) {

@@ -110,13 +110,10 @@ TEST(TOknoPomocy, OknaKtoreJuzSaMajaPrawdziwaPomoc)
     for (const auto& okno : okna)
         tematy << Temat(okno->property(WlasnoscKontekstuPomocy).toInt());
     // ... and the topics of the commands, methods and files they work with.
-    tematy << QStringList{QStringLiteral("IdPliki"),     QStringLiteral("IdParam"),     QStringLiteral("IdZadania"),
-                          QStringLiteral("IdNarz"),
-                          QStringLiteral("IdOkienka"),   QStringLiteral("IdPomoc"),     QStringLiteral("IdOSysSkr"),
-                          QStringLiteral("IdSysPelny"),  QStringLiteral("IdSysRown"),   QStringLiteral("IdSysRownZPew"),
-                          QStringLiteral("IdSysPrzyp"),  QStringLiteral("IdSysLanc"),   QStringLiteral("IdSysZlozM"),
-                          QStringLiteral("IdSysZloz"),   QStringLiteral("IdRodzajLiczb"), QStringLiteral("IdZapisSys"),
-                          QStringLiteral("IdWczytSys")};
+    for (const char* temat : {"IdPliki", "IdParam", "IdZadania", "IdNarz", "IdOkienka", "IdPomoc",
+                              "IdOSysSkr", "IdSysPelny", "IdSysRown", "IdSysRownZPew", "IdSysPrzyp", "IdSysLanc",
+                              "IdSysZlozM", "IdSysZloz", "IdRodzajLiczb", "IdZapisSys", "IdWczytSys"})
+        tematy << QString::fromLatin1(temat);
     for (const QString& temat : std::as_const(tematy)) {
         SCOPED_TRACE(temat.toStdString());
         ASSERT_FALSE(temat.isEmpty());

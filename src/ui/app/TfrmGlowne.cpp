@@ -485,7 +485,8 @@ void TfrmGlowne::Wczytaj()
     QStringList filtry;
     for (const TTypPliku& typ : TypyPlikow)
         if (otwieranie_.count(typ.Rodzaj))
-            filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) + QLatin1Char(')');
+            filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie)
+                          + QLatin1Char(')');
     const QString plik = QFileDialog::getOpenFileName(this, QString(), katalogDane_, filtry.join(QStringLiteral(";;")));
     if (!plik.isEmpty())
         OtworzPlik(plik);
@@ -595,7 +596,8 @@ bool TfrmGlowne::OstrzezOBrakuGier()
     // A break opportunity after each separator lets a long path wrap inside the message box.
     QString katalog = QDir::toNativeSeparators(QDir(katalogDane_).absolutePath());
     katalog.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
-    Komunikat(QStringLiteral("Nie znaleziono żadnej gry.\r\nSzukano plików gier (*.pl2) w katalogu:\r\n") + katalog,
+    Komunikat(QStringLiteral("Nie znaleziono żadnej gry.\r\nSzukano plików gier (*.pl2) w katalogu:\r\n")
+                  + katalog,
               ObrazekOstrzezenie, PrzyciskiOK, this);
     return true;
 }
@@ -629,7 +631,8 @@ bool TfrmGlowne::ZamknijOknaNaKoniec()
     // window that computes) cancels the whole quit and leaves every window as it was.
     const QList<QMdiSubWindow*> okna = obszar_->subWindowList(QMdiArea::CreationOrder);
     for (auto it = okna.rbegin(); it != okna.rend(); ++it)
-        if (auto* dokument = dynamic_cast<TOknoDokumentu*>((*it)->widget()); dokument && !dokument->ZgodaNaZamkniecie())
+        if (auto* dokument = dynamic_cast<TOknoDokumentu*>((*it)->widget());
+            dokument && !dokument->ZgodaNaZamkniecie())
             return false;
     bool wszystkie = true;
     for (auto it = okna.rbegin(); it != okna.rend(); ++it) {

@@ -20,7 +20,7 @@ constexpr int SzerokoscProbna = 1000;
 
 } // namespace
 
-int SzerokoscDlaTytulu(const QMdiSubWindow* okno)
+QRect EtykietaTytulu(const QMdiSubWindow* okno, int szerokosc)
 {
     QStyleOptionTitleBar opcje;
     opcje.initFrom(okno);
@@ -30,14 +30,17 @@ int SzerokoscDlaTytulu(const QMdiSubWindow* okno)
     opcje.titleBarState = static_cast<int>(okno->windowState());
     opcje.subControls = QStyle::SC_All;
     const QStyle* styl = okno->style();
-    const int wysokosc = styl->pixelMetric(QStyle::PM_TitleBarHeight, &opcje, okno);
-    opcje.rect = QRect(0, 0, SzerokoscProbna, wysokosc);
-    const QRect etykieta = styl->subControlRect(QStyle::CC_TitleBar, &opcje, QStyle::SC_TitleBarLabel, okno);
+    opcje.rect = QRect(0, 0, szerokosc, styl->pixelMetric(QStyle::PM_TitleBarHeight, &opcje, okno));
+    return styl->subControlRect(QStyle::CC_TitleBar, &opcje, QStyle::SC_TitleBarLabel, okno);
+}
+
+int SzerokoscDlaTytulu(const QMdiSubWindow* okno)
+{
     // Some styles set the active caption in bold: measure that, the wider of the two.
     QFont pismo = QApplication::font("QMdiSubWindowTitleBar");
     pismo.setBold(true);
-    const int tekst = QFontMetrics(pismo).horizontalAdvance(opcje.text);
-    return SzerokoscProbna - etykieta.width() + tekst + ZapasTytulu;
+    const int tekst = QFontMetrics(pismo).horizontalAdvance(okno->windowTitle());
+    return SzerokoscProbna - EtykietaTytulu(okno, SzerokoscProbna).width() + tekst + ZapasTytulu;
 }
 
 namespace {

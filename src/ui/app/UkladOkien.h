@@ -1,10 +1,13 @@
 #pragma once
 
 class QMdiArea;
+class QRect;
 class QMdiSubWindow;
 
 namespace tarvomund {
 
+// Where the title bar of a document window `szerokosc` pixels wide puts its caption.
+QRect EtykietaTytulu(const QMdiSubWindow* okno, int szerokosc);
 // The width a document window needs for its whole caption in the title bar: the title's text
 // plus whatever the style puts beside it (icon and buttons).
 int SzerokoscDlaTytulu(const QMdiSubWindow* okno);

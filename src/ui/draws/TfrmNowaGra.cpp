@@ -39,9 +39,11 @@ void UstawZakres(QSpinBox* pole, TZakresPola zakres)
 TfrmNowaGra::TfrmNowaGra(QString katalogDane, QWidget* parent)
     : QDialog(parent), katalogDane_(std::move(katalogDane)), edNazwa_(new QLineEdit(this)),
       spMin_(new TPoleLiczby(this)), spMax_(new TPoleLiczby(this)), spNorm_(new TPoleLiczby(this)),
-      spLiczb_(new TPoleLiczby(this)), lblLosowanych_(new QLabel(Tekst(TTekst::IloscLiczbLosowanych), this)),
-      spLosowanych_(new TPoleLiczby(this)), spDodatkowych_(new TPoleLiczby(this)), spPoziomo_(new TPoleLiczby(this)),
-      spPionowo_(new TPoleLiczby(this)), cbKierunek_(new QCheckBox(Tekst(TTekst::PoziomyKierunekLiczb), this)),
+      spLiczb_(new TPoleLiczby(this)),
+      lblLosowanych_(new QLabel(Tekst(TTekst::IloscLiczbLosowanych), this)),
+      spLosowanych_(new TPoleLiczby(this)), spDodatkowych_(new TPoleLiczby(this)),
+      spPoziomo_(new TPoleLiczby(this)), spPionowo_(new TPoleLiczby(this)),
+      cbKierunek_(new QCheckBox(Tekst(TTekst::PoziomyKierunekLiczb), this)),
       Blank1_(new TBlank(this)), btnOK_(new QPushButton(Tekst(TTekst::OK2), this)),
       btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj2), this)),
       btnBlankiety_(new QPushButton(Tekst(TTekst::Blankiety2), this))

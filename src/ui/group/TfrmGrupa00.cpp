@@ -389,10 +389,11 @@ void TfrmGrupa00::Drukuj()
 
 bool TfrmGrupa00::ZgodaNaZamkniecie()
 {
-    return zapisana_
-        || Komunikat(Tekst(TTekst::GrupaNieZostalaZapisanaCzyChceszZamknnacGrupe), ObrazekPytanie, PrzyciskiTakNie,
-                     this)
-               == KomunikatTak;
+    if (zapisana_)
+        return true;
+    return Komunikat(Tekst(TTekst::GrupaNieZostalaZapisanaCzyChceszZamknnacGrupe), ObrazekPytanie,
+                     PrzyciskiTakNie, this)
+        == KomunikatTak;
 }
 
 void TfrmGrupa00::closeEvent(QCloseEvent* zdarzenie)

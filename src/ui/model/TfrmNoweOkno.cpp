@@ -185,9 +185,11 @@ void TfrmNoweOkno::UstawPierwszaKolumne()
     int najwieksza = 0;
     for (int i = 0; i < n; ++i)
         najwieksza = std::max<int>(najwieksza, info_.Wlasne[1][static_cast<std::size_t>(i)]);
-    const auto cyfry = [](int64_t liczba) { return QString(QString::number(liczba).size(), QLatin1Char('8')); };
-    const QString wzor = cyfry(std::max(info_.Zakladow, 1)) + QStringLiteral("  [+") + cyfry(int64_t{najwieksza} * k)
-        + QLatin1Char(']');
+    const auto cyfry = [](int64_t liczba) {
+        return QString(QString::number(liczba).size(), QLatin1Char('8'));
+    };
+    const QString wzor = cyfry(std::max(info_.Zakladow, 1)) + QStringLiteral("  [+")
+        + cyfry(int64_t{najwieksza} * k) + QLatin1Char(']');
     const int szerokosc =
         std::max(SzerokoscKolumnyZakladu, Grid1_->fontMetrics().horizontalAdvance(wzor) + MarginesKomorki);
     Grid1_->setColumnWidth(0, szerokosc);

@@ -56,7 +56,8 @@ int64_t IleKombinacji(int32_t n, int32_t k)
 TfrmParam::TfrmParam(QWidget* parent)
     : QDialog(parent), spSkres_(new TPoleLiczby(this)), spLiczb_(new TPoleLiczby(this)),
       spZakladow_(new QDoubleSpinBox(this)), st1_(new QLabel(this)), cbMetoda_(new QComboBox(this)),
-      lblGwar_(new QLabel(Tekst(TTekst::GwarancjaTrafienia), this)), cbGwar_(new QComboBox(this)), lblUwaga_(new QLabel(this)),
+      lblGwar_(new QLabel(Tekst(TTekst::GwarancjaTrafienia), this)), cbGwar_(new QComboBox(this)),
+      lblUwaga_(new QLabel(this)),
       btnOk_(new QPushButton(Tekst(TTekst::OK3), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this))
 {
     setModal(true);
@@ -279,9 +280,9 @@ void TfrmParam::cbGwarChange()
 void TfrmParam::btnOkClick()
 {
     // A number still being typed counts as entered.
-    for (QAbstractSpinBox* pole : {static_cast<QAbstractSpinBox*>(spSkres_), static_cast<QAbstractSpinBox*>(spLiczb_),
-                                   static_cast<QAbstractSpinBox*>(spZakladow_)})
-        pole->interpretText();
+    spSkres_->interpretText();
+    spLiczb_->interpretText();
+    spZakladow_->interpretText();
     const int64_t kombinacji = IleKombinacji(Liczb(), Skreslen());
     if (Zakladow() > kombinacji)
         UstawZakladow(static_cast<long double>(kombinacji));
