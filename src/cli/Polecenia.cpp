@@ -14,8 +14,8 @@ void Pomoc(std::ostream& wyjscie)
     wyjscie << "usage: tarvomund-cli [--dane DIR] COMMAND [ARGS]\n\n"
                "Headless companion of the Tarvomund workbench.\n\n"
                "options:\n"
-               "  --dane DIR   the data directory with the game files (default: Dane beside the program; installed:\n"
-               "               the workbench's Dane in the user's data directory)\n"
+               "  --dane DIR   the data directory with the game files (default: Dane beside the program;\n"
+               "               installed: the workbench's Dane in the user's data directory)\n"
                "  --help       this text\n\n"
                "commands:\n";
     for (const TPolecenie& p : Polecenia())

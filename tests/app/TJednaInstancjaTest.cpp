@@ -74,7 +74,8 @@ TEST_F(TJednaInstancjaTest, NazwaPozostawionaPrzezAwarieJestPrzejmowana)
     TJednaInstancja nowa(nazwa_);
     EXPECT_TRUE(nowa.Nasluchuj());
     QSignalSpy otrzymane(&nowa, &TJednaInstancja::OtrzymanoPliki);
-    EXPECT_EQ(WTle([&] { return TJednaInstancja(nazwa_).Przekaz({QStringLiteral("/b.st2")}); }), TWynik::Przekazano);
+    EXPECT_EQ(WTle([&] { return TJednaInstancja(nazwa_).Przekaz({QStringLiteral("/b.st2")}); }),
+              TWynik::Przekazano);
     ASSERT_TRUE(testy::CzekajAz([&] { return otrzymane.size() == 1; }));
 }
 
@@ -112,12 +113,14 @@ TEST(TJednaInstancja, RozbiorWiadomosci)
         bool Bledna;
     };
     for (const TPrzypadek& p : {
-             TPrzypadek{"complete", pelna, QStringList{QStringLiteral("/a.ss2"), QStringLiteral("/ą.k22")}, false},
+             TPrzypadek{"complete", pelna, QStringList{QStringLiteral("/a.ss2"), QStringLiteral("/ą.k22")},
+                        false},
              TPrzypadek{"without its last zero", pelna.chopped(1), std::nullopt, false},
              TPrzypadek{"header only", pelna.left(5), std::nullopt, false},
              TPrzypadek{"no files", TJednaInstancja::Zakoduj({}), QStringList{}, false},
              TPrzypadek{"empty and zero-holding paths left out",
-                        TJednaInstancja::Zakoduj({QString(), QString::fromUtf16(u"/x\0y", 4), QStringLiteral("/b.gr2")}),
+                        TJednaInstancja::Zakoduj(
+                            {QString(), QString::fromUtf16(u"/x\0y", 4), QStringLiteral("/b.gr2")}),
                         QStringList{QStringLiteral("/b.gr2")}, false},
              TPrzypadek{"another header", QByteArray("TARVOMUND2\0/a\0\0", 15), std::nullopt, true},
              TPrzypadek{"foreign", QByteArray("hello"), std::nullopt, true},
@@ -130,7 +133,8 @@ TEST(TJednaInstancja, RozbiorWiadomosci)
 
 TEST(TJednaInstancja, NazwaZalezyOdKataloguDanych)
 {
-    const QString nazwa = TJednaInstancja::NazwaDla(QStringLiteral("/home/gracz/.local/share/Tarvomund/Dane"));
+    const QString nazwa =
+        TJednaInstancja::NazwaDla(QStringLiteral("/home/gracz/.local/share/Tarvomund/Dane"));
     EXPECT_TRUE(nazwa.startsWith(QStringLiteral("tarvomund-")));
     EXPECT_EQ(nazwa, TJednaInstancja::NazwaDla(QStringLiteral("/home/gracz/.local/share/Tarvomund/./Dane/")));
     EXPECT_NE(nazwa, TJednaInstancja::NazwaDla(QStringLiteral("/opt/tarvomund/bin/Dane")));

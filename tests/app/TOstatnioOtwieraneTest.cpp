@@ -86,7 +86,8 @@ TEST_F(TOstatnioOtwieraneTest, WyborUsuwanieICzyszczenie)
     ostatnie.Dodaj(Sciezka("b.k22"));
 
     QStringList wybrane;
-    QObject::connect(&ostatnie, &TOstatnioOtwierane::Wybrano, [&wybrane](const QString& plik) { wybrane << plik; });
+    QObject::connect(&ostatnie, &TOstatnioOtwierane::Wybrano,
+                     [&wybrane](const QString& plik) { wybrane << plik; });
     menu.actions()[1]->trigger();
     EXPECT_EQ(wybrane, QStringList{Sciezka("a.ss2")});
 

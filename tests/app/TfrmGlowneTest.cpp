@@ -348,7 +348,8 @@ protected:
     void Notuj(TfrmGlowne& okno)
     {
         for (TRodzajPliku rodzaj : {TRodzajPliku::Statystyka, TRodzajPliku::Grupa, TRodzajPliku::Blankiet})
-            okno.UstawOtwieranie(rodzaj, [this, rodzaj](const QString& plik) { otwarte_.emplace_back(rodzaj, plik); });
+            okno.UstawOtwieranie(rodzaj,
+                                 [this, rodzaj](const QString& plik) { otwarte_.emplace_back(rodzaj, plik); });
     }
     static std::unique_ptr<QMimeData> Przeciagane(const QStringList& pliki)
     {
@@ -435,9 +436,10 @@ TEST_F(TfrmGlowneOtwieranieTest, UpuszczonePlikiOtwieraneJakZWczytaj)
         QStringList Pliki;
         bool Przyjete;
     };
+    const QString nieIstnieje = Q(katalog_.Sciezka() / "x.gr2");
     for (const TPrzypadek& p : {TPrzypadek{"known files among others", {obcy, grupa, zdalny, blankiet}, true},
                                 TPrzypadek{"only foreign", {obcy, zdalny}, false},
-                                TPrzypadek{"a known kind that is not there", {Q(katalog_.Sciezka() / "x.gr2")}, false},
+                                TPrzypadek{"a known kind that is not there", {nieIstnieje}, false},
                                 TPrzypadek{"a kind nobody opens yet", {Plik("k.k12")}, false}}) {
         const auto dane = Przeciagane(p.Pliki);
         QDragEnterEvent wejscie(QPoint(200, 200), Qt::CopyAction, dane.get(), Qt::LeftButton, Qt::NoModifier);
@@ -457,10 +459,12 @@ TEST_F(TfrmGlowneOtwieranieTest, UpuszczonePlikiOtwieraneJakZWczytaj)
     // While the active window has Open off, nothing is taken.
     TStanFlag bezOtwierania;
     bezOtwierania.set().reset(1);
-    okno->Obszar()->setActiveSubWindow(okno->DodajOkno(new TOknoTestowe(TRodzajOkna::SystemLiczbowy, bezOtwierania, {})));
+    auto* zajete = new TOknoTestowe(TRodzajOkna::SystemLiczbowy, bezOtwierania, {});
+    okno->Obszar()->setActiveSubWindow(okno->DodajOkno(zajete));
     ASSERT_FALSE(Wlaczone(*okno, P::Wczytaj));
     EXPECT_FALSE(okno->OstatnioOtwierane().Pliki().isEmpty());
-    EXPECT_FALSE(okno->Akcje().MenuPliki()->actions()[2]->isEnabled());
+    const QList<QAction*> pozycje = okno->Akcje().MenuPliki()->actions();
+    EXPECT_FALSE(pozycje[pozycje.indexOf(okno->Akcje().Akcja(P::Wczytaj)) + 1]->isEnabled()); // "Ostatnio otwierane"
     QDragEnterEvent wejscie(QPoint(200, 200), Qt::CopyAction, dane.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(okno.get(), &wejscie);
     EXPECT_FALSE(wejscie.isAccepted());
@@ -479,7 +483,8 @@ TEST_F(TfrmGlowneOtwieranieTest, DrugiStartPrzekazujePlikiDoOkna)
     okno->showMinimized();
 
     const QStringList pliki{System("system.ss2"), Plik("g.gr2")};
-    auto druga = std::async(std::launch::async, [&] { return TJednaInstancja(nazwa).PrzekazLubZostan(pliki); });
+    auto druga =
+        std::async(std::launch::async, [&] { return TJednaInstancja(nazwa).PrzekazLubZostan(pliki); });
     ASSERT_TRUE(testy::CzekajAz([&] { return otwarte_.size() == 1; }));
     EXPECT_EQ(druga.get(), TJednaInstancja::TWynik::Przekazano);
     EXPECT_EQ(otwarte_, (TOtwarte{{TRodzajPliku::Grupa, pliki[1]}}));

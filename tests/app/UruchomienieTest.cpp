@@ -60,10 +60,10 @@ TEST(Uruchomienie, PomocIWersjaBezEkranu)
         std::vector<const char*> Argumenty;
         bool Pytanie;
     };
-    for (const TPrzypadek& p : {TPrzypadek{{"tarvomund", "--help"}, true}, TPrzypadek{{"tarvomund", "-v"}, true},
-                                TPrzypadek{{"tarvomund", "a.ss2", "--version"}, true},
-                                TPrzypadek{{"tarvomund", "a.ss2"}, false}, TPrzypadek{{"tarvomund"}, false},
-                                TPrzypadek{{"tarvomund", "--", "--help"}, false}}) {
+    for (const TPrzypadek& p :
+         {TPrzypadek{{"tarvomund", "--help"}, true}, TPrzypadek{{"tarvomund", "-v"}, true},
+          TPrzypadek{{"tarvomund", "a.ss2", "--version"}, true}, TPrzypadek{{"tarvomund", "a.ss2"}, false},
+          TPrzypadek{{"tarvomund"}, false}, TPrzypadek{{"tarvomund", "--", "--help"}, false}}) {
         std::vector<char*> argv;
         for (const char* a : p.Argumenty)
             argv.push_back(const_cast<char*>(a));

@@ -47,10 +47,10 @@ TEST_F(MiejscaProgramuTest, UkladKatalogowRozstrzygaOInstalacji)
         bool PomocWeWspolnym;
         bool Zainstalowany;
     };
-    for (const TPrzypadek& p : {TPrzypadek{"build directory", true, false, false},
-                                TPrzypadek{"installed", false, true, true},
-                                TPrzypadek{"build directory inside a prefix", true, true, false},
-                                TPrzypadek{"bare executable", false, false, false}}) {
+    for (const TPrzypadek& p :
+         {TPrzypadek{"build directory", true, false, false}, TPrzypadek{"installed", false, true, true},
+          TPrzypadek{"build directory inside a prefix", true, true, false},
+          TPrzypadek{"bare executable", false, false, false}}) {
         TKatalogTymczasowy katalog;
         const fs::path program = katalog.Sciezka() / "bin";
         const fs::path wspolny = katalog.Sciezka() / "share" / "tarvomund";
@@ -162,7 +162,8 @@ TEST(KatalogDanychUzytkownika, ZXdgLubZDomu)
     }
     for (const char* xdg : {static_cast<const char*>(nullptr), "", "wzgledny/katalog"}) {
         TZmiennaSrodowiska zmienna("XDG_DATA_HOME", xdg);
-        EXPECT_EQ(KatalogDanychUzytkownika(), fs::path("/home/gracz/.local/share/Tarvomund")) << (xdg ? xdg : "unset");
+        EXPECT_EQ(KatalogDanychUzytkownika(), fs::path("/home/gracz/.local/share/Tarvomund"))
+            << (xdg ? xdg : "unset");
     }
 }
 

@@ -21,12 +21,12 @@ fs::path Sciezka(const QString& tekst)
     return fs::path(tekst.toStdU16String());
 }
 
-QString Tekst(const fs::path& sciezka)
+} // namespace
+
+QString TekstSciezki(const fs::path& sciezka)
 {
     return QString::fromStdU16String(sciezka.u16string());
 }
-
-} // namespace
 
 QStringList PlikiZArgumentow(const QStringList& argumenty, const QString& katalogBiezacy)
 {
@@ -61,10 +61,11 @@ QStringList PlikiZWierszaPolecen(const QCoreApplication& aplikacja)
     parser.setApplicationDescription(QStringLiteral("Tarvomund: systemy gier liczbowych i piłkarskich."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("pliki"),
-                                 QStringLiteral("Pliki do otwarcia: systemy (*.ss2), statystyki (*.st2), grupy "
-                                                "(*.gr2), kolekcje (*.k22) i blankiety (*.bln)."),
-                                 QStringLiteral("[pliki...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("pliki"),
+        QStringLiteral("Pliki do otwarcia: systemy (*.ss2), statystyki (*.st2), grupy "
+                       "(*.gr2), kolekcje (*.k22) i blankiety (*.bln)."),
+        QStringLiteral("[pliki...]"));
     parser.process(aplikacja);
     return PlikiZArgumentow(parser.positionalArguments(), QDir::currentPath());
 }
@@ -80,14 +81,15 @@ void PrzygotujDaneUzytkownika(const TMiejscaProgramu& miejsca)
     if (!miejsca.Zainstalowany)
         return;
     if (ZasiejDane(miejsca) == TZasiew::Blad)
-        qWarning("tarvomund: cannot prepare the data directory %s", qUtf8Printable(Tekst(miejsca.Dane())));
-    UstawPlikUstawien(Tekst(miejsca.PlikUstawien()));
+        qWarning("tarvomund: cannot prepare the data directory %s",
+                 qUtf8Printable(TekstSciezki(miejsca.Dane())));
+    UstawPlikUstawien(TekstSciezki(miejsca.PlikUstawien()));
 }
 
 QString KatalogTlumaczenQt(const TMiejscaProgramu& miejsca)
 {
-    if (miejsca.Zainstalowany && QDir(Tekst(miejsca.Tlumaczenia())).exists())
-        return Tekst(miejsca.Tlumaczenia());
+    if (miejsca.Zainstalowany && QDir(TekstSciezki(miejsca.Tlumaczenia())).exists())
+        return TekstSciezki(miejsca.Tlumaczenia());
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 

@@ -20,6 +20,9 @@ QStringList PlikiZWierszaPolecen(const QCoreApplication& aplikacja);
 // the application with its windowing exists.
 bool PytanieOPomocLubWersje(int argc, char** argv);
 
+// A path of the core as the interface's text.
+QString TekstSciezki(const std::filesystem::path& sciezka);
+
 // Where this program finds its files: beside it, or installed with the user's data in the
 // data location the platform gives.
 TMiejscaProgramu MiejscaTegoProgramu();

@@ -22,6 +22,8 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVOMUND_WERSJA));
     if (tarvomund::PytanieOPomocLubWersje(argc, argv)) {
         QCoreApplication bezEkranu(argc, argv);
+        const tarvomund::TMiejscaProgramu miejsca = tarvomund::MiejscaTegoProgramu();
+        tarvomund::ZaladujTlumaczeniaQt(bezEkranu, tarvomund::KatalogTlumaczenQt(miejsca));
         tarvomund::PlikiZWierszaPolecen(bezEkranu);
         return 0;
     }
@@ -37,7 +39,7 @@ int main(int argc, char** argv)
     // A workbench already running on these games takes the files and this start ends.
     using TWynik = tarvomund::TJednaInstancja::TWynik;
     tarvomund::TJednaInstancja instancja(
-        tarvomund::TJednaInstancja::NazwaDla(QString::fromStdU16String(miejsca.Dane().u16string())));
+        tarvomund::TJednaInstancja::NazwaDla(tarvomund::TekstSciezki(miejsca.Dane())));
     switch (instancja.PrzekazLubZostan(pliki)) {
     case TWynik::Przekazano:
         return 0;
@@ -54,8 +56,8 @@ int main(int argc, char** argv)
     powitanie.show();
     QApplication::processEvents();
 
-    tarvomund::TfrmGlowne okno(QString::fromStdU16String(miejsca.Dane().u16string()),
-                               QString::fromStdU16String(miejsca.PlikPomocy().u16string()));
+    tarvomund::TfrmGlowne okno(tarvomund::TekstSciezki(miejsca.Dane()),
+                               tarvomund::TekstSciezki(miejsca.PlikPomocy()));
     QObject::connect(&instancja, &tarvomund::TJednaInstancja::OtrzymanoPliki, &okno,
                      &tarvomund::TfrmGlowne::PrzyjmijPliki);
     // Without a window manager a maximize request is ignored, so the window first takes the screen.
