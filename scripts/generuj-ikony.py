@@ -116,27 +116,27 @@ def blankiet(kolor):
     return '\n  '.join(czesci)
 
 
+def komorki(wiersze, kolumny, krok, rozmiar, rx, wyglad):
+    """A grid of rounded cells from (68, 90); `wyglad(w, k)` gives each cell's fill and stroke attributes."""
+    czesci = []
+    for w in range(wiersze):
+        for k in range(kolumny):
+            x, y = 68 + k * krok[0], 90 + w * krok[1]
+            czesci.append(f'<rect x="{x}" y="{y}" width="{rozmiar[0]}" height="{rozmiar[1]}" rx="{rx}" '
+                          f'{wyglad(w, k)}/>')
+    return '\n  '.join(czesci)
+
+
 def kolekcja(kolor):
     """A number collection: numbers gathered in rows, some picked."""
-    czesci = []
-    for w in range(3):
-        for k in range(5):
-            x, y = 68 + k * 26, 90 + w * 32
-            zaznaczona = (w + k) % 3 == 0
-            czesci.append(f'<rect x="{x}" y="{y}" width="22" height="26" rx="5" '
-                          f'fill="{kolor if zaznaczona else "#ffffff"}" stroke="{kolor}" stroke-width="3"/>')
-    return '\n  '.join(czesci)
+    return komorki(3, 5, (26, 32), (22, 26), 5, lambda w, k: f'fill="{kolor if (w + k) % 3 == 0 else "#ffffff"}" '
+                   f'stroke="{kolor}" stroke-width="3"')
 
 
 def numery_kolekcji(kolor):
     """The collection's companion: its numbers two bytes each, as a strip of cells."""
-    czesci = []
-    for w in range(5):
-        for k in range(8):
-            x, y = 68 + k * 16, 90 + w * 19
-            czesci.append(f'<rect x="{x}" y="{y}" width="12" height="14" rx="2" '
-                          f'fill="{kolor}" fill-opacity="{0.35 + 0.65 * ((w * 8 + k) % 3 == 0):.2f}"/>')
-    return '\n  '.join(czesci)
+    return komorki(5, 8, (16, 19), (12, 14), 2, lambda w, k: f'fill="{kolor}" '
+                   f'fill-opacity="{0.35 + 0.65 * ((w * 8 + k) % 3 == 0):.2f}"')
 
 
 # (icon name, extension, colour, picture, title)
