@@ -1,9 +1,11 @@
 #include "app/JezykPolski.h"
+#include "app/Uruchomienie.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPushButton>
 
@@ -14,19 +16,20 @@ namespace {
 
 TEST(JezykPolski, OknaZestawuMowiaPoPolsku)
 {
-    ASSERT_TRUE(UstawJezykPolski()) << "no Polish translation of the toolkit (qt6-translations-l10n)";
-    // A second call keeps the one translation.
-    EXPECT_TRUE(UstawJezykPolski());
+    ASSERT_TRUE(ZaladujTlumaczeniaQt(*QCoreApplication::instance(),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        << "no Polish translation of the toolkit (qt6-translations-l10n)";
+    UstawJezykPolski();
     EXPECT_EQ(QLocale().language(), QLocale::Polish);
 
     QDialogButtonBox przyciski(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
     EXPECT_EQ(przyciski.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Anuluj"));
 
-    // The save dialog a system is saved with.
+    // The save dialog a system is saved with: the toolkit's own, since the desktop's would follow
+    // the system's language.
+    EXPECT_TRUE(QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs));
     QFileDialog zapis;
     zapis.setAcceptMode(QFileDialog::AcceptSave);
-    // The desktop's own dialog would follow the system's language; the toolkit's is used.
-    EXPECT_TRUE(QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs));
     const auto* skrzynka = zapis.findChild<QDialogButtonBox*>();
     ASSERT_NE(skrzynka, nullptr);
     QStringList napisy;

@@ -1,6 +1,8 @@
 #include "app/JezykPolski.h"
+#include "app/Uruchomienie.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,6 +19,7 @@ int main(int argc, char** argv)
     QApplication aplikacja(argc, argv);
     // Polish, as the program runs, whatever the machine's language.
     tarvomund::UstawJezykPolski();
+    tarvomund::ZaladujTlumaczeniaQt(aplikacja, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QTemporaryDir ustawienia;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia.path());
     ::testing::InitGoogleTest(&argc, argv);
