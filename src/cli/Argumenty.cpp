@@ -32,13 +32,19 @@ const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 }
 
 // The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone)
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi)
 {
     TArgumentyPolecenia wynik;
     for (std::size_t i = 0; i < k.Argumenty.size(); ++i) {
         const std::string& arg = k.Argumenty[i];
         if (arg.size() < 2 || arg[0] != '-') {
             wynik.Pozycyjne.push_back(arg);
+            continue;
+        }
+        if (std::find(flagi.begin(), flagi.end(), arg) != flagi.end()) {
+            if (!wynik.Opcje.emplace(arg, std::string()).second)
+                throw TBladUzycia(arg + " given twice");
             continue;
         }
         if (std::find(dozwolone.begin(), dozwolone.end(), arg) == dozwolone.end())
@@ -52,9 +58,9 @@ TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std:
 }
 
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
-                                      std::size_t pozycyjnych)
+                                      std::size_t pozycyjnych, std::initializer_list<std::string_view> flagi)
 {
-    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone);
+    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone, flagi);
     if (wynik.Pozycyjne.size() != pozycyjnych)
         throw TBladUzycia("wrong number of arguments");
     return wynik;

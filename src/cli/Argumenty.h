@@ -34,11 +34,13 @@ struct TArgumentyPolecenia {
     const std::string& Wartosc(const std::string& nazwa) const;
 };
 
-// The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone);
+// The options and however many positional arguments there are. `flagi` are options without a
+// value ("--list"), present or not.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi = {});
 // The options and exactly `pozycyjnych` positional arguments.
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
-                                      std::size_t pozycyjnych);
+                                      std::size_t pozycyjnych, std::initializer_list<std::string_view> flagi = {});
 
 template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
 {
@@ -60,5 +62,9 @@ int PolecenieSum(TKontekst& k);
 int PolecenieDiff(TKontekst& k);
 int PolecenieCompose(TKontekst& k);
 int PolecenieGuarantee(TKontekst& k);
+int PolecenieCover(TKontekst& k);
+int PolecenieReduce(TKontekst& k);
+int PolecenieComplete(TKontekst& k);
+int PolecenieHoles(TKontekst& k);
 
 } // namespace tarvomund::cli

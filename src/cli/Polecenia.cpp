@@ -45,6 +45,15 @@ const std::vector<TPolecenie>& Polecenia()
          "the bets found in an odd number of the systems, renumbered over all numbers they use", PolecenieDiff},
         {"compose", "compose A.ss2 B.ss2 -o OUT.ss2",
          "every bet of A joined with every bet of B over nA + nB numbers", PolecenieCompose},
+        {"cover", "cover --n N --k K --t T [--m M] [--seconds S] [--seed S] [--threads J] -o FILE.ss2",
+         "as few bets of K out of N as it finds within S seconds so that any M drawn numbers hit T in some bet",
+         PolecenieCover},
+        {"reduce", "reduce FILE.ss2 --t T [--m M] [--seconds S] -o OUT.ss2",
+         "the system with as few bets as it finds that still guarantees T if M", PolecenieReduce},
+        {"complete", "complete FILE.ss2 --t T [--m M] -o OUT.ss2",
+         "the system with the fewest bets added that it finds so that it guarantees T if M", PolecenieComplete},
+        {"holes", "holes FILE.ss2 --t T [--m M] [--list]",
+         "the count of M-subsets that no bet hits in T numbers, and with --list each of them", PolecenieHoles},
     };
     return polecenia;
 }
@@ -61,7 +70,7 @@ std::optional<std::size_t> ZnajdzGre(const TKatalogGier& katalog, const std::str
 int Uruchom(const std::vector<std::string>& argumenty, const std::string& domyslnyKatalogDane,
             std::ostream& wyjscie, std::ostream& bledy)
 {
-    TOpcjeWspolne opcje{domyslnyKatalogDane};
+    TOpcjeWspolne opcje{domyslnyKatalogDane, domyslnyKatalogDane};
     std::size_t poz = 0;
     for (; poz < argumenty.size() && argumenty[poz].starts_with("--"); ++poz) {
         if (argumenty[poz] == "--help") {

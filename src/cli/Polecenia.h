@@ -18,6 +18,8 @@ inline constexpr int KodBladUzycia = 2;
 // Options every command shares, parsed once before the command runs.
 struct TOpcjeWspolne {
     std::string KatalogDane;
+    // Dane beside the program, whatever --dane says: where the shipped tables are.
+    std::string DomyslnyKatalogDane;
 };
 
 struct TKontekst {
