@@ -34,15 +34,20 @@ TRekordyPokryc TRekordyPokryc::ZTekstu(std::string_view tekst)
         std::array<int64_t, 5> pola{};
         std::size_t ile = 0;
         bool dobry = true;
-        while (dobry && ile < pola.size()) {
+        bool dalej = true;
+        while (dobry && dalej) {
             const std::size_t przecinek = std::min(wiersz.find(','), wiersz.size());
             const std::string_view pole = wiersz.substr(0, przecinek);
-            const auto [kon, ec] = std::from_chars(pole.data(), pole.data() + pole.size(), pola[ile]);
-            dobry = ec == std::errc() && kon == pole.data() + pole.size() && !pole.empty() && pola[ile] >= 0;
+            // A field beyond the fifth makes the line wrong as well.
+            dobry = ile < pola.size();
+            if (dobry) {
+                const auto [kon, ec] = std::from_chars(pole.data(), pole.data() + pole.size(), pola[ile]);
+                dobry = ec == std::errc() && kon == pole.data() + pole.size() && !pole.empty() && pola[ile] >= 0;
+            }
             ++ile;
-            if (przecinek == wiersz.size())
-                break;
-            wiersz.remove_prefix(przecinek + 1);
+            dalej = przecinek < wiersz.size();
+            if (dalej)
+                wiersz.remove_prefix(przecinek + 1);
         }
         if (!dobry || ile != pola.size() || pola[0] > MaxParametru || pola[1] > MaxParametru || pola[2] > MaxParametru ||
             pola[0] < 1 || pola[1] < 1 || pola[2] < 1)

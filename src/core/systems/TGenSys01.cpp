@@ -43,9 +43,10 @@ class TPrzebieg {
 public:
     TPrzebieg(const TInfoGryRec& info, TPisarzSystemu& pisarz, const std::atomic<bool>& przerwij,
               TRaportPostepu& postep, TLosowe& losowe, const std::function<void(int32_t)>& poZapisie,
-              double optymalizacja)
+              double optymalizacja, int64_t celOptymalizacji)
         : info_(info), k_(info.k), n_(info.n), zakladow_(info.Zakladow), pisarz_(pisarz), przerwij_(przerwij),
-          postep_(postep), losowe_(losowe), poZapisie_(poZapisie), optymalizacja_(optymalizacja)
+          postep_(postep), losowe_(losowe), poZapisie_(poZapisie), optymalizacja_(optymalizacja),
+          celOptymalizacji_(celOptymalizacji)
     {
         wystapienia_ = info.Wystapienia;
         const int ileLiczb = std::clamp<int>(info.IleLiczb, 0, MaxLiczbSystemu);
@@ -93,6 +94,7 @@ private:
     TLosowe& losowe_;
     const std::function<void(int32_t)>& poZapisie_;
     const double optymalizacja_;
+    const int64_t celOptymalizacji_;
     std::array<int32_t, MaxLiczbSystemu> wystapienia_{};
     bool przerwano_ = false;
 };
@@ -303,6 +305,7 @@ void TPrzebieg::Optymalizuj(TListaZakladow& lista, int m)
     if (SprawdzZadanie(zadanie.Parametry) != TBladPokrycia::Brak || lista.Ile() > MaxBlokow)
         return;
     zadanie.Sekundy = optymalizacja_;
+    zadanie.Cel = celOptymalizacji_;
     zadanie.Ziarno = losowe_.Slowo64();
     zadanie.Poczatkowe = lista.Posortowane();
     postep_.NowaFaza(InterwalGeneracjiMs);
@@ -440,7 +443,7 @@ TWynikGeneracji TGenSys01::Wykonaj()
         wynik.BladPliku = true;
         return wynik;
     }
-    TPrzebieg przebieg(info_, pisarz, przerwij_, postep_, losowe_, PoZapisie, optymalizacja_);
+    TPrzebieg przebieg(info_, pisarz, przerwij_, postep_, losowe_, PoZapisie, optymalizacja_, celOptymalizacji_);
     // Parameters outside 1 <= k <= n <= 120 give an empty system rather than stray positions.
     if (ParametryPoprawne(info_)) {
         try {

@@ -402,10 +402,11 @@ void TfrmNoweOkno::UruchomGenerator()
     // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
     watek_.Uruchom(
         [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie,
-         tryb = trybSumy_, sumowane = std::move(sumowane), optymalizacja = optymalizacja_]() mutable {
+         tryb = trybSumy_, sumowane = std::move(sumowane), optymalizacja = optymalizacja_,
+         cel = optymalizacja_ > 0 ? OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1).Dolne : 0]() mutable {
             TGenSys01 generator(
                 info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
-            generator.UstawOptymalizacje(optymalizacja);
+            generator.UstawOptymalizacje(optymalizacja, cel);
             if (zlozenie)
                 generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
             else if (tryb != TTrybSumy::Brak)
