@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -25,8 +23,10 @@ constexpr uint64_t MaxPodzbiorowOptymalizacji = uint64_t{1} << 24;
 // Groups are tried only where their orbit tables stay small.
 constexpr uint64_t MaxPodzbiorowGrup = uint64_t{1} << 21;
 constexpr uint64_t PamiecGrup = uint64_t{96} << 20;
+constexpr uint64_t PamiecLicznikow = uint64_t{256} << 20;
 constexpr std::size_t MaxRzaduGrupy = 4000;
-constexpr int KrokowMiedzyZegarami = 2048;
+constexpr auto CzasPaczki = std::chrono::milliseconds(5);
+constexpr int MaxKrokowPaczki = 1 << 14;
 constexpr auto OdstepPostepu = std::chrono::milliseconds(100);
 // The temperatures a search steps through; which one suits depends on the parameters and on how
 // close the search is to the smallest design it can reach.
@@ -157,15 +157,22 @@ public:
 private:
     void Wyzarzaj(TZegar::time_point koniec, TWspolne& wspolne)
     {
-        while (!martwe_ && !wspolne.Koniec.load(std::memory_order_relaxed) && TZegar::now() < koniec) {
-            for (int i = 0; i < KrokowMiedzyZegarami; ++i) {
-                if (wyzarzanie_->Niepokrytych() == 0) {
+        // The clock is read once per batch of moves; the batch grows or shrinks so that it takes a
+        // few milliseconds however costly a move is, and the end of the run is seen at every move.
+        while (!martwe_ && TZegar::now() < koniec) {
+            const auto poczatek = TZegar::now();
+            for (int i = 0; i < krokow_; ++i) {
+                if (wspolne.Koniec.load(std::memory_order_relaxed))
+                    return;
+                if (wyzarzanie_->Niepokrytych() == 0)
                     Sukces(wspolne);
-                    if (wspolne.Koniec.load(std::memory_order_relaxed))
-                        return;
-                }
                 wyzarzanie_->Krok();
             }
+            const auto trwala = TZegar::now() - poczatek;
+            if (trwala < CzasPaczki / 2)
+                krokow_ = std::min(krokow_ * 2, MaxKrokowPaczki);
+            else if (trwala > CzasPaczki * 2)
+                krokow_ = std::max(krokow_ / 2, 1);
         }
     }
 
@@ -208,6 +215,7 @@ private:
     int przydzialow_ = 0;
     int bezPoprawy_ = 0;
     int szczebel_ = 0;
+    int krokow_ = 16;
     bool rozpoczete_ = false;
     bool martwe_ = false;
 };
@@ -288,7 +296,6 @@ public:
                 zajete_[i] = false;
     }
 
-    void Diag() { for (auto& p : poszukiwania_) fprintf(stderr, "%-20s best=%lld slices=%d\n", p->Zrodlo().c_str(), (long long)(p->Najlepszy()==std::numeric_limits<int64_t>::max()?-1:p->Najlepszy()), p->Przydzialow()); }
 private:
     std::mutex zamek_;
     std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania_;
@@ -342,13 +349,18 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
     TWspolne wspolne;
     const std::vector<TBlok> stale = Bloki(zadanie.Stale, p);
     const std::vector<TBlok> poczatkowe = Bloki(zadanie.Poczatkowe, p);
-    const int watkow = std::max(1, zadanie.Watki > 0 ? zadanie.Watki
-                                                     : static_cast<int>(std::thread::hardware_concurrency()));
+    // Every thread keeps its own counts: on a machine of many cores the largest parameters take
+    // fewer threads, so that the counts stay within a memory budget.
+    const uint64_t pamieciWatku = rangi.Podzbiorow() * (sizeof(uint16_t) + 1);
+    const int watkowPamieci = static_cast<int>(std::max<uint64_t>(1, PamiecLicznikow / pamieciWatku));
+    const int watkow = std::clamp(zadanie.Watki > 0 ? zadanie.Watki
+                                                    : static_cast<int>(std::thread::hardware_concurrency()),
+                                  1, watkowPamieci);
 
     // The plain searches, one per thread, from the greedy design (or the given one). The first
     // starts here, so that a complete design exists whatever happens next.
     std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania;
-    for (int w = 0; w < std::max(watkow, 2); ++w) {
+    for (int w = 0; w < std::max(watkow, std::min(2, watkowPamieci)); ++w) {
         poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, stale, poczatkowe,
                                                                losowe.Slowo64(),
                                                                poczatkowe.empty() ? "wyżarzanie" : "redukcja"));
@@ -377,7 +389,6 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
     if (zadanie.Konstrukcje && stale.empty() && rangi.Podzbiorow() <= MaxPodzbiorowGrup) {
         uint64_t pamieci = 0;
         for (const TKandydatGrupy& kandydat : KandydaciGrup(p.n)) {
-            if (std::getenv("TARVOMUND_GRUPA") && kandydat.Opis != std::getenv("TARVOMUND_GRUPA")) continue;
             // A group of more elements than the smallest possible design leaves too coarse a choice.
             const auto maxRzad = static_cast<std::size_t>(std::max<int64_t>(wspolne.Cel, 2));
             std::optional<TGrupa> grupa =
@@ -394,7 +405,7 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
     const double czas = std::max(zadanie.Sekundy, 0.0);
     const double pierwszy =
         std::clamp(czas * UdzialPoznawania * watkow / static_cast<double>(poszukiwania.size()), 0.03, 0.5);
-    TRozdzielacz rozdzielacz(std::move(poszukiwania), std::getenv("TARVOMUND_SLICE") ? atof(std::getenv("TARVOMUND_SLICE")) : pierwszy, std::clamp(czas / 10.0, 0.2, 2.0));
+    TRozdzielacz rozdzielacz(std::move(poszukiwania), pierwszy, std::clamp(czas / 10.0, 0.2, 2.0));
     auto pracownik = [&] {
         double sekundy = 0;
         while (!wspolne.Koniec.load() && TZegar::now() < koniec) {
@@ -432,11 +443,10 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
     wspolne.Koniec.store(true);
     for (std::thread& w : watki)
         w.join();
-    if (std::getenv("TARVOMUND_DIAG")) { rozdzielacz.Diag(); fprintf(stderr, "ZRODLO %s\n", wspolne.Zrodlo.c_str()); }
 
     std::vector<TZaklad> zaklady = Zaklady(wspolne.Kopia(), p.k);
     if (!PokrycieKompletne(p, zaklady)) {
-        wynik.Blad = TBladPokrycia::Przerwano;
+        wynik.Blad = TBladPokrycia::Niepelny;
         return wynik;
     }
     wynik.Zaklady = std::move(zaklady);

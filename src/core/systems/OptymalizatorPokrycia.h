@@ -40,7 +40,7 @@ enum class TBladPokrycia {
     Brak,
     ZleParametry, // not 1 <= t <= m <= n, t <= k <= n <= 120, or k beyond 32
     ZaDuze,       // more m-subsets or bets than the optimiser keeps in memory
-    Przerwano,    // stopped before any complete result existed
+    Niepelny,     // the final check found the result incomplete: nothing is handed back
 };
 
 struct TWynikPokrycia {
@@ -56,7 +56,9 @@ struct TWynikPokrycia {
 TBladPokrycia SprawdzZadanie(const TParametryPokrycia& p);
 
 // Finds as few bets as it can within the time limit, on every core, polling `przerwij` and
-// reporting progress (on the calling thread) a few times a second.
+// reporting progress (on the calling thread) a few times a second. The first complete system (the
+// given bets completed, or greedy bets) is made before the clock and the stop flag are looked at, so
+// that there is always a result; on very large parameters it takes part of the time on top.
 TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::atomic<bool>& przerwij,
                                    const TPokazPostepPokrycia& postep = {});
 

@@ -14,6 +14,10 @@ namespace {
 // Random bets tried for one that meets the chosen subset in t - 1 numbers before the best of them
 // is taken instead.
 constexpr int MaxProb = 256;
+// The greedy bets count every subset a candidate number would cover up to this many, and beyond
+// it (wheels "t if m" over many numbers) judge the candidates on a sample of this size.
+constexpr uint64_t MaxZyskuDokladnego = 4096;
+constexpr int ProbekZysku = 256;
 
 int Popcount(const std::array<uint64_t, 2>& a, const std::array<uint64_t, 2>& b)
 {
@@ -81,6 +85,9 @@ void TWyzarzaniePokrycia::UstawTemperature(double temperatura)
 
 void TWyzarzaniePokrycia::Oznacz(uint32_t jednostka)
 {
+    // A list still to be built will find the unit when it is.
+    if (!listaAktualna_)
+        return;
     uint64_t& slowo = naLiscie_[jednostka >> 6];
     const uint64_t bit = uint64_t{1} << (jednostka & 63);
     if (!(slowo & bit)) {
@@ -89,8 +96,28 @@ void TWyzarzaniePokrycia::Oznacz(uint32_t jednostka)
     }
 }
 
+void TWyzarzaniePokrycia::ZbudujListe()
+{
+    lista_.clear();
+    std::fill(naLiscie_.begin(), naLiscie_.end(), 0);
+    listaAktualna_ = true;
+    for (std::size_t j = 0; j < licznik_.size(); ++j)
+        if (licznik_[j] == 0)
+            Oznacz(static_cast<uint32_t>(j));
+}
+
+uint32_t TWyzarzaniePokrycia::PierwszaNiepokryta()
+{
+    // While bets are only added nothing is uncovered again, so the walk never goes back.
+    while (licznik_[kursor_] != 0)
+        ++kursor_;
+    return static_cast<uint32_t>(kursor_);
+}
+
 uint32_t TWyzarzaniePokrycia::LosowaNiepokryta()
 {
+    if (!listaAktualna_)
+        ZbudujListe();
     // The list holds every uncovered unit once, and units covered since they were put there,
     // which are taken off when drawn; so the draw is uniform over the uncovered ones.
     while (true) {
@@ -147,11 +174,12 @@ void TWyzarzaniePokrycia::UstawBloki(std::vector<TBlok> bloki)
     bloki_ = std::move(bloki);
     for (const TBlok& blok : bloki_)
         Zmien(blok, +1, false);
+    // The list of what is uncovered is built when a move first needs it: after the greedy bets it is
+    // short, before them it would hold every subset.
     lista_.clear();
-    std::fill(naLiscie_.begin(), naLiscie_.end(), 0);
-    for (std::size_t j = 0; j < licznik_.size(); ++j)
-        if (licznik_[j] == 0)
-            Oznacz(static_cast<uint32_t>(j));
+    lista_.shrink_to_fit();
+    listaAktualna_ = false;
+    kursor_ = 0;
 }
 
 void TWyzarzaniePokrycia::DodajBlok(const TBlok& blok)
@@ -325,9 +353,10 @@ void TWyzarzaniePokrycia::Krok()
     UstawBit(blok.maska, y);
 }
 
-int64_t TWyzarzaniePokrycia::ZyskPunktu(const uint8_t* czesc, int ile, int punkt) const
+int64_t TWyzarzaniePokrycia::ZyskPunktu(const uint8_t* czesc, int ile, int punkt)
 {
-    // The uncovered subsets that adding `punkt` to the partial bet brings to t numbers in it.
+    // The uncovered subsets that adding `punkt` to the partial bet brings to t numbers in it: every
+    // one of them, or (where they are too many to count for each candidate) a fixed-size sample.
     std::array<bool, MaxLiczbSystemu> zajety{};
     for (int i = 0; i < ile; ++i)
         zajety[czesc[i]] = true;
@@ -343,15 +372,37 @@ int64_t TWyzarzaniePokrycia::ZyskPunktu(const uint8_t* czesc, int ile, int punkt
     std::array<uint8_t, MaxLiczbSystemu> s{};
     const uint8_t jeden[1] = {static_cast<uint8_t>(punkt)};
     int64_t zysk = 0;
-    DlaKombinacji(czesc, ile, p_.t - 1, a.data(), [&] {
-        DlaKombinacji(dopelnienie.data(), ileDopelnienia, p_.m - p_.t, u.data(), [&] {
-            Scal(a.data(), p_.t - 1, u.data(), p_.m - p_.t, baza.data());
-            Scal(baza.data(), p_.m - 1, jeden, 1, s.data());
-            if (licznik_[Jednostka(rangi_.Ranga(s.data()))] == 0)
-                ++zysk;
+    auto policz = [&] {
+        Scal(a.data(), p_.t - 1, u.data(), p_.m - p_.t, baza.data());
+        Scal(baza.data(), p_.m - 1, jeden, 1, s.data());
+        if (licznik_[Jednostka(rangi_.Ranga(s.data()))] == 0)
+            ++zysk;
+    };
+    const uint64_t wszystkich = rangi_.C(ile, p_.t - 1) * rangi_.C(ileDopelnienia, p_.m - p_.t);
+    if (wszystkich <= MaxZyskuDokladnego) {
+        DlaKombinacji(czesc, ile, p_.t - 1, a.data(), [&] {
+            DlaKombinacji(dopelnienie.data(), ileDopelnienia, p_.m - p_.t, u.data(), policz);
         });
-    });
+        return zysk;
+    }
+    for (int proba = 0; proba < ProbekZysku; ++proba) {
+        Wybierz(czesc, ile, p_.t - 1, a.data());
+        Wybierz(dopelnienie.data(), ileDopelnienia, p_.m - p_.t, u.data());
+        policz();
+    }
     return zysk;
+}
+
+void TWyzarzaniePokrycia::Wybierz(const uint8_t* el, int ile, int r, uint8_t* wy)
+{
+    // r distinct entries drawn at random, ascending; r is small, so a repeat is simply drawn again.
+    int wybranych = 0;
+    while (wybranych < r) {
+        const uint8_t v = el[losowe_.Zakres(0, ile - 1)];
+        if (std::find(wy, wy + wybranych, v) == wy + wybranych)
+            wy[wybranych++] = v;
+    }
+    std::sort(wy, wy + r);
 }
 
 TBlok TWyzarzaniePokrycia::Zachlanny(const uint8_t* podzbior)
@@ -399,10 +450,12 @@ TBlok TWyzarzaniePokrycia::Zachlanny(const uint8_t* podzbior)
 bool TWyzarzaniePokrycia::UzupelnijZachlannie()
 {
     std::array<uint8_t, MaxLiczbSystemu> s{};
+    kursor_ = 0;
     while (niepokrytych_ > 0) {
         if (stalych_ + bloki_.size() >= MaxBlokow)
             return false;
-        rangi_.Odrangi(Reprezentant(LosowaNiepokryta()), s.data());
+        // In order of rank, so that no list of every uncovered subset is needed.
+        rangi_.Odrangi(Reprezentant(listaAktualna_ ? LosowaNiepokryta() : PierwszaNiepokryta()), s.data());
         DodajBlok(Zachlanny(s.data()));
     }
     return true;

@@ -63,11 +63,14 @@ private:
     uint32_t Jednostka(uint64_t ranga) const;
     uint64_t Reprezentant(uint32_t jednostka) const;
     uint32_t LosowaNiepokryta();
+    uint32_t PierwszaNiepokryta();
+    void ZbudujListe();
     void Oznacz(uint32_t jednostka);
     // Adds (znak +1) or takes (-1) a bet's cover; returns how many units changed between covered
     // and uncovered, and puts the newly uncovered on the list.
     int64_t Zmien(const TBlok& blok, int znak, bool naProbe);
-    int64_t ZyskPunktu(const uint8_t* czesc, int ile, int punkt) const;
+    int64_t ZyskPunktu(const uint8_t* czesc, int ile, int punkt);
+    void Wybierz(const uint8_t* el, int ile, int r, uint8_t* wy);
     TBlok Zachlanny(const uint8_t* podzbior);
 
     const TParametryPokrycia p_;
@@ -79,6 +82,8 @@ private:
     std::vector<uint16_t> licznik_;
     std::vector<uint64_t> naLiscie_;
     std::vector<uint32_t> lista_;
+    bool listaAktualna_ = false;
+    std::size_t kursor_ = 0;
     int64_t niepokrytych_ = 0;
     std::array<double, 65> akceptacja_{};
     // The units a move touched, for its undo and its commit.
