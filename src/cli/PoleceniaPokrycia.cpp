@@ -149,12 +149,14 @@ int PolecenieCover(TKontekst& k)
     return Zapisz(k, plik, p, InfoPokrycia(p), OptymalizujPokrycie(zadanie, przerwij), rekordy);
 }
 
-int PolecenieReduce(TKontekst& k)
+// Reduce and complete: the system's bets are the optimiser's first solution, or stay as they are.
+static int ZSystemu(TKontekst& k, bool uzupelnij)
 {
-    const TArgumentyPolecenia a = RozbierzArgumenty(k, {"--t", "--m", "--seconds", "-o"}, 1);
+    const TArgumentyPolecenia a = uzupelnij ? RozbierzArgumenty(k, {"--t", "--m", "-o"}, 1)
+                                            : RozbierzArgumenty(k, {"--t", "--m", "--seconds", "-o"}, 1);
     const std::string plik = a.Wartosc("-o");
-    const double sekundy = Sekundy(a);
-    const auto system = CzytajSystem(k, a.Pozycyjne[0]);
+    const double sekundy = uzupelnij ? CzasUzupelnienia : Sekundy(a);
+    auto system = CzytajSystem(k, a.Pozycyjne[0]);
     if (!system)
         return KodBladDanych;
     const TParametryPokrycia p = Gwarancja(a, system->Info.n, system->Info.k);
@@ -162,28 +164,25 @@ int PolecenieReduce(TKontekst& k)
     TZadaniePokrycia zadanie;
     zadanie.Parametry = p;
     zadanie.Sekundy = sekundy;
-    zadanie.Poczatkowe = system->Zaklady;
     const TRekordyPokryc rekordy = Rekordy(k);
-    zadanie.Cel = Cel(p, rekordy);
+    if (uzupelnij) {
+        zadanie.Stale = std::move(system->Zaklady);
+    } else {
+        zadanie.Poczatkowe = std::move(system->Zaklady);
+        zadanie.Cel = Cel(p, rekordy);
+    }
     const std::atomic<bool> przerwij{false};
     return Zapisz(k, plik, p, system->Info, OptymalizujPokrycie(zadanie, przerwij), rekordy);
 }
 
+int PolecenieReduce(TKontekst& k)
+{
+    return ZSystemu(k, false);
+}
+
 int PolecenieComplete(TKontekst& k)
 {
-    const TArgumentyPolecenia a = RozbierzArgumenty(k, {"--t", "--m", "-o"}, 1);
-    const std::string plik = a.Wartosc("-o");
-    const auto system = CzytajSystem(k, a.Pozycyjne[0]);
-    if (!system)
-        return KodBladDanych;
-    const TParametryPokrycia p = Gwarancja(a, system->Info.n, system->Info.k);
-    SprawdzOptymalizacje(p);
-    TZadaniePokrycia zadanie;
-    zadanie.Parametry = p;
-    zadanie.Sekundy = CzasUzupelnienia;
-    zadanie.Stale = system->Zaklady;
-    const std::atomic<bool> przerwij{false};
-    return Zapisz(k, plik, p, system->Info, OptymalizujPokrycie(zadanie, przerwij), Rekordy(k));
+    return ZSystemu(k, true);
 }
 
 int PolecenieHoles(TKontekst& k)
@@ -202,15 +201,11 @@ int PolecenieHoles(TKontekst& k)
     if (!TSprawdzeniePokrycia::Mozliwe(p))
         throw TBladUzycia("too many m-subsets of the n numbers to check");
     TSprawdzeniePokrycia sprawdzenie(p);
-    constexpr int32_t Porcja = 4096;
-    for (int32_t od = 1; od <= info.Zakladow; od += Porcja) {
-        const auto zaklady = czytnik.Zaklady(od, Porcja);
-        if (zaklady.empty()) {
-            k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << od << "\n";
-            return KodBladDanych;
-        }
-        for (const auto& zaklad : zaklady)
-            sprawdzenie.Dodaj(zaklad);
+    const int32_t blad = czytnik.DlaKazdego(
+        [&](int32_t, const std::array<uint8_t, MaxLiczbSystemu>& zaklad) { sprawdzenie.Dodaj(zaklad); });
+    if (blad != 0) {
+        k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << blad << "\n";
+        return KodBladDanych;
     }
     k.Wyjscie << "holes: " << sprawdzenie.Dziur() << '\n';
     if (a.Ma("--list")) {

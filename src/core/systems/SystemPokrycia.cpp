@@ -6,12 +6,6 @@
 
 namespace tarvomund {
 
-namespace {
-
-constexpr int32_t PorcjaOdczytu = 4096;
-
-} // namespace
-
 std::optional<TSystemPokrycia> CzytajSystemPokrycia(const std::string& plik, std::size_t maxZakladow,
                                                     TBladOdczytuPokrycia* blad, TBladSystemu* bladPliku)
 {
@@ -31,12 +25,9 @@ std::optional<TSystemPokrycia> CzytajSystemPokrycia(const std::string& plik, std
     system.Info = czytnik.Naglowek().Info;
     if (static_cast<std::size_t>(system.Info.Zakladow) > maxZakladow)
         return zglos(TBladOdczytuPokrycia::ZaDuzo);
-    for (int32_t od = 1; od <= system.Info.Zakladow; od += PorcjaOdczytu) {
-        const auto zaklady = czytnik.Zaklady(od, PorcjaOdczytu);
-        if (zaklady.empty())
-            return zglos(TBladOdczytuPokrycia::Plik);
-        system.Zaklady.insert(system.Zaklady.end(), zaklady.begin(), zaklady.end());
-    }
+    system.Zaklady.reserve(static_cast<std::size_t>(system.Info.Zakladow));
+    if (czytnik.DlaKazdego([&](int32_t, const TZaklad& zaklad) { system.Zaklady.push_back(zaklad); }) != 0)
+        return zglos(TBladOdczytuPokrycia::Plik);
     if (blad)
         *blad = TBladOdczytuPokrycia::Brak;
     return system;
