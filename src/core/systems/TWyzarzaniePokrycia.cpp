@@ -451,8 +451,10 @@ bool TWyzarzaniePokrycia::UzupelnijZachlannie()
 {
     std::array<uint8_t, MaxLiczbSystemu> s{};
     kursor_ = 0;
+    // With orbits each bet stands for up to |G| bets; their count bounds every subset's count.
+    const std::size_t naBlok = orbity_ ? orbity_->Grupa().Rzad() : 1;
     while (niepokrytych_ > 0) {
-        if (stalych_ + bloki_.size() >= MaxBlokow)
+        if (stalych_ + (bloki_.size() + 1) * naBlok >= MaxBlokow)
             return false;
         // In order of rank, so that no list of every uncovered subset is needed.
         rangi_.Odrangi(Reprezentant(listaAktualna_ ? LosowaNiepokryta() : PierwszaNiepokryta()), s.data());
