@@ -86,5 +86,9 @@ int PolecenieImport(TKontekst& k);
 int PolecenieTest(TKontekst& k);
 int PolecenieGroup(TKontekst& k);
 int PolecenieSettle(TKontekst& k);
+int PolecenieCover(TKontekst& k);
+int PolecenieReduce(TKontekst& k);
+int PolecenieComplete(TKontekst& k);
+int PolecenieHoles(TKontekst& k);
 
 } // namespace tarvomund::cli

@@ -76,6 +76,15 @@ const std::vector<TPolecenie>& Polecenia()
          PolecenieGroup},
         {"settle", "settle FILE.gr2 [--player NAME]",
          "the settlement of all participants of a group, or of one, as the settlement window shows it", PolecenieSettle},
+        {"cover", "cover --n N --k K --t T [--m M] [--seconds S] [--seed S] [--threads J] -o FILE.ss2",
+         "as few bets of K out of N as it finds within S seconds so that any M drawn numbers hit T in some bet",
+         PolecenieCover},
+        {"reduce", "reduce FILE.ss2 --t T [--m M] [--seconds S] -o OUT.ss2",
+         "the system with as few bets as it finds that still guarantees T if M", PolecenieReduce},
+        {"complete", "complete FILE.ss2 --t T [--m M] -o OUT.ss2",
+         "the system with the fewest bets added that it finds so that it guarantees T if M", PolecenieComplete},
+        {"holes", "holes FILE.ss2 --t T [--m M] [--list]",
+         "the count of M-subsets that no bet hits in T numbers, and with --list each of them", PolecenieHoles},
     };
     return polecenia;
 }
@@ -92,13 +101,15 @@ std::optional<std::size_t> ZnajdzGre(const TKatalogGier& katalog, const std::str
 int Uruchom(const std::vector<std::string>& argumenty, const std::string& domyslnyKatalogDane,
             std::ostream& wyjscie, std::ostream& bledy)
 {
-    return Uruchom(argumenty, TOpcjeWspolne{domyslnyKatalogDane, {}}, wyjscie, bledy);
+    return Uruchom(argumenty, TOpcjeWspolne{domyslnyKatalogDane, {}, domyslnyKatalogDane}, wyjscie, bledy);
 }
 
 int Uruchom(const std::vector<std::string>& argumenty, const TOpcjeWspolne& domyslne, std::ostream& wyjscie,
             std::ostream& bledy)
 {
     TOpcjeWspolne opcje = domyslne;
+    if (opcje.DomyslnyKatalogDane.empty())
+        opcje.DomyslnyKatalogDane = opcje.KatalogDane;
     std::size_t poz = 0;
     for (; poz < argumenty.size() && argumenty[poz].starts_with("--"); ++poz) {
         if (argumenty[poz] == "--help") {

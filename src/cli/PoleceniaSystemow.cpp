@@ -168,24 +168,19 @@ int PolecenieShow(TKontekst& k)
     k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << info.Nazwa
               << "\nn: " << info.n << "\nk: " << info.k << "\nbets: " << info.Zakladow << "\nmethod: " << info.Metoda
               << "\nguarantee: " << info.Gwarancja << '\n';
-    constexpr int32_t Porcja = 4096;
-    for (int32_t od = 1; od <= info.Zakladow; od += Porcja) {
-        const auto zaklady = czytnik.Zaklady(od, Porcja);
-        if (zaklady.empty()) {
-            k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << od << "\n";
-            return KodBladDanych;
+    const int32_t blad = czytnik.DlaKazdego([&](int32_t numer, const std::array<uint8_t, MaxLiczbSystemu>& zaklad) {
+        k.Wyjscie << numer << ": ";
+        for (int j = 0; j < info.k; ++j) {
+            const uint8_t p = zaklad[static_cast<std::size_t>(j)];
+            // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
+            const int liczba = p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p;
+            k.Wyjscie << (j > 0 ? "," : "") << liczba;
         }
-        int32_t b = od;
-        for (const auto& zaklad : zaklady) {
-            k.Wyjscie << b++ << ": ";
-            for (int j = 0; j < info.k; ++j) {
-                const uint8_t p = zaklad[static_cast<std::size_t>(j)];
-                // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
-                const int liczba = p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p;
-                k.Wyjscie << (j > 0 ? "," : "") << liczba;
-            }
-            k.Wyjscie << '\n';
-        }
+        k.Wyjscie << '\n';
+    });
+    if (blad != 0) {
+        k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << blad << "\n";
+        return KodBladDanych;
     }
     return KodSukces;
 }

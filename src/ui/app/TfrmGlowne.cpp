@@ -25,6 +25,8 @@
 #include "model/Wspolne.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
+#include "systems/TPanelRekordu.h"
 #include "systems/TfrmParam.h"
 #include "systems/TPoleceniaSystemow.h"
 #include "tools/TfrmBio.h"
@@ -123,6 +125,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
 
     UsunPlikiTymczasowe(katalogDane_.toStdString());
     katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
+    UstawPlikRekordow(ZKatalogiem(katalogDane_, QLatin1String(NazwaPlikuRekordow)));
     akcje_->DodajGry(katalog_);
 
     kolekcja_ = new TfrmKolekcja01(katalogDane_, this);
@@ -198,8 +201,8 @@ void TfrmGlowne::ZbudujPaski()
     }
     pasekSystemu_->setObjectName(QStringLiteral("pasekSystemu"));
     pasekStatystyki_->setObjectName(QStringLiteral("pasekStatystyki"));
-    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja, P::Rozklad,
-                P::SumujSystemy})
+    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja,
+                P::OptymalizujSystem, P::Rozklad, P::SumujSystemy})
         pasekSystemu_->addAction(akcje_->Akcja(p));
     for (std::size_t i = 0; i < IlePozycjiStatystyki; ++i)
         pasekStatystyki_->addAction(akcje_->Akcja(static_cast<P>(static_cast<std::size_t>(P::StatStop) + i)));
@@ -456,6 +459,7 @@ TfrmNoweOkno* TfrmGlowne::NowySystem(std::size_t indeksGry)
     nowe.UstawWlasneDomyslne();
     auto* okno = new TfrmNoweOkno(NastepnyNumerOkna(), katalogDane_);
     okno->Ustaw(gra, nowe);
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     obszar_->setActiveSubWindow(DodajOkno(okno));
     OdswiezPolecenia();
     okno->Generuj();
@@ -510,6 +514,7 @@ void TfrmGlowne::ParametrySystemu()
     if (dialog.exec() != QDialog::Accepted)
         return;
     okno->ZmienParametry(dialog.Wynik());
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     OdswiezPolecenia();
     okno->Generuj();
 }
@@ -669,7 +674,7 @@ TOknoPomocy* TfrmGlowne::OknoPomocy()
 void TfrmGlowne::PomocKontekstowa()
 {
     if (kontekstPomocy_ != 0)
-        OknoPomocy()->PokazTemat(QString::fromStdString(TematPomocy(kontekstPomocy_)));
+        OknoPomocy()->PokazTemat(TematKontekstu(kontekstPomocy_));
     kontekstPomocy_ = 0;
 }
 

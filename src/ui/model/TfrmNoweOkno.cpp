@@ -11,6 +11,7 @@
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
 #include "systems/TfrmParam.h"
 
 #include <QCloseEvent>
@@ -282,6 +283,11 @@ TPolaStatusu TfrmNoweOkno::PolaStatusu() const
     pola.Zakladow = QString::number(info_.Zakladow);
     pola.Kombinacji = TekstKombinacji(Kombinacje(info_.n, info_.k));
     pola.RodzajGeneracji = QString::fromStdString(NazwaMetody(info_.Metoda));
+    if (info_.Metoda == static_cast<int32_t>(TMetoda::Gwarancyjna)) {
+        const TOpisRekordu rekord = OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1);
+        if (rekord.Najlepszy)
+            pola.NajlepszyZnany = QStringLiteral("najlepszy znany: %1").arg(*rekord.Najlepszy);
+    }
     return pola;
 }
 
@@ -354,9 +360,11 @@ void TfrmNoweOkno::UruchomGenerator()
     // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
     watek_.Uruchom(
         [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie,
-         tryb = trybSumy_, sumowane = std::move(sumowane)]() mutable {
+         tryb = trybSumy_, sumowane = std::move(sumowane), optymalizacja = optymalizacja_,
+         cel = optymalizacja_ > 0 ? OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1).Dolne : 0]() mutable {
             TGenSys01 generator(
                 info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
+            generator.UstawOptymalizacje(optymalizacja, cel);
             if (zlozenie)
                 generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
             else if (tryb != TTrybSumy::Brak)
