@@ -16,14 +16,16 @@ namespace {
 TTypy TypyMeczow(const std::string& tekst)
 {
     TTypy typy = PolaPrzecinkami(tekst);
-    if (typy.size() < static_cast<std::size_t>(MinMeczow) || typy.size() > static_cast<std::size_t>(MaxMeczow))
+    if (typy.size() < static_cast<std::size_t>(MinMeczow) ||
+        typy.size() > static_cast<std::size_t>(MaxMeczow))
         throw TBladUzycia("--typing needs " + std::to_string(MinMeczow) + " to " + std::to_string(MaxMeczow) +
                           " typings, one per match");
     for (const std::string& typ : typy)
         if (!PoprawneTypowanie(typ))
-            throw TBladUzycia("--typing takes the signs of the typing buttons (1, 2, x, 1x, x1, 12, 21, x2, 2x, 1x2, "
-                              "12x, x12, x21, 21x, 2x1, or nothing for a match left out), not \"" +
-                              typ + "\"");
+            throw TBladUzycia(
+                "--typing takes the signs of the typing buttons (1, 2, x, 1x, x1, 12, 21, x2, 2x, 1x2, "
+                "12x, x12, x21, 21x, 2x1, or nothing for a match left out), not \"" +
+                typ + "\"");
     if (std::all_of(typy.begin(), typy.end(), [](const std::string& typ) { return typ.empty(); }))
         throw TBladUzycia("--typing types no match");
     return typy;

@@ -120,8 +120,10 @@ int PolecenieGenerate(TKontekst& k)
         ZasiejLosowo();
     TLosowe losowe;
     const std::atomic<bool> przerwij{false};
-    const std::optional<TWynikGeneracji> wynik = ZapiszSystemPrzezTymczasowy(
-        k, plik, [&](const std::string& cel) { return TGenSys01(info, cel, przerwij, nullptr, losowe).Wykonaj(); });
+    const std::optional<TWynikGeneracji> wynik =
+        ZapiszSystemPrzezTymczasowy(k, plik, [&](const std::string& cel) {
+            return TGenSys01(info, cel, przerwij, nullptr, losowe).Wykonaj();
+        });
     if (!wynik)
         return KodBladDanych;
     k.Wyjscie << "bets: " << wynik->Zakladow << '\n';

@@ -151,7 +151,8 @@ TEST_F(TfrmNoweOknoPlTest, UstawienieSiatkiTytulIStany)
     EXPECT_EQ(okno->Scroll()->pageStep(), 8);
     EXPECT_TRUE(okno->lblPostep()->isHidden());
 
-    const char* teksty[] = {"1", "2", "x", "1x", "x1", "12", "21", "x2", "2x", "1x2", "12x", "x12", "x21", "21x", "2x1", "C"};
+    const char* teksty[] = {"1",  "2",   "x",   "1x",  "x1",  "12",  "21",  "x2",
+                            "2x", "1x2", "12x", "x12", "x21", "21x", "2x1", "C"};
     for (int tag = 1; tag <= IlePrzyciskowTypow; ++tag)
         EXPECT_EQ(okno->PrzyciskTypu(tag)->text(), QString::fromUtf8(teksty[tag - 1])) << tag;
 
@@ -377,8 +378,8 @@ TEST_F(TfrmNoweOknoPlTest, NowyZOknaNowyIPolecenia)
 
     // The enabling of a pool window: its own states, and nothing of own numbers, sums and filters.
     EXPECT_EQ(glowne->PasekStanu()->Tryb(), TPasekStanuSystemu::TTryb::SystemBezLiczb);
-    for (P p : {P::Start, P::Zapisz, P::ZapiszJako, P::ParametrySystemu, P::TestSystemu, P::Gwarancja, P::Rozklad,
-                P::Nowy, P::Wczytaj})
+    for (P p : {P::Start, P::Zapisz, P::ZapiszJako, P::ParametrySystemu, P::TestSystemu, P::Gwarancja,
+                P::Rozklad, P::Nowy, P::Wczytaj})
         EXPECT_TRUE(Wlaczone(*glowne, p)) << static_cast<int>(p);
     for (P p : {P::Stop, P::Drukuj, P::WlasneLiczby, P::SumujSystemy, P::Filtry, P::SzukajWSystemie,
                 P::WlasneLubSystemowe})

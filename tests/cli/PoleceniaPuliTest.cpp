@@ -81,7 +81,8 @@ TEST_F(PoleceniaPuliTest, PoolIShow)
                              "6: x,2,2,1,1,1,1,1,1,1\n");
 
     // An untyped match shows "-" in every bet and an empty typing.
-    ASSERT_EQ(Uruchom({"pool", "--typing", "1,,2,1,1,1,1,1,1,1,1", "--method", "0", "-o", plik}).Kod, KodSukces);
+    ASSERT_EQ(Uruchom({"pool", "--typing", "1,,2,1,1,1,1,1,1,1,1", "--method", "0", "-o", plik}).Kod,
+              KodSukces);
     const auto linie = Linie(Uruchom({"show", plik}).Wyjscie);
     ASSERT_EQ(linie.size(), 10u);
     EXPECT_EQ(linie[8], "typing: 1,,2,1,1,1,1,1,1,1,1");
@@ -112,17 +113,22 @@ TEST_F(PoleceniaPuliTest, PoolLiczyZakladyJakOkno)
         argumenty.insert(argumenty.end(), {"-o", plik});
         const auto wynik = Uruchom(argumenty);
         EXPECT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
-        EXPECT_EQ(wynik.Wyjscie, std::string("bets: ") + p.Zakladow + "\n") << ::testing::PrintToString(p.Opcje);
+        EXPECT_EQ(wynik.Wyjscie, std::string("bets: ") + p.Zakladow + "\n")
+            << ::testing::PrintToString(p.Opcje);
         const auto naglowek = CzytajNaglowekSystemu(plik);
         ASSERT_TRUE(naglowek.has_value());
         EXPECT_EQ(std::to_string(naglowek->Info.Zakladow), p.Zakladow);
     }
     // A seed repeats a random system exactly.
     const std::string drugi = katalog_.Plik("drugi.ss2");
-    ASSERT_EQ(Uruchom({"pool", "--typing", trzynascie, "--method", "1", "--bets", "50", "--seed", "9", "-o", drugi}).Kod,
-              KodSukces);
-    ASSERT_EQ(Uruchom({"pool", "--typing", trzynascie, "--method", "1", "--bets", "50", "--seed", "9", "-o", plik}).Kod,
-              KodSukces);
+    ASSERT_EQ(
+        Uruchom({"pool", "--typing", trzynascie, "--method", "1", "--bets", "50", "--seed", "9", "-o", drugi})
+            .Kod,
+        KodSukces);
+    ASSERT_EQ(
+        Uruchom({"pool", "--typing", trzynascie, "--method", "1", "--bets", "50", "--seed", "9", "-o", plik})
+            .Kod,
+        KodSukces);
     EXPECT_EQ(CzytajPlik(plik), CzytajPlik(drugi));
 }
 

@@ -95,7 +95,8 @@ TEST_F(TGenSysPlTest, PelnaWKolejnosciLicznika)
     // "1x", "2", "x12": the last typed match changes fastest, each match in the order typed.
     const TTypy typy{"1x", "2", "x12"};
     const auto w = Generuj(typy, 6, TMetodaPl::Pelna);
-    const std::vector<TZakladTestowy> oczekiwane{{1, 3, 2}, {1, 3, 1}, {1, 3, 3}, {2, 3, 2}, {2, 3, 1}, {2, 3, 3}};
+    const std::vector<TZakladTestowy> oczekiwane{{1, 3, 2}, {1, 3, 1}, {1, 3, 3},
+                                                 {2, 3, 2}, {2, 3, 1}, {2, 3, 3}};
     EXPECT_EQ(w.Plik.Zaklady, oczekiwane);
     EXPECT_EQ(w.Wynik.Zakladow, 6);
     EXPECT_FALSE(w.Wynik.Przerwano);
@@ -117,7 +118,8 @@ TEST_F(TGenSysPlTest, PelnaWKolejnosciLicznika)
 TEST_F(TGenSysPlTest, NietypowanyMeczJestZeremINieJestLiczony)
 {
     const TTypy typy{"1", "", "x2", "", "2x1"};
-    for (TMetodaPl metoda : {TMetodaPl::Pelna, TMetodaPl::SkroconaRownomierna, TMetodaPl::SkroconaPrzypadkowa}) {
+    for (TMetodaPl metoda :
+         {TMetodaPl::Pelna, TMetodaPl::SkroconaRownomierna, TMetodaPl::SkroconaPrzypadkowa}) {
         SCOPED_TRACE(static_cast<int>(metoda));
         const auto w = Generuj(typy, 4, metoda);
         ASSERT_EQ(w.Plik.Zaklady.size(), 4u);
@@ -224,14 +226,16 @@ TEST_F(TGenSysPlTest, PostepINieznanaMetodaIBladPliku)
     testy::ZapiszPlik(plik_, "stary");
     TLosowe losowe(1);
     TInfoGryRec info = NoweInfoSystemuPilkarskiego(10, 5, 3);
-    const TWynikGeneracji nic = TGenSysPl(info, TypowaniaZTypow(typy, 10), plik_, przerwij_, {}, losowe).Wykonaj();
+    const TWynikGeneracji nic =
+        TGenSysPl(info, TypowaniaZTypow(typy, 10), plik_, przerwij_, {}, losowe).Wykonaj();
     EXPECT_EQ(nic.Zakladow, 0);
     EXPECT_EQ(testy::CzytajPlik(plik_), "stary");
 
     // A file that cannot be created ends the run quietly.
     info.Metoda = 0;
     const TWynikGeneracji blad =
-        TGenSysPl(info, TypowaniaZTypow(typy, 10), katalog_.Plik("brak/1.$$$"), przerwij_, {}, losowe).Wykonaj();
+        TGenSysPl(info, TypowaniaZTypow(typy, 10), katalog_.Plik("brak/1.$$$"), przerwij_, {}, losowe)
+            .Wykonaj();
     EXPECT_TRUE(blad.BladPliku);
     EXPECT_EQ(blad.Zakladow, 0);
 }

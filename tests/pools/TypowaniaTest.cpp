@@ -10,7 +10,8 @@ namespace {
 
 TEST(Typowania, TekstyPrzyciskowIPoprawnosc)
 {
-    const char* teksty[] = {"1", "2", "x", "1x", "x1", "12", "21", "x2", "2x", "1x2", "12x", "x12", "x21", "21x", "2x1", ""};
+    const char* teksty[] = {"1",  "2",   "x",   "1x",  "x1",  "12",  "21",  "x2",
+                            "2x", "1x2", "12x", "x12", "x21", "21x", "2x1", ""};
     for (int tag = 1; tag <= IlePrzyciskowTypow; ++tag) {
         EXPECT_EQ(TekstPrzyciskuTypu(tag), teksty[tag - 1]) << tag;
         EXPECT_TRUE(PoprawneTypowanie(teksty[tag - 1])) << tag;
@@ -118,8 +119,8 @@ TEST(Typowania, NoweInfo)
     EXPECT_EQ(info.Metoda, 0);
     EXPECT_EQ(info.Gwarancja, 0);
     EXPECT_EQ(info.MaxSkreslen, 13);
-    EXPECT_EQ(info.MinSkreslen + info.NormSkreslen + info.IleDodatkowych + info.IleLiczb + info.IleLosowanych +
-                  info.IlePoziomo + info.IlePionowo,
+    EXPECT_EQ(info.MinSkreslen + info.NormSkreslen + info.IleDodatkowych + info.IleLiczb +
+                  info.IleLosowanych + info.IlePoziomo + info.IlePionowo,
               0);
     EXPECT_FALSE(info.Kierunek);
     EXPECT_EQ(info.Pilkarski, 1);

@@ -20,8 +20,8 @@ constexpr int InterwalZapisuMs = 200;
 
 TGenSysPl::TGenSysPl(TInfoGryRec info, std::vector<TTypowanie> typowania, std::string plik,
                      const std::atomic<bool>& przerwij, TPokazPostep postep, TLosowe& losowe)
-    : info_(std::move(info)), plik_(std::move(plik)), przerwij_(przerwij), postep_(std::move(postep), "%6.2f%%"),
-      losowe_(losowe)
+    : info_(std::move(info)), plik_(std::move(plik)), przerwij_(przerwij),
+      postep_(std::move(postep), "%6.2f%%"), losowe_(losowe)
 {
     // Only matches the bet has can be typed.
     for (TTypowanie& t : typowania)
@@ -149,7 +149,8 @@ void TGenSysPl::Rownomierna(int32_t zakladow, TListaZakladow& lista)
                     for (std::size_t s = 0; s < ile; ++s)
                         wolne[ileWolnych++] = s;
                 }
-                wybrany = wolne[static_cast<std::size_t>(losowe_.Zakres(0, static_cast<int>(ileWolnych) - 1))];
+                wybrany =
+                    wolne[static_cast<std::size_t>(losowe_.Zakres(0, static_cast<int>(ileWolnych) - 1))];
                 uzyte[t][wybrany] = true;
             }
             zaklad[typowanie.Mecz - 1u] = KodZnaku(typowanie.Typy[wybrany]);

@@ -27,8 +27,8 @@ class TGenSysPl {
 public:
     // `info` gives k, the bet count B and the method; `typowania` the typed matches (1-based Mecz).
     // B is held to the count of combinations the typings stand for.
-    TGenSysPl(TInfoGryRec info, std::vector<TTypowanie> typowania, std::string plik, const std::atomic<bool>& przerwij,
-              TPokazPostep postep, TLosowe& losowe);
+    TGenSysPl(TInfoGryRec info, std::vector<TTypowanie> typowania, std::string plik,
+              const std::atomic<bool>& przerwij, TPokazPostep postep, TLosowe& losowe);
 
     // n, the bets written and the sign counts (entry 3 × (m − 1) + s − 1 for sign code s at match m).
     // A stopped run writes the bets it holds; a file error ends the run quietly.

@@ -62,7 +62,8 @@ int64_t IleKombinacjiTypow(const TTypy& typy, int k)
 std::vector<TTypowanie> TypowaniaZTypow(const TTypy& typy, int k)
 {
     std::vector<TTypowanie> typowania;
-    const auto ileWierszy = std::min(typy.size(), static_cast<std::size_t>(std::clamp(k, 0, MaxLiczbSystemu)));
+    const auto ileWierszy =
+        std::min(typy.size(), static_cast<std::size_t>(std::clamp(k, 0, MaxLiczbSystemu)));
     for (std::size_t m = 0; m < ileWierszy; ++m)
         if (!typy[m].empty())
             typowania.emplace_back(typy[m], static_cast<uint8_t>(m + 1));

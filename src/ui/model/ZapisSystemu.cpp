@@ -33,9 +33,8 @@ QString WybierzPlikSystemu(QWidget* rodzic, const QString& katalogDane, const QS
 
 bool ZapiszKopieSystemu(QWidget* rodzic, const QString& tymczasowy, const QString& plik)
 {
-    if (QFileInfo::exists(plik) &&
-        Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac), ObrazekPytanie, PrzyciskiTakNie, rodzic) !=
-            KomunikatTak)
+    if (QFileInfo::exists(plik) && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac),
+                                             ObrazekPytanie, PrzyciskiTakNie, rodzic) != KomunikatTak)
         return false;
     // The copy replaces an existing file only once it is complete.
     KopiujPlik(tymczasowy.toStdString(), plik.toStdString());

@@ -38,7 +38,8 @@ constexpr const char* WlasnoscTagu = "tag";
 
 // File state flags (the enabling routine names them): New, Open, Save, Print, not used, filters,
 // search in system, the two base searches.
-enum FlagaPlikow { PlikNowy, PlikOtworz, PlikZapisz, PlikDrukuj, PlikNieuzywany, PlikFiltry, PlikSzukajWSystemie };
+enum FlagaPlikow { PlikNowy, PlikOtworz, PlikZapisz, PlikDrukuj, PlikNieuzywany, PlikFiltry,
+                   PlikSzukajWSystemie };
 enum FlagaZadan { ZadanieStart, ZadanieStop };
 
 // "k/bets", as the caption and the close question show a pool system.
@@ -58,8 +59,8 @@ QString TekstZnaku(uint8_t kod)
 TfrmNoweOknoPl::TfrmNoweOknoPl(int32_t nrOkna, const QString& katalogDane, QWidget* parent)
     : QWidget(parent), nrOkna_(nrOkna), katalogDane_(katalogDane),
       plikTymczasowy_(QString::fromStdString(tarvomund::PlikTymczasowy(katalogDane.toStdString(), nrOkna))),
-      sgTypy_(new QTableWidget(this)), Grid1_(new QTableWidget(this)), Scroll_(new QScrollBar(Qt::Horizontal, this)),
-      lblPostep_(new QLabel(this))
+      sgTypy_(new QTableWidget(this)), Grid1_(new QTableWidget(this)),
+      Scroll_(new QScrollBar(Qt::Horizontal, this)), lblPostep_(new QLabel(this))
 {
     UstawKontekstPomocy(this, KontekstPomocy);
     sgTypy_->setObjectName(QStringLiteral("sgTypy"));
@@ -85,7 +86,8 @@ TfrmNoweOknoPl::TfrmNoweOknoPl(int32_t nrOkna, const QString& katalogDane, QWidg
         przycisk->setProperty(WlasnoscTagu, tag);
         przycisk->setFixedHeight(RozmiarPrzycisku - 8);
         przycisk->setMinimumWidth(RozmiarPrzycisku);
-        przycisk->setToolTip(czyszczacy ? QStringLiteral("Usunięcie typu meczu") : QStringLiteral("Typ ") + przycisk->text());
+        przycisk->setToolTip(czyszczacy ? QStringLiteral("Usunięcie typu meczu")
+                                        : QStringLiteral("Typ ") + przycisk->text());
         const int i = tag - 1;
         if (czyszczacy)
             przyciski->addWidget(przycisk, i / KolumnPrzyciskow, 0, 1, KolumnPrzyciskow);
@@ -192,8 +194,8 @@ void TfrmNoweOknoPl::ZmienParametry(const TInfoGryRec& nowe)
 void TfrmNoweOknoPl::UstawTytul()
 {
     // One pass over the pattern, so that a "%" in the name stays as it is.
-    setWindowTitle(QStringLiteral("<%1>%2 %3").arg(QString::number(nrOkna_), QString::fromStdString(info_.Nazwa),
-                                                   Parametry(info_)));
+    setWindowTitle(QStringLiteral("<%1>%2 %3")
+                       .arg(QString::number(nrOkna_), QString::fromStdString(info_.Nazwa), Parametry(info_)));
 }
 
 void TfrmNoweOknoPl::UstawSiatki()
@@ -234,7 +236,8 @@ void TfrmNoweOknoPl::UstawSiatki()
     }
     for (int c = 1; c <= IleKolumn; ++c)
         Grid1_->item(0, c)->setText(QString());
-    const int szerokosc = SzerokoscKolumnyMeczu + IleKolumn * SzerokoscKolumnyZakladu + 2 * Grid1_->frameWidth();
+    const int szerokosc =
+        SzerokoscKolumnyMeczu + IleKolumn * SzerokoscKolumnyZakladu + 2 * Grid1_->frameWidth();
     Grid1_->setFixedSize(szerokosc, wysokoscSiatki);
     Scroll_->setFixedWidth(szerokosc);
     updateGeometry();
@@ -311,10 +314,11 @@ void TfrmNoweOknoPl::Pokaz(int32_t pierwszy)
     for (int c = 1; c <= IleKolumn; ++c) {
         const auto indeks = static_cast<std::size_t>(c - 1);
         const bool jest = indeks < zaklady.size();
-        Grid1_->item(0, c)->setText(jest ? QString::number(static_cast<int64_t>(pierwszy) + c - 1) : QString());
+        Grid1_->item(0, c)->setText(jest ? QString::number(static_cast<int64_t>(pierwszy) + c - 1)
+                                         : QString());
         for (int r = 1; r < Grid1_->rowCount(); ++r)
-            Grid1_->item(r, c)->setText(jest && r <= k ? TekstZnaku(zaklady[indeks][static_cast<std::size_t>(r - 1)])
-                                                       : QString());
+            Grid1_->item(r, c)->setText(
+                jest && r <= k ? TekstZnaku(zaklady[indeks][static_cast<std::size_t>(r - 1)]) : QString());
     }
 }
 
@@ -398,8 +402,8 @@ void TfrmNoweOknoPl::Generuj()
         [this, info = info_, typowania = typowania_, plik = plikTymczasowy_.toStdString(),
          losowe = TLosowe()]() mutable {
             TGenSysPl generator(
-                info, std::move(typowania), plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); },
-                losowe);
+                info, std::move(typowania), plik, przerwij_,
+                [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
             wynik_ = generator.Wykonaj();
         },
         [this] { ZakonczZadanie(); });

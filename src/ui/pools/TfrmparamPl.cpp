@@ -25,8 +25,9 @@ constexpr int SzerokoscPol = 220;
 } // namespace
 
 TfrmparamPl::TfrmparamPl(QWidget* parent)
-    : QDialog(parent), spTypow_(new QSpinBox(this)), spZakladow_(new QSpinBox(this)), cbMetoda_(new QComboBox(this)),
-      btnOk_(new QPushButton(Tekst(TTekst::OK3), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this))
+    : QDialog(parent), spTypow_(new QSpinBox(this)), spZakladow_(new QSpinBox(this)),
+      cbMetoda_(new QComboBox(this)), btnOk_(new QPushButton(Tekst(TTekst::OK3), this)),
+      btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this))
 {
     setModal(true);
     setWindowTitle(Tekst(TTekst::Parametry));

@@ -242,8 +242,9 @@ void TfrmGwarancja::Zakoncz(const TWynikGwarancji& wynik)
     Label1_->clear();
     Label4_->clear();
     if (wynik.ZaDuzoKonfiguracji)
-        QMessageBox::warning(this, QStringLiteral("UWAGA"),
-                             QStringLiteral("Zbyt wiele konfiguracji.\r\nLiczenie gwarancji zostaje przerwane"));
+        QMessageBox::warning(
+            this, QStringLiteral("UWAGA"),
+            QStringLiteral("Zbyt wiele konfiguracji.\r\nLiczenie gwarancji zostaje przerwane"));
 }
 
 void TfrmGwarancja::Drukuj()
