@@ -163,8 +163,8 @@ int PolecenieShow(TKontekst& k)
               << "\nn: " << info.n << "\nk: " << info.k << "\nbets: " << info.Zakladow << "\nmethod: " << info.Metoda
               << "\nguarantee: " << info.Gwarancja << '\n';
     if (pilkarski) {
-        // The typings as the pool window restores them from the typing block.
-        const TTypy typy = TypyZBloku(info.Wlasne, info.k);
+        // The typings as the pool window restores them: the typing block, or the signs the bets use.
+        const TTypy typy = TypyPlikuSystemu(plik).value_or(TypyZBloku(info.Wlasne, info.k));
         k.Wyjscie << "typing: ";
         for (std::size_t m = 0; m < typy.size(); ++m)
             k.Wyjscie << (m > 0 ? "," : "") << typy[m];

@@ -190,6 +190,7 @@ TEST_F(PoleceniaPuliTest, GwarancjaZBlokuTypowan)
     // Without a typing block the signs the bets use stand in: two outcomes, both hit.
     info.Wlasne = {};
     ASSERT_TRUE(testy::ZapiszSystemTestowy(plik, info, {jedynki, dwojka}));
+    EXPECT_EQ(Linie(Uruchom({"show", plik}).Wyjscie).at(8), "typing: 12,1,1,1,1,1,1,1,1,1");
     EXPECT_EQ(Uruchom({"guarantee", plik}).Wyjscie, "=====================================\n"
                                                      "Ilość trafionych liczb -  - 10 -  Błąd 0%\n"
                                                      "    1[100.0000%]    1x(10)\n");
