@@ -51,9 +51,14 @@ const std::vector<TPolecenie>& Polecenia()
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},
-        {"show", "show FILE.ss2", "the header fields of a number system, then one line per bet with its own numbers",
+        {"pool", "pool --typing T1,T2,...,Tk --method 0|1|2 [--bets B] [--seed S] -o FILE.ss2",
+         "writes a pool system of k = 10..13 typed matches (each typing a sign-button text such as 1, x2, 1x2, 21) "
+         "into FILE.ss2 as the pool window does; B is required for methods 1 and 2",
+         PoleceniePool},
+        {"show", "show FILE.ss2",
+         "the header fields of a system, a pool system's typings, then one line per bet with its own numbers or signs",
          PolecenieShow},
-        {"guarantee", "guarantee FILE.ss2 --m M [--error I] [--above N] [--below N] [--minmax 0|1]",
+        {"guarantee", "guarantee FILE.ss2 [--m M] [--error I] [--above N] [--below N] [--minmax 0|1]",
          "the guarantee table of a system: the lines the guarantee window lists after a run", PolecenieGuarantee},
         {"test",
          "test FILE.ss2 (--numbers a,b,... | --random [--seed S] | --base [--from dd.mm.yyyy] [--to dd.mm.yyyy] | "

@@ -23,6 +23,7 @@
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
+#include "pools/TPoleceniaPuli.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/RekordyPokrycUI.h"
@@ -136,6 +137,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
     poleceniaGier_ = new TPoleceniaGier(*this);
+    poleceniaPuli_ = new TPoleceniaPuli(*this);
     connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
             &TPoleceniaGier::ZmianaParametrow);
 
@@ -427,14 +429,14 @@ void TfrmGlowne::Nowy()
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
         break;
+    case TfrmNowy::TZakladka::SystemyPilkarskie:
+        poleceniaPuli_->NowySystem();
+        break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
         break;
     case TfrmNowy::TZakladka::GrupaGraczy:
         NowaGrupa(*this);
-        break;
-    default:
-        // The windows of the other choices come with their own subsystems; until then they do nothing.
         break;
     }
 }
@@ -478,8 +480,10 @@ TfrmNoweOkno* TfrmGlowne::OtworzSystem(const QString& plik)
         return nullptr;
     }
     // Pool systems open in the pool window, never as a number system.
-    if (naglowek->Pilkarski())
+    if (naglowek->Pilkarski()) {
+        poleceniaPuli_->OtworzSystem(plik, *naglowek);
         return nullptr;
+    }
     const TObGraLista* gra = katalog_.GraDlaSystemu(naglowek->Info);
     if (!gra) {
         bladOdczytu();
