@@ -57,7 +57,7 @@ public:
     TStanFlag StanPlikow() const override { return pliki_; }
     TStanFlag StanZadan() const override { return zadania_; }
     TPolaStatusu PolaStatusu() const override { return {QStringLiteral("12"), QStringLiteral("6"), QStringLiteral("3"),
-                                                         QStringLiteral("924"), QStringLiteral("Metoda pełna"), {}}; }
+                                                         QStringLiteral("924"), QStringLiteral("Metoda pełna"), {}, {}}; }
     void Przerwij() override { ++przerwan; }
     void UstawZadania(TStanFlag zadania)
     {
@@ -427,7 +427,10 @@ TEST_F(TfrmGlowneOtwieranieTest, KazdyPlikIdzieDoObslugiSwojegoRodzaju)
     const QString system = System("system.ss2");
     const QString brak = QString::fromStdString(katalog_.Plik("brak.gr2"));
 
+    // A kind without a handler says so and the rest still open.
+    testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK")});
     okno->OtworzPliki({statystyka, Plik("notatki.txt"), system, grupa, brak, blankiet});
+    EXPECT_EQ(odpowiedzi.Teksty(), QStringList{QStringLiteral("Błąd odczytu !")});
     EXPECT_EQ(otwarte_, (TOtwarte{{TRodzajPliku::Statystyka, statystyka},
                                   {TRodzajPliku::Grupa, grupa},
                                   {TRodzajPliku::Grupa, brak},

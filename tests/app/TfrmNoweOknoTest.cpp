@@ -672,7 +672,6 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         {"krótszy od nagłówka", naglowek.substr(0, 500), true},
         {"pusty", std::string(), true},
         {"brak gry o tych parametrach", zmien(naglowek, MaxSkr, 10) + zaklady, true},
-        {"system piłkarski", zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady, true},
         {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, true},
         {"przypadkowe bajty", std::string("\x93\x11\xfe\x07 losowe bajty \x00\x80\xff", 23) + zaklady, true},
     };
@@ -690,6 +689,15 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         }
         EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
     }
+    // A pool system (game code 1001) opens in a pool window, never in a number system window.
+    const std::string pilkarski = (katalog_.Sciezka() / "pilkarski.ss2").string();
+    ZapiszPlik(pilkarski, zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady);
+    EXPECT_EQ(glowne->OtworzSystem(QString::fromStdString(pilkarski)), nullptr);
+    ASSERT_EQ(glowne->Obszar()->subWindowList().size(), 1);
+    EXPECT_EQ(dynamic_cast<TOknoDokumentu*>(glowne->Obszar()->subWindowList().front()->widget())->Rodzaj(),
+              TRodzajOkna::SystemPilkarski);
+    glowne->Obszar()->closeAllSubWindows();
+
     // A file of another kind, or of a kind that does not read as one, says so too.
     for (const char* nazwa : {"system.txt", "statystyka.st2", "grupa.gr2"}) {
         SCOPED_TRACE(nazwa);

@@ -56,4 +56,14 @@ void DrukujRaport(QWidget* rodzic, const QStringList& wiersze, const QFont& czci
     DrukujWiersze(drukarka, wiersze, czcionka);
 }
 
+void DrukujTekst(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka, const QString& tytul)
+{
+    QPrinter drukarka;
+    QPrintDialog dialog(&drukarka, rodzic);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    drukarka.setDocName(tytul);
+    DrukujWiersze(drukarka, wiersze, czcionka);
+}
+
 } // namespace tarvomund

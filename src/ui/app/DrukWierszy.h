@@ -22,5 +22,8 @@ int MalujWiersze(QPainter& malarz, const QStringList& wiersze, int od, int wysok
 // The print command of a report window: the printer dialog, then the report's lines (WierszeRaportu)
 // in the window's font. Nothing when cancelled.
 void DrukujRaport(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka);
+// The print command of a text window: the printer dialog, then the lines as a print job of the given
+// title. Nothing when cancelled.
+void DrukujTekst(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka, const QString& tytul);
 
 } // namespace tarvomund

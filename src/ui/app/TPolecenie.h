@@ -60,6 +60,7 @@ enum class TPolecenie : std::size_t {
     NowaGra, // the choices of the New dialog other than number systems and composites
     NowySystemPilkarski,
     NowaGrupa,
+    OptymalizujSystem, // no caption in the text table: its own, beside "Obliczanie gwarancji dla systemu"
     Ile
 };
 

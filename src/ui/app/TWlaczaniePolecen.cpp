@@ -20,9 +20,9 @@ struct TPolecenieBezOkna {
 };
 
 constexpr TPolecenieBezOkna PoleceniaBezOkna[] = {
-    {P::NowySystemPilkarski}, // pool system window
     {P::EdytorBlankietow},    // slip editor
     {P::Drukuj, TRodzajOkna::SystemLiczbowy}, // printing a system as a list or on slips
+    {P::Drukuj, TRodzajOkna::SystemPilkarski}, // printing a pool system
     {P::Filtry},              // bet filters
     {P::SzukajWSystemie},     // search in a system
     {P::SzukajLosowan},       // search in the draw base
@@ -63,7 +63,7 @@ const std::array<std::initializer_list<P>, IleFlagStanu>& PoleceniaStanuZadan()
         {P::ParametrySystemu},
         {P::WlasneLiczby},
         {P::TestSystemu},
-        {P::Gwarancja},
+        {P::Gwarancja, P::OptymalizujSystem},
         {P::Rozklad},
         {P::SumujSystemy, P::WlasneLubSystemowe},
     }};
@@ -72,7 +72,7 @@ const std::array<std::initializer_list<P>, IleFlagStanu>& PoleceniaStanuZadan()
 
 constexpr std::initializer_list<P> PoleceniaZadanSystemu{
     P::Start,      P::Stop,    P::ParametrySystemu, P::WlasneLiczby,       P::TestSystemu,
-    P::Gwarancja, P::Rozklad, P::SumujSystemy,     P::WlasneLubSystemowe,
+    P::Gwarancja, P::Rozklad, P::SumujSystemy,     P::WlasneLubSystemowe, P::OptymalizujSystem,
 };
 
 constexpr std::initializer_list<P> PozycjeStatystyki{
@@ -130,8 +130,10 @@ TWlaczone WedlugOkna(const TStanAktywnego* aktywne)
     case TRodzajOkna::SystemPilkarski:
         UstawZFlag(w, aktywne->Pliki, PoleceniaStanuPlikow());
         UstawZFlag(w, aktywne->Zadania, PoleceniaStanuZadan());
-        // Pool systems have no own numbers, no sums and no filters.
-        Ustaw(w, {P::SzukajWSystemie, P::WlasneLubSystemowe, P::SumujSystemy, P::WlasneLiczby, P::Filtry}, false);
+        // Pool systems have no own numbers, no sums, no filters and no coverings to optimise.
+        Ustaw(w, {P::SzukajWSystemie, P::WlasneLubSystemowe, P::SumujSystemy, P::WlasneLiczby, P::Filtry,
+                  P::OptymalizujSystem},
+              false);
         return w;
     default:
         break;

@@ -2,21 +2,20 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/SiatkaZakladow.h"
-#include "app/TekstyUI.h"
-#include "app/TfrmKomunikat.h"
 #include "app/UkladOkien.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
+#include "model/ZapisSystemu.h"
 #include "model/Wspolne.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
 #include "systems/TfrmParam.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
@@ -35,7 +34,6 @@ constexpr int WierszeSiatki = TfrmNoweOkno::IleWierszy + 1; // row 0 is the fixe
 constexpr int OdstepWiersza = 6;
 // Room the grid leaves around a cell's text.
 constexpr int MarginesKomorki = 12;
-constexpr const char* RozszerzenieSystemu = "ss2";
 
 // File state flags (the enabling routine names them): New, Open, Save, Print, not used,
 // filters, search in system, the two base searches.
@@ -308,6 +306,11 @@ TPolaStatusu TfrmNoweOkno::PolaStatusu() const
     pola.Zakladow = TekstLiczby(info_.Zakladow);
     pola.Kombinacji = TekstKombinacji(Kombinacje(info_.n, info_.k));
     pola.RodzajGeneracji = QString::fromStdString(NazwaMetody(info_.Metoda));
+    if (info_.Metoda == static_cast<int32_t>(TMetoda::Gwarancyjna)) {
+        const TOpisRekordu rekord = OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1);
+        if (rekord.Najlepszy)
+            pola.NajlepszyZnany = QStringLiteral("najlepszy znany: %1").arg(*rekord.Najlepszy);
+    }
     return pola;
 }
 
@@ -380,9 +383,11 @@ void TfrmNoweOkno::UruchomGenerator()
     // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
     watek_.Uruchom(
         [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie,
-         tryb = trybSumy_, sumowane = std::move(sumowane)]() mutable {
+         tryb = trybSumy_, sumowane = std::move(sumowane), optymalizacja = optymalizacja_,
+         cel = optymalizacja_ > 0 ? OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1).Dolne : 0]() mutable {
             TGenSys01 generator(
                 info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
+            generator.UstawOptymalizacje(optymalizacja, cel);
             if (zlozenie)
                 generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
             else if (tryb != TTrybSumy::Brak)
@@ -466,39 +471,23 @@ bool TfrmNoweOkno::ZachowajJako()
 {
     if (pracuje_)
         return false;
-    QFileDialog dialog(this, QString(), katalogDane_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QLatin1String(RozszerzenieSystemu));
-    dialog.setNameFilter(Tekst(TTekst::System) + QStringLiteral(" (*.") + QLatin1String(RozszerzenieSystemu)
-                         + QLatin1Char(')'));
-    // The window asks its own overwrite question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!plikSystemu_.isEmpty())
-        dialog.selectFile(plikSystemu_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    return ZapiszDo(dialog.selectedFiles().constFirst());
+    const QString plik = WybierzPlikSystemu(this, katalogDane_, plikSystemu_);
+    return !plik.isEmpty() && ZapiszDo(plik);
 }
 
 bool TfrmNoweOkno::ZapiszDo(const QString& plik)
 {
-    if (pracuje_ || plik.isEmpty())
+    if (pracuje_ || plik.isEmpty() || !ZapiszKopieSystemu(this, plikTymczasowy_, plik))
         return false;
-    if (QFileInfo::exists(plik)
-        && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac), ObrazekPytanie, PrzyciskiTakNie, this)
-               != KomunikatTak)
-        return false;
-    return Kopiuj(plik);
+    plikSystemu_ = plik;
+    zapisany_ = true;
+    return true;
 }
 
 bool TfrmNoweOkno::Kopiuj(const QString& plik)
 {
-    // The copy replaces an existing file only once it is complete; a failed one leaves the system
-    // unsaved, so that closing still asks about it.
-    if (!KopiujPlik(plikTymczasowy_.toStdString(), plik.toStdString())) {
-        Komunikat(Tekst(TTekst::BladZapisu), ObrazekStop, PrzyciskiOK, this);
+    if (!KopiujSystem(this, plikTymczasowy_, plik))
         return false;
-    }
     plikSystemu_ = plik;
     zapisany_ = true;
     return true;
@@ -506,23 +495,9 @@ bool TfrmNoweOkno::Kopiuj(const QString& plik)
 
 bool TfrmNoweOkno::ZgodaNaZamkniecie()
 {
-    if (pracuje_) {
-        Komunikat(Tekst(TTekst::MusiszZatrzymacGeneracjeSystemu), ObrazekOstrzezenie, PrzyciskiOK, this);
-        return false;
-    }
-    if (zapisany_ || info_.Zakladow <= 0)
-        return true;
-    const QString pytanie = Tekst(TTekst::ZapisacSystem) + QStringLiteral("\r\n")
-        + QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
-    switch (Komunikat(pytanie, ObrazekPytanie, PrzyciskiTakNieAnuluj, this)) {
-    case KomunikatTak:
-        // The window goes only once its system is on disk.
-        return Zachowaj();
-    case KomunikatNie:
-        return true;
-    default:
-        return false;
-    }
+    const QString opis = QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
+    // The window goes only once its system is on disk.
+    return MoznaZamknacSystem(this, pracuje_, zapisany_, info_.Zakladow, opis, [this] { return Zachowaj(); });
 }
 
 void TfrmNoweOkno::closeEvent(QCloseEvent* zdarzenie)

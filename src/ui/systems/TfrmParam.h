@@ -16,6 +16,8 @@ class QSpinBox;
 
 namespace tarvomund {
 
+class TPanelRekordu;
+
 // A count of combinations as the program shows it: thousands grouped the Polish way, no
 // decimals, right-aligned in 20 characters.
 QString TekstKombinacji(long double ile);
@@ -61,6 +63,10 @@ public:
     // What the last correction of a typed number said, under the fields while it holds.
     QLabel* lblUwaga() const { return lblUwaga_; }
     QPushButton* btnOk() const { return btnOk_; }
+    // The guarantee method's rows: best known system, lower bound, the option to optimise.
+    TPanelRekordu* PanelRekordu() const { return panelRekordu_; }
+    // The guarantee method with its result to be optimised.
+    bool Optymalizuj() const;
     QPushButton* btnAnuluj() const { return btnAnuluj_; }
 
 private:
@@ -71,6 +77,7 @@ private:
     void btnOkClick();
 
     void UstawZakladow(long double ile);
+    void PokazRekord();
     void PokazKombinacje();
     long double ZakladowGwarancji() const;
 
@@ -85,6 +92,7 @@ private:
     QLabel* lblUwaga_;
     QPushButton* btnOk_;
     QPushButton* btnAnuluj_;
+    TPanelRekordu* panelRekordu_;
 };
 
 } // namespace tarvomund
