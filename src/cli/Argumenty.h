@@ -68,6 +68,8 @@ template <typename T> T Liczba(const std::string& tekst, const std::string& nazw
 }
 
 void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis);
+// The date of an option, dd.mm.yyyy (d.m.yyyy too), as a day count.
+double DataOpcji(const TArgumentyPolecenia& argumenty, const std::string& nazwa);
 
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);
@@ -81,5 +83,7 @@ int PolecenieGuarantee(TKontekst& k);
 int PolecenieBio(TKontekst& k);
 int PolecenieExport(TKontekst& k);
 int PolecenieImport(TKontekst& k);
+int PolecenieStats(TKontekst& k);
+int PolecenieStatsFile(TKontekst& k);
 
 } // namespace tarvomund::cli
