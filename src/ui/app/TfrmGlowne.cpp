@@ -22,6 +22,7 @@
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/TfrmParam.h"
+#include "stats/TPoleceniaStatystyki.h"
 #include "systems/TPoleceniaSystemow.h"
 #include "tools/TfrmBio.h"
 #include "tools/TfrmKolekcja01.h"
@@ -112,6 +113,8 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
 
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+
+    poleceniaStatystyki_ = new TPoleceniaStatystyki(*this);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
@@ -450,7 +453,7 @@ void TfrmGlowne::Ustawienia()
     dialog.exec();
 }
 
-void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
+void TfrmGlowne::PolecenieGry(TPolecenieGry polecenie, int indeksGry)
 {
     if (indeksGry < 0 || static_cast<std::size_t>(indeksGry) >= katalog_.Ile())
         return;
@@ -458,7 +461,9 @@ void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
         Komunikat(Tekst(TTekst::BazaLosowanJestPusta), ObrazekOstrzezenie, PrzyciskiOK, this);
         return;
     }
-    // Statistics and searches open their windows here once those exist.
+    if (polecenie == TPolecenieGry::Statystyka)
+        poleceniaStatystyki_->NowaStatystyka(static_cast<std::size_t>(indeksGry));
+    // The searches open their windows here once those exist.
 }
 
 void TfrmGlowne::UlozPionowo()

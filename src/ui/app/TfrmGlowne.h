@@ -25,6 +25,7 @@ class TfrmGwarancja;
 class TfrmKolekcja01;
 class TfrmNoweOkno;
 class TOknoPomocy;
+class TPoleceniaStatystyki;
 class TPoleceniaSystemow;
 class TPasekStanuSystemu;
 class TZegarGlowny;
@@ -71,6 +72,8 @@ public:
     TfrmKolekcja01* Kolekcja() const;
     // Own numbers, the distribution window, sums and composites of number systems.
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
+    // New statistics, statistics files and the statistics menu on the active statistics window.
+    TPoleceniaStatystyki& PoleceniaStatystyki() const { return *poleceniaStatystyki_; }
 
     // Adds a document window; it must also be a TOknoDokumentu to take part in the enabling.
     QMdiSubWindow* DodajOkno(QWidget* okno);
@@ -135,6 +138,7 @@ private:
     QMdiArea* obszar_ = nullptr;
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
+    TPoleceniaStatystyki* poleceniaStatystyki_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;
