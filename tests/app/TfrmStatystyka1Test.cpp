@@ -32,17 +32,7 @@ using R = TRodzajStatystyki;
 using testy::CzekajAz;
 using testy::TKatalogTymczasowy;
 using testy::TOdpowiedzi;
-
-// Screenshots for looking at, when TARVOMUND_ZRZUTY names a directory.
-void Zrzut(QWidget& okno, const char* nazwa)
-{
-    const QString katalog = qEnvironmentVariable("TARVOMUND_ZRZUTY");
-    if (katalog.isEmpty())
-        return;
-    // The layout follows the table's new height first.
-    QCoreApplication::processEvents();
-    okno.grab().save(QDir(katalog).filePath(QString::fromLatin1(nazwa) + QStringLiteral(".png")));
-}
+using testy::Zrzut;
 
 class TfrmStatystyka1Test : public ::testing::Test {
 protected:
@@ -154,8 +144,8 @@ TEST_F(TfrmStatystyka1Test, DniTygodniaIOdznaczanieSerii)
     EXPECT_EQ(okno->Grid1()->TekstKomorki(0, 0), QStringLiteral("Pn"));
     EXPECT_EQ(okno->Chart1()->Dane().Tytul.value(1),
               QStringLiteral("Ilość liczb ( 1 ) Dzień tygodnia ( Pn, Wt, Śr, Cz, Pt, So,  )"));
-    // Seven weekdays never scroll: 26 pixels a series and 18 more, or what the rows need.
-    EXPECT_GE(okno->Grid1()->height(), 26 * 6 + 18);
+    // The weekdays: 26 pixels a series and 18 more, also beyond seven rows.
+    EXPECT_EQ(okno->Grid1()->height(), 26 * 6 + 18);
     okno->show();
     Zrzut(*okno, "statystyka-dni-tygodnia");
 
@@ -416,6 +406,8 @@ TEST_F(TfrmStatystyka1Test, WydrukWykresuITabeli)
     Policz(*okno, Parametry(R::KazdaZKazda));
     for (int i = 0; i < okno->CLB1()->count(); ++i)
         okno->CLB1()->item(i)->setCheckState(Qt::Checked);
+    // More than seven series scroll in a table 200 pixels high.
+    EXPECT_EQ(okno->Grid1()->height(), 200);
     const TTabelaWydruku tabela = okno->TabelaWydruku();
     ASSERT_EQ(tabela.Serie.size(), 20);
     EXPECT_EQ(tabela.Serie[3].Nazwa, QStringLiteral("4"));

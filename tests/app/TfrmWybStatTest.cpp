@@ -81,6 +81,8 @@ TEST_F(TfrmWybStatTest, ListyWedlugRodzaju)
         EXPECT_EQ(dialog.RX1()->isVisible(), c.Odstep) << rodzaj;
     }
     EXPECT_EQ(dialog.RX1()->maximum(), 9999);
+    dialog.CB1()->setCurrentIndex(static_cast<int>(R::WPrzedziale));
+    testy::Zrzut(dialog, "parametry-statystyki");
 }
 
 TEST_F(TfrmWybStatTest, RekordDoKontrolekIZPowrotem)
@@ -182,6 +184,8 @@ TEST_F(TfrmWybStatTest, PodzialBlankietuOgraniczaIWlacza)
     EXPECT_EQ(w.RzedyGorne, 2);
     EXPECT_EQ(w.KolumnyLewe, 5);
     EXPECT_EQ(w.Rodzaj, p.Rodzaj);
+    dialog.show();
+    testy::Zrzut(dialog, "podzial-blankietu");
 }
 
 TEST(WydrukStatystyki, ProstokatyUmiejscowien)
@@ -211,6 +215,7 @@ TEST(TfrmDrukWykres, WyboryIPodgladStrony)
     EXPECT_TRUE(strona.contains(dialog.Podglad()->Wykres()));
     EXPECT_LT(dialog.Podglad()->Wykres().bottom(), strona.center().y() + 2);
 
+    testy::Zrzut(dialog, "drukowanie-wykresu");
     dialog.RGOrientacja()->button(0)->click();
     dialog.RGUmiejscowienie()->button(7)->click();
     strona = dialog.Podglad()->Strona();

@@ -39,9 +39,8 @@ namespace {
 using R = TRodzajStatystyki;
 
 constexpr int SzerokoscPierwszejKolumny = 60;
-// The table's height: one series in two rows, or 26 pixels a checked series and 18 more, no more
-// than 200 pixels for more than seven series except the seven weekdays. Rows never get lower than
-// the font needs.
+// The table's height: one series in two rows, or 26 pixels a checked series and 18 more, 200 pixels
+// for more than seven series except the seven weekdays; the rest scrolls.
 constexpr int WysokoscJednejSerii = 44;
 constexpr int WysokoscNaSerie = 26;
 constexpr int WysokoscDodatkowa = 18;
@@ -385,9 +384,10 @@ void TfrmStatystyka1::ZbudujTabele()
     const bool tydzien = CzyGrupowana(parametry_.Rodzaj) &&
                          static_cast<TGrupowanie>(parametry_.Grupowanie) == TGrupowanie::DzienTygodnia;
     int wysokosc = jedna ? WysokoscJednejSerii : WysokoscNaSerie * static_cast<int>(serie.size()) + WysokoscDodatkowa;
-    wysokosc = std::max(wysokosc, wierszy * wiersz + ramka);
     if (!jedna && !tydzien && serie.size() > SeriiBezPrzewijania)
         wysokosc = NajwyzszaTabela;
+    // At least one series' two rows stay readable whatever the font.
+    wysokosc = std::max(wysokosc, std::min(wierszy, 2) * wiersz + ramka);
     Grid1_->setFixedHeight(wysokosc);
 }
 
