@@ -74,6 +74,8 @@ double DataOpcji(const TArgumentyPolecenia& argumenty, const std::string& nazwa)
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);
 int PolecenieDraws(TKontekst& k);
+int PolecenieNewGame(TKontekst& k);
+int PolecenieSlips(TKontekst& k);
 int PolecenieGenerate(TKontekst& k);
 int PolecenieShow(TKontekst& k);
 int PolecenieSum(TKontekst& k);
@@ -85,5 +87,6 @@ int PolecenieExport(TKontekst& k);
 int PolecenieImport(TKontekst& k);
 int PolecenieStats(TKontekst& k);
 int PolecenieStatsFile(TKontekst& k);
+int PolecenieTest(TKontekst& k);
 
 } // namespace tarvomund::cli

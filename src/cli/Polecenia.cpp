@@ -38,6 +38,15 @@ const std::vector<TPolecenie>& Polecenia()
          "import GAME FILE [--start N] [--numbered] [--date DMR|DRM|MDR|MRD|RMD|RDM] [--separators LIST] [--other C] "
          "[--no-merge] [--replace] [--dry-run] [--verbose]",
          "adds the draws of a text list to the game as the draw editor's import does", PolecenieImport},
+        {"new-game",
+         "new-game --name NAME --numbers N --drawn K [--min A] [--max B] [--norm C] [--extra E] [--across X] "
+         "[--down Y] [--vertical]",
+         "writes a new number game (K of 1..N) into the data directory as the game dialog does; prints its file, "
+         "id and code",
+         PolecenieNewGame},
+        {"slips", "slips [--game GAME]",
+         "one line per slip layout (of the game): file, name, game code, size in mm, groups, fields (tab-separated)",
+         PolecenieSlips},
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},
@@ -45,6 +54,12 @@ const std::vector<TPolecenie>& Polecenia()
          PolecenieShow},
         {"guarantee", "guarantee FILE.ss2 --m M [--error I] [--above N] [--below N] [--minmax 0|1]",
          "the guarantee table of a system: the lines the guarantee window lists after a run", PolecenieGuarantee},
+        {"test",
+         "test FILE.ss2 (--numbers a,b,... | --random [--seed S] | --base [--from dd.mm.yyyy] [--to dd.mm.yyyy] | "
+         "--signs 1,x,2,...) [--min M]",
+         "the test of a system against entered or random numbers, the draw history, or a pool row: the lines the "
+         "test window's report holds after a run",
+         PolecenieTest},
         {"sum", "sum A.ss2 [B.ss2 ...] -o OUT.ss2",
          "the union of number systems in their own numbers, renumbered over all numbers they use", PolecenieSum},
         {"diff", "diff A.ss2 [B.ss2 ...] -o OUT.ss2",

@@ -5,6 +5,7 @@
 
 #include "PomocnikiUI.h"
 #include "model/Daty.h"
+#include "slips/TBlank.h"
 #include "wspolne/LosowaniaTestowe.h"
 
 #include <QButtonGroup>
@@ -164,18 +165,32 @@ TEST_F(TfrmWybStatTest, PodzialBlankietuOgraniczaIWlacza)
         bool Rzedy;
         bool Kolumny;
     };
+    TBlank* podglad = dialog.Podglad();
+    EXPECT_EQ(podglad->IlePoziomo(), 10);
+    EXPECT_EQ(podglad->IlePionowo(), 5);
+    EXPECT_EQ(podglad->IleLiczb(), 49);
+    EXPECT_EQ(podglad->LiniaKolor(), QColor(255, 0, 0));
     for (const TPrzypadek c : {TPrzypadek{0, false, false}, TPrzypadek{1, false, false}, TPrzypadek{2, false, true},
                                TPrzypadek{3, true, false}, TPrzypadek{4, true, true}}) {
         dialog.podzial()->button(c.Kod)->click();
         EXPECT_EQ(dialog.poziomo()->isEnabled(), c.Rzedy) << c.Kod;
         EXPECT_EQ(dialog.pionowo()->isEnabled(), c.Kolumny) << c.Kod;
+        // The preview draws the lines the division uses.
+        EXPECT_EQ(podglad->LiniaPozOn(), c.Rzedy) << c.Kod;
+        EXPECT_EQ(podglad->LiniaPionOn(), c.Kolumny) << c.Kod;
     }
+    EXPECT_EQ(podglad->LiniaPozNr(), 4);
+    EXPECT_EQ(podglad->LiniaPionNr(), 9);
     // Fewer rows and columns bring the division values down with them.
     dialog.rzedy()->setValue(3);
     dialog.kolumny()->setValue(6);
     EXPECT_EQ(dialog.poziomo()->value(), 2);
     EXPECT_EQ(dialog.pionowo()->value(), 5);
+    EXPECT_EQ(podglad->IlePionowo(), 3);
+    EXPECT_EQ(podglad->LiniaPozNr(), 2);
+    EXPECT_EQ(podglad->LiniaPionNr(), 5);
     dialog.kierunek()->setChecked(false);
+    EXPECT_FALSE(podglad->Kierunek());
     const TParametryStatystyki w = dialog.Wynik();
     EXPECT_EQ(w.PodzialBlankietu, 4);
     EXPECT_EQ(w.IleKolumn, 6);
@@ -184,6 +199,7 @@ TEST_F(TfrmWybStatTest, PodzialBlankietuOgraniczaIWlacza)
     EXPECT_EQ(w.RzedyGorne, 2);
     EXPECT_EQ(w.KolumnyLewe, 5);
     EXPECT_EQ(w.Rodzaj, p.Rodzaj);
+    dialog.kierunek()->setChecked(true);
     dialog.show();
     testy::Zrzut(dialog, "podzial-blankietu");
 }

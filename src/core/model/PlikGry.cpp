@@ -1,6 +1,7 @@
 #include "model/PlikGry.h"
 
 #include "model/BinIO.h"
+#include "model/PlikiDanych.h"
 #include "model/ZapisAtomowy.h"
 
 #include <algorithm>
@@ -22,21 +23,6 @@ std::string CzytajPoczatek(std::ifstream& we, std::size_t ile)
     std::string dane(ile, '\0');
     we.read(dane.data(), static_cast<std::streamsize>(ile));
     dane.resize(static_cast<std::size_t>(std::max<std::streamsize>(we.gcount(), 0)));
-    return dane;
-}
-
-std::optional<std::string> CzytajCalyPlik(const std::string& plik)
-{
-    std::ifstream we(plik, std::ios::binary | std::ios::ate);
-    if (!we)
-        return std::nullopt;
-    const auto rozmiar = we.tellg();
-    if (rozmiar < 0)
-        return std::nullopt;
-    we.seekg(0);
-    std::string dane = CzytajPoczatek(we, static_cast<std::size_t>(rozmiar));
-    if (we.bad())
-        return std::nullopt;
     return dane;
 }
 

@@ -163,6 +163,7 @@ QAction* TAkcjeGlowne::WpisGry(QMenu* menu, TPolecenieGry polecenie, const TObGr
     QAction* wpis = menu->addAction(QString::fromStdString(gra.Nazwa));
     wpis->setData(indeks);
     connect(wpis, &QAction::triggered, this, [this, polecenie, indeks] { emit WybranoGre(polecenie, indeks); });
+    wpisyGier_.push_back(wpis);
     return wpis;
 }
 
@@ -181,6 +182,13 @@ void TAkcjeGlowne::DodajGry(const TKatalogGier& katalog)
         WpisGry(menuPrzyciskuLiczb_, TPolecenieGry::SzukajLiczb, gra, indeks);
         WpisGry(menuSzukajZadanych_, TPolecenieGry::SzukajZadanych, gra, indeks);
     }
+}
+
+void TAkcjeGlowne::UsunGry()
+{
+    for (QAction* wpis : wpisyGier_)
+        delete wpis;
+    wpisyGier_.clear();
 }
 
 void TAkcjeGlowne::Zastosuj(const TWlaczone& wlaczone)

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -46,6 +47,8 @@ public:
 
     // The per-game entries of every number game, tagged with its catalogue index.
     void DodajGry(const TKatalogGier& katalog);
+    // Removes every per-game entry DodajGry added.
+    void UsunGry();
     // Enables each action, its menu item and its toolbar button alike.
     void Zastosuj(const TWlaczone& wlaczone);
 
@@ -73,6 +76,7 @@ private:
     QAction* przyciskStatystyki_ = nullptr;
     QAction* przyciskLosowan_ = nullptr;
     QAction* przyciskLiczb_ = nullptr;
+    std::vector<QAction*> wpisyGier_;
 };
 
 } // namespace tarvomund

@@ -14,7 +14,9 @@
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
 #include "draws/TfrmWyborBazy.h"
+#include "draws/TPoleceniaGier.h"
 #include "systems/TfrmGwarancja.h"
+#include "systems/TfrmTest.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
@@ -113,6 +115,9 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
 
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    poleceniaGier_ = new TPoleceniaGier(*this);
+    connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
+            &TPoleceniaGier::ZmianaParametrow);
 
     poleceniaStatystyki_ = new TPoleceniaStatystyki(*this);
 
@@ -210,6 +215,7 @@ void TfrmGlowne::PolaczPolecenia()
     polacz(P::ParametrySystemu, &TfrmGlowne::ParametrySystemu);
     polacz(P::WlasneLubSystemowe, &TfrmGlowne::WlasneLubSystemowe);
     connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
+    connect(akcje_->Akcja(P::TestSystemu), &QAction::triggered, this, &TfrmGlowne::TestSystemu);
     connect(akcje_->Akcja(P::Biorytmy), &QAction::triggered, this, &TfrmGlowne::Biorytmy);
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
         QPrinter drukarka;
@@ -285,6 +291,12 @@ void TfrmGlowne::OdswiezPolecenia()
     akcje_->Akcja(TPolecenie::WlasneLubSystemowe)->setChecked(okno && okno->PokazujeWlasne());
 }
 
+void TfrmGlowne::OdswiezMenuGier()
+{
+    akcje_->UsunGry();
+    akcje_->DodajGry(katalog_);
+}
+
 void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz)
 {
     otwieranie_[rodzaj] = std::move(otworz);
@@ -310,6 +322,9 @@ void TfrmGlowne::Nowy()
         return;
     const TfrmNowy::TWybor wybor = dialog.Wybor();
     switch (wybor.Zakladka) {
+    case TfrmNowy::TZakladka::NowaGra:
+        poleceniaGier_->NowaGra();
+        break;
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
         break;
@@ -420,6 +435,20 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     TfrmGwarancja* gwarancja = okno.release();
     DodajOkno(gwarancja);
     return gwarancja;
+}
+
+TfrmTest* TfrmGlowne::TestSystemu()
+{
+    TfrmNoweOkno* system = AktywnySystem();
+    if (!system || system->Pracuje() || !system->Gra())
+        return nullptr;
+    // The window takes the bets of this moment; later changes of the system are not seen.
+    auto* test = new TfrmTest;
+    if (kolekcja_)
+        test->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    obszar_->setActiveSubWindow(DodajOkno(test));
+    test->Wczytaj(*system->Gra(), system->PlikTymczasowy());
+    return test;
 }
 
 TfrmBio* TfrmGlowne::Biorytmy()

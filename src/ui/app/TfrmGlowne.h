@@ -24,7 +24,9 @@ class TfrmBio;
 class TfrmGwarancja;
 class TfrmKolekcja01;
 class TfrmNoweOkno;
+class TfrmTest;
 class TOknoPomocy;
+class TPoleceniaGier;
 class TPoleceniaStatystyki;
 class TPoleceniaSystemow;
 class TPasekStanuSystemu;
@@ -74,6 +76,11 @@ public:
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
     // New statistics, statistics files and the statistics menu on the active statistics window.
     TPoleceniaStatystyki& PoleceniaStatystyki() const { return *poleceniaStatystyki_; }
+    // A new number game and the correction of a game's parameters.
+    TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
+    // Builds the per-game menu entries again from the catalogue: after a game joined it or was
+    // renamed, every game menu shows the catalogue as it is now.
+    void OdswiezMenuGier();
 
     // Adds a document window; it must also be a TOknoDokumentu to take part in the enabling.
     QMdiSubWindow* DodajOkno(QWidget* okno);
@@ -97,6 +104,9 @@ public:
     // "Obliczanie gwarancji dla systemu": a guarantee window over the active system's bets.
     // Null when the system is too big or cannot be read (the message has been shown).
     TfrmGwarancja* GwarancjaSystemu();
+    // "Test systemu": a test window that loads the active system's bets (on its worker; the
+    // window is usable once the load ends). Null when there is no idle number system window.
+    TfrmTest* TestSystemu();
     // "Biorytmy": a new biorhythm window each time, so several can stand side by side.
     TfrmBio* Biorytmy();
 
@@ -139,6 +149,7 @@ private:
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
     TPoleceniaStatystyki* poleceniaStatystyki_ = nullptr;
+    TPoleceniaGier* poleceniaGier_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;

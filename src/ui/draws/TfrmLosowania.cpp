@@ -1,5 +1,6 @@
 #include "draws/TfrmLosowania.h"
 
+#include "app/DatyQt.h"
 #include "app/Ikony.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
@@ -39,22 +40,6 @@ constexpr const char* RozszerzenieTekstu = "txt";
 const QColor KolorZaznaczenia(0, 0, 128);
 const QColor KolorZaznaczonegoTekstu(Qt::yellow);
 const QColor KolorPrzyciskow(0x3a, 0x6e, 0xa5);
-
-QString TekstDatyUI(double dni)
-{
-    return QString::fromStdString(TekstDaty(dni));
-}
-
-double DataZQDate(const QDate& data)
-{
-    return DniZDaty({data.year(), data.month(), data.day()});
-}
-
-QDate QDateZDaty(double dni)
-{
-    const TDataKal d = DataZDni(dni);
-    return QDate(d.Rok, d.Miesiac, d.Dzien);
-}
 
 // The busy cursor for as long as the object lives.
 class TKursorPracy {
@@ -100,7 +85,7 @@ QVariant TModelLosowan::data(const QModelIndex& indeks, int rola) const
         return {};
     const TObLos& los = gra_.Losowania[wiersz];
     if (indeks.column() == 0) {
-        const QString data = TekstDatyUI(los.Data);
+        const QString data = TekstDatyQt(los.Data);
         return numery_ ? QStringLiteral("<%1>   ").arg(wiersz + 1) + data : data;
     }
     return QString::number(los.Liczby[static_cast<std::size_t>(indeks.column() - 1)]);
@@ -246,7 +231,7 @@ bool TfrmLosowania::WybierzLiczby(const QString& tytul, const TObLos* los, TObLo
         dialog.Zeruj();
     dialog.btnWylosuj()->hide();
     dialog.btnKolekcja()->hide();
-    dialog.DE1()->setDate(los ? QDateZDaty(los->Data) : QDate::currentDate());
+    dialog.DE1()->setDate(los ? DataQt(los->Data) : QDate::currentDate());
     // A correction keeps the draw's date.
     dialog.DE1()->setReadOnly(los != nullptr);
     dialog.DE1()->show();
@@ -254,7 +239,7 @@ bool TfrmLosowania::WybierzLiczby(const QString& tytul, const TObLos* los, TObLo
         return false;
     dialog.SortujWybrane();
     wynik = TObLos{};
-    wynik.Data = los ? los->Data : DataZQDate(dialog.DE1()->date());
+    wynik.Data = los ? los->Data : DniZDatyQt(dialog.DE1()->date());
     const std::vector<int>& wybrane = dialog.Wybrane();
     for (std::size_t i = 0; i < wybrane.size() && i < wynik.Liczby.size(); ++i)
         wynik.Liczby[i] = static_cast<uint8_t>(wybrane[i]);

@@ -1,6 +1,7 @@
 #include "model/TfrmNoweOkno.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/SiatkaZakladow.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
 #include "model/PlikSystemu.h"
@@ -17,7 +18,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -40,9 +40,6 @@ enum FlagaPlikow { PlikNowy, PlikOtworz, PlikZapisz, PlikDrukuj, PlikNieuzywany,
                    PlikSzukajLosowan, PlikSzukajLiczb };
 // Task state flags: Start and Stop; the rest are the system's other tasks.
 enum FlagaZadan { ZadanieStart, ZadanieStop };
-
-const QColor KolorZaznaczenia(0, 0, 128);
-const QColor KolorZaznaczonegoTekstu(Qt::yellow);
 
 // Positions a bet stores map to the numbers shown through the second own-numbers array.
 int WlasnaLiczba(const TInfoGryRec& info, uint8_t pozycja)
@@ -69,23 +66,9 @@ TfrmNoweOkno::TfrmNoweOkno(int32_t nrOkna, const QString& katalogDane, QWidget* 
     Grid1_->setObjectName(QStringLiteral("Grid1"));
     Scroll_->setObjectName(QStringLiteral("Scroll"));
 
-    // The grid's own fixed row stands in for the headers; sections may be as narrow as the columns.
-    for (QHeaderView* naglowek : {Grid1_->horizontalHeader(), Grid1_->verticalHeader()}) {
-        naglowek->hide();
-        naglowek->setMinimumSectionSize(0);
-    }
+    UstawWygladSiatki(*Grid1_);
     Grid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Grid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Grid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid1_->setContextMenuPolicy(Qt::CustomContextMenu);
-    // The selected cell is navy with yellow text, as in every grid of the program.
-    QPalette paleta = Grid1_->palette();
-    for (QPalette::ColorGroup grupa : {QPalette::Active, QPalette::Inactive}) {
-        paleta.setColor(grupa, QPalette::Highlight, KolorZaznaczenia);
-        paleta.setColor(grupa, QPalette::HighlightedText, KolorZaznaczonegoTekstu);
-    }
-    Grid1_->setPalette(paleta);
     Grid1_->viewport()->installEventFilter(this);
     Scroll_->setPageStep(IleWierszy);
 
@@ -179,36 +162,11 @@ int TfrmNoweOkno::WysokoscWiersza() const
 void TfrmNoweOkno::UstawSiatke()
 {
     const int k = std::clamp(info_.k, 0, MaxLiczbSystemu);
-    Grid1_->clear();
-    Grid1_->setRowCount(WierszeSiatki);
-    Grid1_->setColumnCount(k + 1);
-    Grid1_->setColumnWidth(0, SzerokoscKolumnyZakladu);
-    for (int c = 1; c <= k; ++c)
-        Grid1_->setColumnWidth(c, SzerokoscKolumnyLiczby);
-    const int wysokosc = WysokoscWiersza();
-    for (int r = 0; r < WierszeSiatki; ++r)
-        Grid1_->setRowHeight(r, wysokosc);
-
-    const QBrush tloNaglowka = palette().button();
-    for (int r = 0; r < WierszeSiatki; ++r) {
-        for (int c = 0; c <= k; ++c) {
-            auto* komorka = new QTableWidgetItem;
-            if (r == 0) {
-                // The fixed row: column numbers, and the progress of a running computation.
-                komorka->setFlags(Qt::ItemIsEnabled);
-                komorka->setBackground(tloNaglowka);
-                komorka->setTextAlignment(Qt::AlignCenter);
-                if (c > 0)
-                    komorka->setText(QString::number(c));
-            } else {
-                komorka->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                komorka->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            }
-            Grid1_->setItem(r, c, komorka);
-        }
-    }
+    // The heading row's top-left cell shows the progress of a running computation.
+    const int wysokoscSiatki = UstawKomorkiSiatki(*Grid1_, k, WierszeSiatki, SzerokoscKolumnyZakladu,
+                                                  SzerokoscKolumnyLiczby, WysokoscWiersza(),
+                                                  Qt::AlignLeft | Qt::AlignVCenter);
     const int ramka = 2 * Grid1_->frameWidth();
-    const int wysokoscSiatki = WierszeSiatki * wysokosc + ramka;
     Grid1_->setFixedHeight(wysokoscSiatki);
     Grid1_->setMinimumWidth(SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka);
     Scroll_->setFixedHeight(wysokoscSiatki);

@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
+#include "slips/TBlank.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,6 +20,10 @@
 namespace tarvomund {
 
 namespace {
+
+const QColor KolorPodzialu(255, 0, 0);
+constexpr int GruboscPodzialu = 2;
+constexpr int BokPodgladu = 200;
 
 QSpinBox* Pole(QWidget* rodzic, const QString& nazwa, int od, int do_, int wartosc)
 {
@@ -78,7 +83,13 @@ TfrmWybstat2::TfrmWybstat2(const TObGraLista& gra, const TParametryStatystyki& p
     przyciski->addWidget(btnOK_);
     przyciski->addWidget(btnAnuluj_);
     prawa->addLayout(przyciski);
+    Blank1_ = new TBlank(this);
+    Blank1_->setObjectName(QStringLiteral("Blank1"));
+    Blank1_->setFixedSize(BokPodgladu, BokPodgladu);
+    Blank1_->UstawLiniaKolor(KolorPodzialu);
+    Blank1_->UstawLiniaGr(GruboscPodzialu);
     auto* uklad = new QHBoxLayout(this);
+    uklad->addWidget(Blank1_, 0, Qt::AlignTop);
     uklad->addLayout(prawa);
 
     for (QSpinBox* pole : {kolumny_, rzedy_, poziomo_, pionowo_})
@@ -95,10 +106,15 @@ void TfrmWybstat2::Odswiez()
     poziomo_->setMaximum(std::max(0, rzedy_->value() - 1));
     pionowo_->setMaximum(std::max(0, kolumny_->value() - 1));
     const int kod = podzial_->checkedId();
-    poziomo_->setEnabled(kod == static_cast<int>(TPodzialBlankietu::PolowkiPoziomo) ||
-                         kod == static_cast<int>(TPodzialBlankietu::Cwiartki));
-    pionowo_->setEnabled(kod == static_cast<int>(TPodzialBlankietu::PolowkiPionowo) ||
-                         kod == static_cast<int>(TPodzialBlankietu::Cwiartki));
+    const bool rzedy = kod == static_cast<int>(TPodzialBlankietu::PolowkiPoziomo) ||
+                       kod == static_cast<int>(TPodzialBlankietu::Cwiartki);
+    const bool kolumny = kod == static_cast<int>(TPodzialBlankietu::PolowkiPionowo) ||
+                         kod == static_cast<int>(TPodzialBlankietu::Cwiartki);
+    poziomo_->setEnabled(rzedy);
+    pionowo_->setEnabled(kolumny);
+    Blank1_->UstawSiatke(kolumny_->value(), rzedy_->value(), gra_.IleLiczb, kierunek_->isChecked());
+    Blank1_->UstawLiniePoz(rzedy, poziomo_->value());
+    Blank1_->UstawLiniePion(kolumny, pionowo_->value());
 }
 
 TParametryStatystyki TfrmWybstat2::Wynik() const

@@ -13,9 +13,11 @@ class QSpinBox;
 
 namespace tarvomund {
 
+class TBlank;
+
 // The slip division dialog "Podział blankietu" of the slip statistic: the grid of the game's
 // numbers (columns, rows, direction), how it is divided, and after which row and column the
-// halves and quarters part.
+// halves and quarters part, with a preview of the grid and red lines where it parts.
 class TfrmWybstat2 : public QDialog {
     Q_OBJECT
 
@@ -34,6 +36,7 @@ public:
     QSpinBox* poziomo() const { return poziomo_; }
     QSpinBox* pionowo() const { return pionowo_; }
     QPushButton* btnOK() const { return btnOK_; }
+    TBlank* Podglad() const { return Blank1_; }
 
 private:
     // Bounds the division values by the grid and enables those the division uses.
@@ -49,6 +52,7 @@ private:
     QSpinBox* pionowo_;
     QPushButton* btnOK_;
     QPushButton* btnAnuluj_;
+    TBlank* Blank1_;
 };
 
 } // namespace tarvomund

@@ -15,8 +15,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -206,13 +204,7 @@ void TfrmGwarancja::Drukuj()
 {
     if (pracuje_)
         return;
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QStringList wiersze = Wiersze();
-    wiersze << QString() << QLatin1String(LiniaZamykajaca);
-    DrukujWiersze(drukarka, wiersze, RE1_->font());
+    DrukujRaport(this, Wiersze(), RE1_->font(), QLatin1String(LiniaZamykajaca));
 }
 
 void TfrmGwarancja::closeEvent(QCloseEvent* zdarzenie)

@@ -1,5 +1,6 @@
 #include "tools/TfrmBio.h"
 
+#include "app/DatyQt.h"
 #include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
@@ -39,11 +40,6 @@ QDateEdit* PoleDaty(const QDate& data, QWidget* rodzic)
 }
 
 } // namespace
-
-double TfrmBio::DniZDaty(const QDate& data)
-{
-    return tarvomund::DniZDaty({data.year(), data.month(), data.day()});
-}
 
 TfrmBio::TfrmBio(QWidget* parent)
     : QWidget(parent), obraz_(SzerokoscWykresuBio, WysokoscWykresuBio, QImage::Format_RGB32)
@@ -102,7 +98,7 @@ TfrmBio::TfrmBio(QWidget* parent)
 void TfrmBio::Odswiez()
 {
     const std::optional<TBiorytm> biorytm =
-        ObliczBiorytm(DniZDaty(DataUr_->date()), DniZDaty(DataBio_->date()));
+        ObliczBiorytm(DniZDatyQt(DataUr_->date()), DniZDatyQt(DataBio_->date()));
     if (!biorytm)
         return;
     std::array<bool, IleRytmow> widoczne{};

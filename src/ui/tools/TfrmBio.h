@@ -53,8 +53,6 @@ public:
     // What the chart last drew; nothing before the first chart.
     const std::optional<TPlanBiorytmu>& Plan() const { return plan_; }
 
-    static double DniZDaty(const QDate& data);
-
 private:
     QDateEdit* DataUr_;
     QDateEdit* DataBio_;
