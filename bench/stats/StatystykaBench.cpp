@@ -3,60 +3,20 @@
 // label text, both in the same run. Both must give the same series; the time and the peak heap of
 // each are reported, with their ratios.
 //
-// Peak heap is counted by the operator new/delete below: the bytes of live blocks as
-// malloc_usable_size reports them, the peak minus the level at the start of the run.
+// Peak heap is measured by TPomiarPamieci (PomiarPamieci.h).
 #include "model/PlikGry.h"
 #include "stats/TGenStat.h"
 #include "systems/Kombinatoryka.h"
 
-#include <benchmark/benchmark.h>
+#include "PomiarPamieci.h"
 
-#include <malloc.h>
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <map>
-#include <new>
 #include <string>
-
-namespace {
-
-std::atomic<int64_t> PamiecTeraz{0};
-std::atomic<int64_t> PamiecSzczyt{0};
-
-} // namespace
-
-void* operator new(std::size_t ile)
-{
-    void* blok = std::malloc(ile == 0 ? 1 : ile);
-    if (!blok)
-        throw std::bad_alloc();
-    const int64_t teraz =
-        PamiecTeraz.fetch_add(static_cast<int64_t>(malloc_usable_size(blok)), std::memory_order_relaxed) +
-        static_cast<int64_t>(malloc_usable_size(blok));
-    int64_t szczyt = PamiecSzczyt.load(std::memory_order_relaxed);
-    while (teraz > szczyt && !PamiecSzczyt.compare_exchange_weak(szczyt, teraz, std::memory_order_relaxed)) {
-    }
-    return blok;
-}
-
-// Every block comes from malloc above, so free is the right release; the compiler cannot see that
-// through the replaced operators.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* blok) noexcept
-{
-    if (!blok)
-        return;
-    PamiecTeraz.fetch_sub(static_cast<int64_t>(malloc_usable_size(blok)), std::memory_order_relaxed);
-    std::free(blok);
-}
-
-void operator delete(void* blok, std::size_t) noexcept
-{
-    operator delete(blok);
-}
 
 namespace {
 
@@ -110,13 +70,12 @@ struct TPomiar {
 
 template <class F> TPomiar Zmierz(F&& f)
 {
-    PamiecSzczyt.store(PamiecTeraz.load());
-    const int64_t start = PamiecTeraz.load();
+    const bench::TPomiarPamieci pamiec;
     const auto poczatek = std::chrono::steady_clock::now();
     TPomiar pomiar;
     pomiar.Seria = f();
     pomiar.Sekundy = std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
-    pomiar.SzczytMiB = static_cast<double>(PamiecSzczyt.load() - start) / MiB;
+    pomiar.SzczytMiB = static_cast<double>(pamiec.Szczyt()) / MiB;
     return pomiar;
 }
 
