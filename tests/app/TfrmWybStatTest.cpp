@@ -4,6 +4,7 @@
 #include "stats/WydrukStatystyki.h"
 
 #include "PomocnikiUI.h"
+#include "app/DatyQt.h"
 #include "model/Daty.h"
 #include "slips/TBlank.h"
 #include "wspolne/LosowaniaTestowe.h"
@@ -100,7 +101,7 @@ TEST_F(TfrmWybStatTest, RekordDoKontrolekIZPowrotem)
     EXPECT_EQ(dialog.CB01()->currentText(), QStringLiteral("[ 31 ]"));
     EXPECT_EQ(dialog.CB03()->currentText(), QStringLiteral("[ 10 ]"));
     EXPECT_EQ(dialog.CB02()->currentIndex(), 3);
-    EXPECT_EQ(TfrmWybStat::Dni(dialog.OdDaty()->date()), p.OdDaty);
+    EXPECT_EQ(DniZDatyQt(dialog.OdDaty()->date()), p.OdDaty);
     dialog.btnOK()->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const TParametryStatystyki& w = dialog.Wynik();

@@ -2,11 +2,10 @@
 
 #include "model/BinIO.h"
 #include "model/PlikGry.h"
+#include "model/PlikiDanych.h"
 #include "model/ZapisAtomowy.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace tarvomund {
 
@@ -165,14 +164,13 @@ std::optional<TPlikStatystyki> RozbierzPlikStatystyki(std::string_view dane, TBl
 
 std::optional<TPlikStatystyki> WczytajPlikStatystyki(const std::string& sciezka, TBladPlikuStatystyki* blad)
 {
-    std::ifstream we(sciezka, std::ios::binary);
-    if (!we) {
+    const std::optional<std::string> dane = CzytajCalyPlik(sciezka);
+    if (!dane) {
         if (blad)
             *blad = TBladPlikuStatystyki::NieOtwarty;
         return std::nullopt;
     }
-    const std::string dane{std::istreambuf_iterator<char>(we), std::istreambuf_iterator<char>()};
-    return RozbierzPlikStatystyki(dane, blad);
+    return RozbierzPlikStatystyki(*dane, blad);
 }
 
 } // namespace tarvomund

@@ -1,8 +1,8 @@
 #include "stats/TfrmWybStat.h"
 
+#include "app/DatyQt.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
-#include "model/Daty.h"
 #include "stats/OpisStatystyki.h"
 #include "stats/TfrmWybstat2.h"
 
@@ -69,17 +69,6 @@ void UstawIndeks(QComboBox* lista, int32_t indeks)
 }
 
 } // namespace
-
-double TfrmWybStat::Dni(const QDate& data)
-{
-    return DniZDaty({data.year(), data.month(), data.day()});
-}
-
-QDate TfrmWybStat::Data(double dni)
-{
-    const TDataKal d = DataZDni(dni);
-    return QDate(d.Rok, d.Miesiac, d.Dzien);
-}
 
 TfrmWybStat::TfrmWybStat(const TObGraLista& gra, const TParametryStatystyki& parametry, QWidget* parent)
     : QDialog(parent), gra_(gra), wynik_(parametry),
@@ -167,8 +156,8 @@ TfrmWybStat::TfrmWybStat(const TObGraLista& gra, const TParametryStatystyki& par
     connect(btnAnuluj_, &QPushButton::clicked, this, &QDialog::reject);
 
     // The record goes into the controls: dates, the kind (which fills the lists), then the choices.
-    OdDaty_->setDate(Data(parametry.OdDaty));
-    DoDaty_->setDate(Data(parametry.DoDaty));
+    OdDaty_->setDate(DataQt(parametry.OdDaty));
+    DoDaty_->setDate(DataQt(parametry.DoDaty));
     {
         const QSignalBlocker cicho(CB1_);
         CB1_->setCurrentIndex(std::clamp(parametry.Rodzaj, 0, IleRodzajowStatystyki - 1));
@@ -208,8 +197,8 @@ void TfrmWybStat::btnOKClick()
 {
     TParametryStatystyki p = wynik_;
     p.Rodzaj = CB1_->currentIndex();
-    p.OdDaty = Dni(OdDaty_->date());
-    p.DoDaty = Dni(DoDaty_->date());
+    p.OdDaty = DniZDatyQt(OdDaty_->date());
+    p.DoDaty = DniZDatyQt(DoDaty_->date());
     // A hidden list still gives its current index.
     p.Wybor1 = std::max(0, CB01_->currentIndex());
     p.Grupowanie = std::max(0, CB02_->currentIndex());

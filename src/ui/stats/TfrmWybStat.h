@@ -44,9 +44,6 @@ public:
     QPushButton* btnOK() const { return btnOK_; }
     QPushButton* btnAnuluj() const { return btnAnuluj_; }
 
-    static double Dni(const QDate& data);
-    static QDate Data(double dni);
-
 private:
     // Refills the kind's lists and shows the controls it uses.
     void CB1Change();
