@@ -74,6 +74,8 @@ TEST_F(TPoleceniaStatystykiTest, NowaStatystykaZMenuGryIPoleceniaPaska)
     ASSERT_NE(okno, nullptr);
     ASSERT_TRUE(CzekajAz([okno] { return !okno->Obliczanie(); }));
     EXPECT_EQ(okno->windowTitle(), QStringLiteral("Lotek"));
+    glowne_->Obszar()->activeSubWindow()->showMaximized();
+    testy::Zrzut(*glowne_, "okno-glowne-statystyka");
     EXPECT_TRUE(glowne_->PasekStatystyki()->isVisible());
     EXPECT_EQ(glowne_->PasekStanu()->Tryb(), TPasekStanuSystemu::TTryb::Statystyka);
     EXPECT_EQ(glowne_->PasekStanu()->Wartosc(TPasekStanuSystemu::PoleRodzajStatystyki), okno->LiniaTytulu());
