@@ -163,6 +163,8 @@ TEST(PlikStatystyki, UszkodzonePlikiOdrzucone)
         {"nieznany rodzaj", zmien(72, 17), TBladPlikuStatystyki::ZleParametry},
         {"nieznane grupowanie", zmien(96, 4), TBladPlikuStatystyki::ZleParametry},
         {"odstęp 0", zmien(104, 0), TBladPlikuStatystyki::ZleParametry},
+        {"wybór poza listą", zmien(92, 1'000'000'000), TBladPlikuStatystyki::ZleParametry},
+        {"data poza kalendarzem", bajt(83, 0x7F), TBladPlikuStatystyki::ZleParametry},
     };
     for (const TPrzypadek& c : przypadki) {
         TBladPlikuStatystyki blad = TBladPlikuStatystyki::Brak;

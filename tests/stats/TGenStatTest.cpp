@@ -566,6 +566,27 @@ TEST(TGenStat, PrzerwanieZostawiaPoliczoneDoTejPory)
     EXPECT_EQ(SeriiNiepustych(TGenStat(Parametry(gra, R::Liczby, 1), gra, {}, przerwij).Wykonaj()), 0);
 }
 
+// A damaged game file may hold any date, any number: the statistic still counts what it can.
+TEST(TGenStat, UszkodzoneLosowaniaBezSzkody)
+{
+    TObGraLista gra = GraReczna(10, 3, {{1, 2, 3}, {0, 200, 255}, {4, 4, 4}});
+    gra.Losowania[1].Data = 1e300;
+    TParametryStatystyki p = Parametry(gra, R::Liczby, 0, TGrupowanie::DzienTygodnia);
+    p.DoDaty = 1e301;
+    const TWynikiStatystyki w = Licz(p, gra);
+    int32_t suma = 0;
+    for (const auto& seria : w)
+        for (const TWynik& e : seria)
+            suma += e.Wartosc;
+    // Only the numbers of the game count: 1, 2, 3 and three times 4.
+    EXPECT_EQ(suma, 6);
+    for (const R rodzaj : {R::KazdaZKazda, R::Sumy, R::Serie, R::Blankiet, R::PrzedzialJeden}) {
+        TParametryStatystyki q = Parametry(gra, rodzaj, 1'000'000, TGrupowanie::Miesiac);
+        q.DoDaty = 1e301;
+        EXPECT_NO_THROW(Licz(q, gra)) << static_cast<int>(rodzaj);
+    }
+}
+
 TEST(TGenStat, FormatyPostepu)
 {
     const TObGraLista gra = testy::Gra649();

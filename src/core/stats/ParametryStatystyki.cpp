@@ -1,7 +1,6 @@
 #include "stats/ParametryStatystyki.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tarvomund {
 
@@ -149,9 +148,12 @@ bool ParametryPoprawne(const TParametryStatystyki& p)
 {
     if (p.Rodzaj < 0 || p.Rodzaj >= IleRodzajowStatystyki)
         return false;
-    if (!std::isfinite(p.OdDaty) || !std::isfinite(p.DoDaty))
+    const auto wKalendarzu = [](double data) { return data >= NajwczesniejszaData && data <= NajpozniejszaData; };
+    if (!wKalendarzu(p.OdDaty) || !wKalendarzu(p.DoDaty))
         return false;
-    if (p.Wybor1 < 0 || p.Wybor2 < 0 || p.Grupowanie < 0 || p.Grupowanie > 3)
+    if (p.Wybor1 < 0 || p.Wybor1 > MaxWyboru || p.Wybor2 < 0 || p.Wybor2 > MaxWyboru)
+        return false;
+    if (p.Grupowanie < 0 || p.Grupowanie > 3)
         return false;
     if (p.Odstep < 1 || p.Odstep > MaxOdstepu)
         return false;

@@ -20,6 +20,11 @@ inline constexpr int32_t MaxRzedowBlankietu = 99;
 inline constexpr int DnowTygodnia = 7;
 inline constexpr int DniWMiesiacu = 31;
 inline constexpr int MiesiecyWRoku = 12;
+// The calendar the dates of a statistic may lie in: 01.01.0001 to 31.12.9999 as day counts.
+inline constexpr double NajwczesniejszaData = -693593.0;
+inline constexpr double NajpozniejszaData = 2958465.0;
+// The most places a choice list has: one per number of a game.
+inline constexpr int32_t MaxWyboru = 255;
 
 // The stored code of each kind; the dialog numbers them from 1 in this order.
 enum class TRodzajStatystyki : int32_t {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cmath>
 #include <limits>
 #include <memory>
 
@@ -70,6 +71,8 @@ int64_t Iloczyn(int64_t a, int64_t b)
 
 int GrupaDaty(double data, int32_t grupowanie)
 {
+    // A damaged game file may hold any double: outside the calendar a draw counts at its nearer end.
+    data = std::isnan(data) ? 0.0 : std::clamp(data, NajwczesniejszaData, NajpozniejszaData);
     switch (static_cast<TGrupowanie>(grupowanie)) {
     case TGrupowanie::DzienTygodnia:
         // DzienTygodnia counts from Monday; the groups run from Sunday.
@@ -103,6 +106,9 @@ TGenStat::TGenStat(const TParametryStatystyki& parametry, const TObGraLista& gra
       raport_(std::move(postep), FormatPostepu(parametry))
 {
     n_ = std::clamp(gra.IleLiczb, 0, IleWartosciBajtu - 1);
+    // Choices index lists of at most one place per number; anything beyond cannot mean a number.
+    p_.Wybor1 = std::clamp(p_.Wybor1, 0, MaxWyboru);
+    p_.Wybor2 = std::clamp(p_.Wybor2, 0, MaxWyboru);
     k_ = std::clamp(gra.IleLosowanych, 0, MaxLiczbWLosowaniu);
 }
 
