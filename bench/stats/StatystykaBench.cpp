@@ -47,7 +47,8 @@ TSeriaStatystyki MapaEtykiet(const TObGraLista& gra)
     for (const auto& [opis, ile] : slownik)
         if (ile >= 2)
             seria.emplace_back(ile, opis);
-    std::stable_sort(seria.begin(), seria.end(), [](const TWynik& a, const TWynik& b) { return a.Wartosc > b.Wartosc; });
+    std::stable_sort(seria.begin(), seria.end(),
+                     [](const TWynik& a, const TWynik& b) { return a.Wartosc > b.Wartosc; });
     if (seria.size() > static_cast<std::size_t>(MaksWynikow))
         seria.erase(seria.begin() + MaksWynikow, seria.end());
     return seria;
@@ -99,7 +100,8 @@ void BM_Uklady5z20(benchmark::State& state)
     for (auto _ : state) {
         const TPomiar silnik = Zmierz([&] { return Silnik(*gra); });
         const TPomiar mapa = Zmierz([&] { return MapaEtykiet(*gra); });
-        if (!TeSame(silnik.Seria, mapa.Seria) || silnik.Seria.size() != static_cast<std::size_t>(MaksWynikow)) {
+        if (!TeSame(silnik.Seria, mapa.Seria) ||
+            silnik.Seria.size() != static_cast<std::size_t>(MaksWynikow)) {
             state.SkipWithError("the engine's series differs from the baseline's");
             return;
         }

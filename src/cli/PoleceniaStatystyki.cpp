@@ -17,10 +17,12 @@ namespace {
 
 // The values of --group and --division in code order.
 constexpr std::array<std::string_view, 4> NazwyGrupowan{"all", "weekday", "day", "month"};
-constexpr std::array<std::string_view, 5> NazwyPodzialow{"columns", "rows", "halves-lr", "halves-ud", "quarters"};
+constexpr std::array<std::string_view, 5> NazwyPodzialow{"columns", "rows", "halves-lr", "halves-ud",
+                                                         "quarters"};
 
-template <std::size_t N> int32_t KodNazwy(const std::array<std::string_view, N>& nazwy, const std::string& opcja,
-                                          const std::string& wartosc)
+template <std::size_t N>
+int32_t KodNazwy(const std::array<std::string_view, N>& nazwy, const std::string& opcja,
+                 const std::string& wartosc)
 {
     const auto it = std::find(nazwy.begin(), nazwy.end(), wartosc);
     if (it == nazwy.end()) {
@@ -43,7 +45,8 @@ int32_t IndeksWartosci(const std::vector<int32_t>& lista, const std::string& opc
     if (it == lista.end()) {
         const bool coDrugi = lista.size() > 1 && lista[1] - lista[0] == 2;
         throw TBladUzycia(opcja + " must be " + (coDrugi ? "every other number of " : "within ") +
-                          std::to_string(lista.front()) + ".." + std::to_string(lista.back()) + " for this kind");
+                          std::to_string(lista.front()) + ".." + std::to_string(lista.back()) +
+                          " for this kind");
     }
     return static_cast<int32_t>(it - lista.begin());
 }
@@ -75,7 +78,8 @@ std::string WartoscWyboru(const std::vector<int32_t>& lista, int32_t indeks)
 int PolecenieStats(TKontekst& k)
 {
     const TArgumentyPolecenia a = RozbierzArgumenty(
-        k, {"--kind", "--from", "--to", "--choice", "--choice2", "--group", "--spacing", "--division", "--max"},
+        k,
+        {"--kind", "--from", "--to", "--choice", "--choice2", "--group", "--spacing", "--division", "--max"},
         {"--all"}, 1);
     const int32_t rodzaj = Liczba<int32_t>(a.Wartosc("--kind"), "--kind") - 1;
     WymagajZakresu(rodzaj + 1, 1, IleRodzajowStatystyki, "--kind");
@@ -153,7 +157,8 @@ int PolecenieStatsFile(TKontekst& k)
     const std::optional<TPlikStatystyki> plik = WczytajPlikStatystyki(sciezka, &blad);
     if (!plik) {
         k.Bledy << "tarvomund-cli: cannot read " << sciezka
-                << (blad == TBladPlikuStatystyki::NieOtwarty ? "" : ": not a statistics file or damaged") << "\n";
+                << (blad == TBladPlikuStatystyki::NieOtwarty ? "" : ": not a statistics file or damaged")
+                << "\n";
         return KodBladDanych;
     }
     const TOpisGryStatystyki& g = plik->Gra;

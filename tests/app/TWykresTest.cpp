@@ -1,5 +1,5 @@
-#include "stats/MalowanieWykresu.h"
 #include "stats/TWykres.h"
+#include "stats/MalowanieWykresu.h"
 
 #include <QApplication>
 #include <QImage>
@@ -25,7 +25,8 @@ TSeriaWykresu Seria(const QVector<double>& wartosci, QColor kolor)
 TDaneWykresu Dane()
 {
     TDaneWykresu d;
-    d.Tytul = QStringList{QStringLiteral("Najczęściej występujące liczby"), QStringLiteral("Ilość liczb ( 1 ) ")};
+    d.Tytul =
+        QStringList{QStringLiteral("Najczęściej występujące liczby"), QStringLiteral("Ilość liczb ( 1 ) ")};
     d.Serie.append(Seria({5, 9, 2, 7, 0, 4}, Qt::red));
     d.Serie.append(Seria({1, 3, 8}, Qt::blue));
     d.Serie.append(Seria({6, 6, 6, 6, 6, 6, 6, 6}, Qt::green));
@@ -169,7 +170,8 @@ TEST(TWykres, KrzyzTylkoNadObszaremIZapominanyPoPrzerysowaniu)
     QCoreApplication::processEvents();
     wykres.UstawDane(Dane());
     const QPointF srodek = wykres.Plan().Obszar.center();
-    QMouseEvent ruch(QEvent::MouseMove, srodek, wykres.mapToGlobal(srodek), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent ruch(QEvent::MouseMove, srodek, wykres.mapToGlobal(srodek), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&wykres, &ruch);
     ASSERT_TRUE(wykres.Krzyz());
     EXPECT_EQ(*wykres.Krzyz(), srodek.toPoint());
@@ -178,7 +180,8 @@ TEST(TWykres, KrzyzTylkoNadObszaremIZapominanyPoPrzerysowaniu)
               QColor(0, 128, 0));
 
     const QPointF poza(2, 2);
-    QMouseEvent wyjscie(QEvent::MouseMove, poza, wykres.mapToGlobal(poza), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent wyjscie(QEvent::MouseMove, poza, wykres.mapToGlobal(poza), Qt::NoButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(&wykres, &wyjscie);
     EXPECT_FALSE(wykres.Krzyz());
 

@@ -36,7 +36,9 @@ using testy::Zrzut;
 
 class TfrmStatystyka1Test : public ::testing::Test {
 protected:
-    TfrmStatystyka1Test() : gra_(testy::GraLosowa(20, 5, 150, 9)), kolekcja_(QString::fromStdString(katalog_.Sciezka().string()))
+    TfrmStatystyka1Test()
+        : gra_(testy::GraLosowa(20, 5, 150, 9)),
+          kolekcja_(QString::fromStdString(katalog_.Sciezka().string()))
     {
         gra_.Nazwa = "Gra 5 z 20";
     }
@@ -50,7 +52,8 @@ protected:
         return okno;
     }
 
-    TParametryStatystyki Parametry(R rodzaj, int32_t wybor1 = 0, TGrupowanie grupowanie = TGrupowanie::Wszystkie) const
+    TParametryStatystyki Parametry(R rodzaj, int32_t wybor1 = 0,
+                                   TGrupowanie grupowanie = TGrupowanie::Wszystkie) const
     {
         TParametryStatystyki p = TParametryStatystyki::DlaGry(gra_);
         p.Rodzaj = static_cast<int32_t>(rodzaj);
@@ -96,8 +99,8 @@ TEST_F(TfrmStatystyka1Test, JednaSeriaWykresTabelaITytul)
 
     const QString od = QString::fromStdString(TekstDaty(gra_.Losowania.front().Data));
     const QString do_ = QString::fromStdString(TekstDaty(gra_.Losowania.back().Data));
-    EXPECT_EQ(dane.Tytul, (QStringList{QStringLiteral("Najczęściej występujące liczby  [ ") + od + QStringLiteral(" - ") +
-                                           do_ + QStringLiteral(" ]"),
+    EXPECT_EQ(dane.Tytul, (QStringList{QStringLiteral("Najczęściej występujące liczby  [ ") + od +
+                                           QStringLiteral(" - ") + do_ + QStringLiteral(" ]"),
                                        QStringLiteral("Ilość liczb ( 1 ) ")}));
     EXPECT_EQ(okno->PolaStatusu().RodzajStatystyki, dane.Tytul[0]);
 
@@ -164,8 +167,9 @@ TEST_F(TfrmStatystyka1Test, SortowanieWedlugWartosciINaturalne)
     okno->SortujWgWartosci();
     EXPECT_TRUE(okno->Posortowany());
     const auto posortowane = punkty();
-    EXPECT_TRUE(std::is_sorted(posortowane.begin(), posortowane.end(),
-                               [](const TPunktWykresu& a, const TPunktWykresu& b) { return a.Wartosc > b.Wartosc; }));
+    EXPECT_TRUE(
+        std::is_sorted(posortowane.begin(), posortowane.end(),
+                       [](const TPunktWykresu& a, const TPunktWykresu& b) { return a.Wartosc > b.Wartosc; }));
     EXPECT_EQ(okno->Grid1()->TekstKomorki(0, 1), posortowane[0].Etykieta);
     // The second time nothing moves.
     okno->SortujWgWartosci();
@@ -285,7 +289,8 @@ TEST_F(TfrmStatystyka1Test, NadpisanieTylkoZaZgoda)
     {
         TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnNie")});
         EXPECT_FALSE(okno->ZapiszDoPliku(QString::fromStdString(plik)));
-        EXPECT_EQ(odpowiedzi.Teksty().value(0), QStringLiteral("Taki plik już istnieje !\nCzy chcesz go nadpisać ?"));
+        EXPECT_EQ(odpowiedzi.Teksty().value(0),
+                  QStringLiteral("Taki plik już istnieje !\nCzy chcesz go nadpisać ?"));
     }
     EXPECT_FALSE(okno->Zapisany());
     EXPECT_EQ(testy::CzytajPlik(plik), "stara zawartość");

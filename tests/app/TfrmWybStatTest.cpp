@@ -1,5 +1,5 @@
-#include "stats/TfrmDrukWykres.h"
 #include "stats/TfrmWybStat.h"
+#include "stats/TfrmDrukWykres.h"
 #include "stats/TfrmWybstat2.h"
 #include "stats/WydrukStatystyki.h"
 
@@ -43,7 +43,8 @@ TEST_F(TfrmWybStatTest, ListyWedlugRodzaju)
     EXPECT_EQ(dialog.CB1()->itemText(16),
               QStringLiteral("17. Trafienia w kolumny, rzędy, połówki i ćwiartki na blankiecie"));
     ASSERT_EQ(dialog.CB02()->count(), 4);
-    EXPECT_EQ(dialog.CB02()->itemText(1), QStringLiteral("Losowania w danym dniu tygodnia ( Nd-Pn-Wt-Śr-Cz-Pt-So )"));
+    EXPECT_EQ(dialog.CB02()->itemText(1),
+              QStringLiteral("Losowania w danym dniu tygodnia ( Nd-Pn-Wt-Śr-Cz-Pt-So )"));
 
     struct TPrzypadek {
         R Rodzaj;
@@ -171,8 +172,9 @@ TEST_F(TfrmWybStatTest, PodzialBlankietuOgraniczaIWlacza)
     EXPECT_EQ(podglad->IlePionowo(), 5);
     EXPECT_EQ(podglad->IleLiczb(), 49);
     EXPECT_EQ(podglad->LiniaKolor(), QColor(255, 0, 0));
-    for (const TPrzypadek c : {TPrzypadek{0, false, false}, TPrzypadek{1, false, false}, TPrzypadek{2, false, true},
-                               TPrzypadek{3, true, false}, TPrzypadek{4, true, true}}) {
+    for (const TPrzypadek c :
+         {TPrzypadek{0, false, false}, TPrzypadek{1, false, false}, TPrzypadek{2, false, true},
+          TPrzypadek{3, true, false}, TPrzypadek{4, true, true}}) {
         dialog.podzial()->button(c.Kod)->click();
         EXPECT_EQ(dialog.poziomo()->isEnabled(), c.Rzedy) << c.Kod;
         EXPECT_EQ(dialog.pionowo()->isEnabled(), c.Kolumny) << c.Kod;
@@ -209,10 +211,10 @@ TEST(WydrukStatystyki, ProstokatyUmiejscowien)
 {
     // W = 1000, H = 800: mx = 50, my = 40, top = 50, d = 450, f = 360, l = 225, middle = 410.
     const QRect oczekiwane[] = {
-        QRect(QPoint(50, 50), QPoint(949, 769)),  QRect(QPoint(275, 50), QPoint(724, 409)),
+        QRect(QPoint(50, 50), QPoint(949, 769)),   QRect(QPoint(275, 50), QPoint(724, 409)),
         QRect(QPoint(275, 230), QPoint(724, 589)), QRect(QPoint(275, 410), QPoint(724, 769)),
-        QRect(QPoint(50, 50), QPoint(499, 409)),  QRect(QPoint(500, 50), QPoint(949, 409)),
-        QRect(QPoint(50, 410), QPoint(499, 769)), QRect(QPoint(500, 410), QPoint(949, 769)),
+        QRect(QPoint(50, 50), QPoint(499, 409)),   QRect(QPoint(500, 50), QPoint(949, 409)),
+        QRect(QPoint(50, 410), QPoint(499, 769)),  QRect(QPoint(500, 410), QPoint(949, 769)),
     };
     for (int u = 0; u < IleUmiejscowien; ++u)
         EXPECT_EQ(ProstokatWykresuNaStronie(u, 1000, 800, 10), oczekiwane[u]) << u;

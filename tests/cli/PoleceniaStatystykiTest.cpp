@@ -37,7 +37,8 @@ protected:
         gra.IleLosowanych = 3;
         gra.IlePoziomo = 5;
         gra.IlePionowo = 2;
-        const std::vector<std::vector<int>> losowania{{1, 2, 3}, {2, 3, 9}, {1, 2, 4}, {2, 5, 10}, {3, 4, 5}, {1, 2, 3}};
+        const std::vector<std::vector<int>> losowania{{1, 2, 3},  {2, 3, 9}, {1, 2, 4},
+                                                      {2, 5, 10}, {3, 4, 5}, {1, 2, 3}};
         for (std::size_t d = 0; d < losowania.size(); ++d)
             gra.Losowania.push_back(testy::Los({2024, 7, static_cast<int>(d) + 1}, losowania[d]));
         ASSERT_TRUE(UtworzPlikGry(gra));
@@ -67,7 +68,8 @@ TEST_F(PoleceniaStatystyki, CzestosciLiczbWKolejnosciLiczb)
 {
     const auto w = Uruchom({"stats", "0", "--kind", "1"});
     ASSERT_EQ(w.Kod, KodSukces) << w.Bledy;
-    EXPECT_EQ(w.Wyjscie, "1\t1\t3\n1\t2\t5\n1\t3\t4\n1\t4\t2\n1\t5\t2\n1\t6\t0\n1\t7\t0\n1\t8\t0\n1\t9\t1\n1\t10\t1\n");
+    EXPECT_EQ(w.Wyjscie,
+              "1\t1\t3\n1\t2\t5\n1\t3\t4\n1\t4\t2\n1\t5\t2\n1\t6\t0\n1\t7\t0\n1\t8\t0\n1\t9\t1\n1\t10\t1\n");
     // The name works as well as the index.
     EXPECT_EQ(Uruchom({"stats", "Mały lotek", "--kind", "1"}).Wyjscie, w.Wyjscie);
 }
@@ -84,7 +86,8 @@ TEST_F(PoleceniaStatystyki, OpcjeJakListyOkna)
         {{"--kind", "1", "--choice", "2", "--max", "1"}, "1\t1,2\t3\n"},
         // Runs of three.
         {{"--kind", "2", "--choice", "3", "--to", "02.07.2024"},
-         "1\t1,2,3\t1\n1\t2,3,4\t0\n1\t3,4,5\t0\n1\t4,5,6\t0\n1\t5,6,7\t0\n1\t6,7,8\t0\n1\t7,8,9\t0\n1\t8,9,10\t0\n"},
+         "1\t1,2,3\t1\n1\t2,3,4\t0\n1\t3,4,5\t0\n1\t4,5,6\t0\n1\t5,6,7\t0\n1\t6,7,8\t0\n1\t7,8,9\t0\n1\t8,9,"
+         "10\t0\n"},
         // The given number 5 with every other.
         {{"--kind", "7", "--choice", "5"}, "1\t10\t1\n1\t2\t1\n1\t3\t1\n1\t4\t1\n"},
         // The even number 4 with the odd ones.
@@ -93,10 +96,12 @@ TEST_F(PoleceniaStatystyki, OpcjeJakListyOkna)
         {{"--kind", "14", "--choice", "4", "--choice2", "2", "--from", "03.07.2024", "--to", "05.07.2024"},
          "1\t2\t2\n1\t4\t2\n1\t3\t1\n"},
         // Every third draw from the first.
-        {{"--kind", "16", "--spacing", "3"}, "1\t1\t1\n1\t2\t2\n1\t3\t1\n1\t4\t0\n1\t5\t1\n1\t6\t0\n1\t7\t0\n1\t8\t0\n"
-                                             "1\t9\t0\n1\t10\t1\n"},
+        {{"--kind", "16", "--spacing", "3"},
+         "1\t1\t1\n1\t2\t2\n1\t3\t1\n1\t4\t0\n1\t5\t1\n1\t6\t0\n1\t7\t0\n1\t8\t0\n"
+         "1\t9\t0\n1\t10\t1\n"},
         // Upper and lower half of a grid of five columns: 1..5 and 6..10.
-        {{"--kind", "17", "--division", "halves-ud"}, "1\t1\t3\n1\t2\t5\n1\t3\t4\n1\t4\t2\n1\t5\t2\n2\t9\t1\n2\t10\t1\n"},
+        {{"--kind", "17", "--division", "halves-ud"},
+         "1\t1\t3\n1\t2\t5\n1\t3\t4\n1\t4\t2\n1\t5\t2\n2\t9\t1\n2\t10\t1\n"},
     };
     for (const TPrzypadek& c : przypadki) {
         std::vector<std::string> argumenty{"stats", "0"};
@@ -112,14 +117,14 @@ TEST_F(PoleceniaStatystyki, GrupowanieISerieNumerowaneOdJednego)
     // Sums by weekday: 01.07.2024 was a Monday (series 2), 06.07.2024 a Saturday (series 7).
     const auto sumy = Uruchom({"stats", "0", "--kind", "5", "--group", "weekday"});
     ASSERT_EQ(sumy.Kod, KodSukces) << sumy.Bledy;
-    EXPECT_EQ(sumy.Wyjscie, "");  // no weekday saw one sum twice
+    EXPECT_EQ(sumy.Wyjscie, ""); // no weekday saw one sum twice
     const auto pojedyncze = Uruchom({"stats", "0", "--kind", "1", "--group", "weekday"});
     const std::vector<std::string> linie = Linie(pojedyncze.Wyjscie);
     ASSERT_EQ(linie.size(), 70u);
-    EXPECT_EQ(linie[0], "1\t1\t0");      // Sunday: no draw
-    EXPECT_EQ(linie[10], "2\t1\t1");     // Monday: 1,2,3
+    EXPECT_EQ(linie[0], "1\t1\t0");  // Sunday: no draw
+    EXPECT_EQ(linie[10], "2\t1\t1"); // Monday: 1,2,3
     EXPECT_EQ(linie[69], "7\t10\t0");
-    EXPECT_EQ(linie[60], "7\t1\t1");     // Saturday: 1,2,3
+    EXPECT_EQ(linie[60], "7\t1\t1"); // Saturday: 1,2,3
     // Series of the pair matrix run from 1 to N.
     const std::vector<std::string> macierz = Linie(Uruchom({"stats", "0", "--kind", "6"}).Wyjscie);
     ASSERT_EQ(macierz.size(), 90u);
@@ -135,10 +140,12 @@ TEST_F(PoleceniaStatystyki, ObcinanieZUstawienAlboZOpcji)
     ZapiszPlik(konfiguracja_ + "/Quorbane.ini", "[STATYSTYKA]\nSpin1=2\nCBox1=false\n");
     EXPECT_EQ(Uruchom({"stats", "0", "--kind", "7", "--choice", "2"}).Wyjscie, "1\t1\t3\n1\t3\t3\n");
     EXPECT_EQ(Linie(Uruchom({"stats", "0", "--kind", "7", "--choice", "2", "--all"}).Wyjscie).size(), 6u);
-    EXPECT_EQ(Linie(Uruchom({"stats", "0", "--kind", "7", "--choice", "2", "--max", "4"}).Wyjscie).size(), 4u);
+    EXPECT_EQ(Linie(Uruchom({"stats", "0", "--kind", "7", "--choice", "2", "--max", "4"}).Wyjscie).size(),
+              4u);
     ZapiszPlik(konfiguracja_ + "/Quorbane.ini", "[STATYSTYKA]\nSpin1=2\nCBox1=true\n");
     EXPECT_EQ(Linie(Uruchom({"stats", "0", "--kind", "7", "--choice", "2"}).Wyjscie).size(), 6u);
-    EXPECT_EQ(Linie(Uruchom({"stats", "0", "--kind", "7", "--choice", "2", "--max", "3"}).Wyjscie).size(), 3u);
+    EXPECT_EQ(Linie(Uruchom({"stats", "0", "--kind", "7", "--choice", "2", "--max", "3"}).Wyjscie).size(),
+              3u);
 }
 
 TEST_F(PoleceniaStatystyki, BledyUzyciaIDanych)
@@ -153,7 +160,9 @@ TEST_F(PoleceniaStatystyki, BledyUzyciaIDanych)
         {{"stats", "0", "--kind", "0"}, KodBladUzycia, "--kind must be within 1..17"},
         {{"stats", "0", "--kind", "18"}, KodBladUzycia, "--kind must be within 1..17"},
         {{"stats", "0", "--kind", "x"}, KodBladUzycia, "--kind needs a whole number"},
-        {{"stats", "0", "--kind", "6", "--choice", "2"}, KodBladUzycia, "--choice does not apply to this kind"},
+        {{"stats", "0", "--kind", "6", "--choice", "2"},
+         KodBladUzycia,
+         "--choice does not apply to this kind"},
         {{"stats", "0", "--kind", "1", "--choice", "4"}, KodBladUzycia, "--choice must be within 1..3"},
         {{"stats", "0", "--kind", "9", "--choice", "3"}, KodBladUzycia, "every other number of 2..10"},
         {{"stats", "0", "--kind", "13", "--choice2", "3"}, KodBladUzycia, "--choice2 does not apply"},
@@ -201,11 +210,12 @@ TEST_F(PoleceniaStatystyki, PlikStatystykiParametryIWpisy)
     ASSERT_TRUE(ZapiszPlikStatystyki(sciezka, plik));
     const auto w = Uruchom({"stats-file", sciezka});
     ASSERT_EQ(w.Kod, KodSukces) << w.Bledy;
-    EXPECT_EQ(w.Wyjscie, "game: Mały lotek\nnumbers: 10\ndrawn: 3\nacross: 5\ndown: 2\ndirection: 1\npool: 0\n"
-                         "kind: 14\nfrom: 01.07.2024\nto: 06.07.2024\nchoice: 2\nchoice2: 9\ngroup: weekday\n"
-                         "spacing: 1\ndivision: columns\ncolumns: 5\nrows: 2\nhorizontal: 1\nupper rows: 1\n"
-                         "left columns: 2\nseries: 7\nchecked: 2,7\n"
-                         "2\t3\t2\n2\t4\t1\n7\t2\t1\n");
+    EXPECT_EQ(w.Wyjscie,
+              "game: Mały lotek\nnumbers: 10\ndrawn: 3\nacross: 5\ndown: 2\ndirection: 1\npool: 0\n"
+              "kind: 14\nfrom: 01.07.2024\nto: 06.07.2024\nchoice: 2\nchoice2: 9\ngroup: weekday\n"
+              "spacing: 1\ndivision: columns\ncolumns: 5\nrows: 2\nhorizontal: 1\nupper rows: 1\n"
+              "left columns: 2\nseries: 7\nchecked: 2,7\n"
+              "2\t3\t2\n2\t4\t1\n7\t2\t1\n");
 
     // A file shorter than its records: the read error, nothing on the output.
     ZapiszPlik(sciezka, testy::CzytajPlik(sciezka).substr(0, 1230));

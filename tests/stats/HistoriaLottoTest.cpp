@@ -67,7 +67,8 @@ protected:
         ASSERT_EQ(gra_->Losowania.size(), csv_->size());
     }
 
-    TWynikiStatystyki Licz(TRodzajStatystyki rodzaj, int32_t wybor1, TGrupowanie grupowanie, TUstawieniaStatystyki u = {})
+    TWynikiStatystyki Licz(TRodzajStatystyki rodzaj, int32_t wybor1, TGrupowanie grupowanie,
+                           TUstawieniaStatystyki u = {})
     {
         TParametryStatystyki p = TParametryStatystyki::DlaGry(*gra_);
         p.Rodzaj = static_cast<int32_t>(rodzaj);
@@ -114,7 +115,8 @@ TEST_F(HistoriaLotto, NajczestszePary)
             for (std::size_t j = i + 1; j < 6; ++j)
                 ++pary[std::to_string(l.Liczby[i]) + "," + std::to_string(l.Liczby[j])];
     std::vector<std::pair<std::string, int>> ranking(pary.begin(), pary.end());
-    std::stable_sort(ranking.begin(), ranking.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::stable_sort(ranking.begin(), ranking.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
 
     const TWynikiStatystyki w = Licz(TRodzajStatystyki::Liczby, 1, TGrupowanie::Wszystkie, {25, false});
     ASSERT_EQ(w[0].size(), 25u);
@@ -123,7 +125,8 @@ TEST_F(HistoriaLotto, NajczestszePary)
         EXPECT_EQ(w[0][i].Wartosc, ranking[i].second) << i;
     }
     // Every pair of 49 numbers has come up together more than once in 7,395 draws.
-    const TWynikiStatystyki wszystkie = Licz(TRodzajStatystyki::Liczby, 1, TGrupowanie::Wszystkie, {25, true});
+    const TWynikiStatystyki wszystkie =
+        Licz(TRodzajStatystyki::Liczby, 1, TGrupowanie::Wszystkie, {25, true});
     EXPECT_EQ(wszystkie[0].size(), 49u * 48 / 2);
 }
 
@@ -137,13 +140,14 @@ TEST_F(HistoriaLotto, SumyWedlugMiesiecyIKolejnePary)
             suma += y;
         ++sumy[static_cast<unsigned>(l.Data.month()) - 1][suma];
         for (int f = 1; f <= 48; ++f)
-            if (std::count(l.Liczby.begin(), l.Liczby.end(), f) && std::count(l.Liczby.begin(), l.Liczby.end(), f + 1))
+            if (std::count(l.Liczby.begin(), l.Liczby.end(), f) &&
+                std::count(l.Liczby.begin(), l.Liczby.end(), f + 1))
                 ++kolejne[static_cast<std::size_t>(f)];
     }
     const TWynikiStatystyki w = Licz(TRodzajStatystyki::Sumy, 0, TGrupowanie::Miesiac, {1, false});
     for (std::size_t m = 0; m < 12; ++m) {
-        const auto najczestsza = std::max_element(sumy[m].begin(), sumy[m].end(),
-                                                  [](const auto& a, const auto& b) { return a.second < b.second; });
+        const auto najczestsza = std::max_element(
+            sumy[m].begin(), sumy[m].end(), [](const auto& a, const auto& b) { return a.second < b.second; });
         ASSERT_EQ(w[m].size(), 1u);
         EXPECT_EQ(w[m][0].Wartosc, najczestsza->second) << "miesiąc " << m + 1;
         const int suma = std::stoi(w[m][0].Opis.substr(2));
@@ -152,7 +156,8 @@ TEST_F(HistoriaLotto, SumyWedlugMiesiecyIKolejnePary)
     const TWynikiStatystyki pary = Licz(TRodzajStatystyki::KolejneLiczby, 0, TGrupowanie::Wszystkie);
     ASSERT_EQ(pary[0].size(), 48u);
     for (int f = 1; f <= 48; ++f)
-        EXPECT_EQ(pary[0][static_cast<std::size_t>(f - 1)].Wartosc, kolejne[static_cast<std::size_t>(f)]) << f;
+        EXPECT_EQ(pary[0][static_cast<std::size_t>(f - 1)].Wartosc, kolejne[static_cast<std::size_t>(f)])
+            << f;
 }
 
 } // namespace

@@ -54,7 +54,8 @@ TEST(PlikStatystyki, UkladBajtowNaglowkaIRekordow)
     const std::string dane = ZbudujPlikStatystyki(Przyklad());
     ASSERT_EQ(dane.size(), DlugoscNaglowkaStatystyki + 4 * DlugoscRekorduStatystyki);
     EXPECT_EQ(static_cast<uint8_t>(dane[0]), 10); // "Lotto Łódź" in Windows-1250
-    EXPECT_EQ(dane.substr(1, 10), "Lotto \xA3\xF3" "d\x9F");
+    EXPECT_EQ(dane.substr(1, 10), "Lotto \xA3\xF3"
+                                  "d\x9F");
     EXPECT_EQ(Int32Na(dane, 52), 49);
     EXPECT_EQ(Int32Na(dane, 64), 7);
     EXPECT_EQ(dane[68], 1);

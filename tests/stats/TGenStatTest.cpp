@@ -54,7 +54,8 @@ std::vector<int32_t> Wartosci(const TSeriaStatystyki& seria)
 
 int SeriiNiepustych(const TWynikiStatystyki& wyniki)
 {
-    return static_cast<int>(std::count_if(wyniki.begin(), wyniki.end(), [](const auto& s) { return !s.empty(); }));
+    return static_cast<int>(
+        std::count_if(wyniki.begin(), wyniki.end(), [](const auto& s) { return !s.empty(); }));
 }
 
 std::string WNawiasach(int liczba)
@@ -67,13 +68,16 @@ std::string WNawiasach(int liczba)
 
 // The dictionary kinds counted the plain way the statistic is defined: every label text is a key of
 // a sorted map, series in key order, then sorted by value and cut.
-TWynikiStatystyki Wzorzec(const TParametryStatystyki& p, const TObGraLista& gra, const TUstawieniaStatystyki& u)
+TWynikiStatystyki Wzorzec(const TParametryStatystyki& p, const TObGraLista& gra,
+                          const TUstawieniaStatystyki& u)
 {
     const int n = gra.IleLiczb;
     const int k = gra.IleLosowanych;
     const int grup = IleGrup(p.Grupowanie);
     std::vector<std::map<std::string, int>> slowniki(static_cast<std::size_t>(grup));
-    const auto dodaj = [&](int g, const std::string& opis, int ile = 1) { slowniki[static_cast<std::size_t>(g)][opis] += ile; };
+    const auto dodaj = [&](int g, const std::string& opis, int ile = 1) {
+        slowniki[static_cast<std::size_t>(g)][opis] += ile;
+    };
     for (const TObLos& los : gra.Losowania) {
         if (los.Data < p.OdDaty || los.Data > p.DoDaty)
             continue;
@@ -91,7 +95,8 @@ TWynikiStatystyki Wzorzec(const TParametryStatystyki& p, const TObGraLista& gra,
                     std::string opis;
                     for (int i : poz) {
                         const int y = liczby[static_cast<std::size_t>(i)];
-                        if ((p.RodzajS() == R::Parzyste && y % 2 != 0) || (p.RodzajS() == R::Nieparzyste && y % 2 == 0))
+                        if ((p.RodzajS() == R::Parzyste && y % 2 != 0) ||
+                            (p.RodzajS() == R::Nieparzyste && y % 2 == 0))
                             return;
                         if (!opis.empty())
                             opis += ',';
@@ -134,7 +139,8 @@ TWynikiStatystyki Wzorzec(const TParametryStatystyki& p, const TObGraLista& gra,
             for (int a = 1; a <= n; a += w) {
                 const int b = std::min(n, a + w - 1);
                 dodaj(g, std::to_string(a) + ".." + std::to_string(b),
-                      static_cast<int>(std::count_if(liczby.begin(), liczby.end(), [&](int y) { return y >= a && y <= b; })));
+                      static_cast<int>(std::count_if(liczby.begin(), liczby.end(),
+                                                     [&](int y) { return y >= a && y <= b; })));
             }
             break;
         }
@@ -168,7 +174,8 @@ TWynikiStatystyki Wzorzec(const TParametryStatystyki& p, const TObGraLista& gra,
                 continue;
             seria.emplace_back(ile, etykieta);
         }
-        std::stable_sort(seria.begin(), seria.end(), [](const TWynik& a, const TWynik& b) { return a.Wartosc > b.Wartosc; });
+        std::stable_sort(seria.begin(), seria.end(),
+                         [](const TWynik& a, const TWynik& b) { return a.Wartosc > b.Wartosc; });
         if (!u.WszystkieWyniki && seria.size() > static_cast<std::size_t>(u.MaksWynikow))
             seria.erase(seria.begin() + u.MaksWynikow, seria.end());
     }
@@ -186,8 +193,9 @@ struct TPrzypadekSlownika {
 
 void PrintTo(const TPrzypadekSlownika& c, std::ostream* os)
 {
-    *os << "rodzaj " << static_cast<int>(c.Rodzaj) << ", wybór " << c.Wybor1 << "/" << c.Wybor2 << ", grupowanie "
-        << static_cast<int>(c.Grupowanie) << ", najwyżej " << c.MaksWynikow << (c.Wszystkie ? ", wszystkie" : "");
+    *os << "rodzaj " << static_cast<int>(c.Rodzaj) << ", wybór " << c.Wybor1 << "/" << c.Wybor2
+        << ", grupowanie " << static_cast<int>(c.Grupowanie) << ", najwyżej " << c.MaksWynikow
+        << (c.Wszystkie ? ", wszystkie" : "");
 }
 
 class SlownikiJakWzorzec : public ::testing::TestWithParam<TPrzypadekSlownika> {};
@@ -209,7 +217,8 @@ TEST_P(SlownikiJakWzorzec, TeSameSerieCoSlownikEtykiet)
         const TWynikiStatystyki wzorzec = Wzorzec(p, gra, u);
         ASSERT_GT(SeriiNiepustych(wzorzec), 0);
         for (std::size_t s = 0; s < wynik.size(); ++s) {
-            EXPECT_EQ(Opisy(wynik[s]), Opisy(wzorzec[s])) << "seria " << s << (rosnaco ? " rosnąco" : " w kolejności");
+            EXPECT_EQ(Opisy(wynik[s]), Opisy(wzorzec[s]))
+                << "seria " << s << (rosnaco ? " rosnąco" : " w kolejności");
             EXPECT_EQ(Wartosci(wynik[s]), Wartosci(wzorzec[s])) << "seria " << s;
         }
     }
@@ -262,7 +271,8 @@ TEST(TGenStat, DlugieUkladyLiczoneJakWzorzec)
     }
 }
 
-TObGraLista GraReczna(int n, int k, const std::vector<std::vector<int>>& losowania, TDataKal od = {2024, 1, 1})
+TObGraLista GraReczna(int n, int k, const std::vector<std::vector<int>>& losowania,
+                      TDataKal od = {2024, 1, 1})
 {
     TObGraLista gra = testy::Gra649();
     gra.IleLiczb = n;
@@ -338,7 +348,8 @@ TEST(TGenStat, KolejneLiczbyWszystkieStartyZZerami)
 TEST(TGenStat, ZadanaNieparzystaLiczyParzysteObokNiej)
 {
     // With the first choice, X = 1: the even numbers drawn with 1.
-    const TObGraLista gra = GraReczna(49, 6, {{1, 2, 4, 5, 7, 9}, {1, 4, 6, 11, 13, 15}, {2, 4, 6, 8, 10, 12}});
+    const TObGraLista gra =
+        GraReczna(49, 6, {{1, 2, 4, 5, 7, 9}, {1, 4, 6, 11, 13, 15}, {2, 4, 6, 8, 10, 12}});
     const TWynikiStatystyki w = Licz(Parametry(gra, R::ZadanaNieparzysta, 0), gra);
     EXPECT_EQ(Opisy(w[0]), (std::vector<std::string>{"4", "2", "6"}));
     EXPECT_EQ(Wartosci(w[0]), (std::vector<int32_t>{2, 1, 1}));
@@ -373,8 +384,7 @@ TEST(TGenStat, PrzedzialyWszystkichSzerokosci)
 TEST(TGenStat, SerieWKolejnychLosowaniach)
 {
     // 7 in five consecutive draws, then missing; 9 in draws 1, 2 and 4.
-    const TObGraLista gra = GraReczna(
-        10, 2, {{7, 9}, {7, 9}, {7, 1}, {7, 9}, {7, 2}, {3, 4}});
+    const TObGraLista gra = GraReczna(10, 2, {{7, 9}, {7, 9}, {7, 1}, {7, 9}, {7, 2}, {3, 4}});
     const TWynikiStatystyki w = Licz(Parametry(gra, R::Serie), gra);
     ASSERT_EQ(SeriiNiepustych(w), 10);
     const std::vector<int32_t> siodemka{5, 2, 1, 1, 1, 0, 0, 0, 0, 0};
@@ -424,8 +434,19 @@ TEST(TGenStat, BlankietDzieliLiczbyNaCzesci)
         std::vector<std::pair<std::string, std::string>> Serie; // first and last label of each series
     };
     const std::vector<TPrzypadek> przypadki{
-        {TPodzialBlankietu::Kolumny, 2, 5, {{"1", "31"}, {"2", "32"}, {"3", "33"}, {"4", "34"}, {"5", "35"},
-                                            {"6", "36"}, {"7", "37"}, {"8", "38"}, {"9", "39"}, {"10", "40"}}},
+        {TPodzialBlankietu::Kolumny,
+         2,
+         5,
+         {{"1", "31"},
+          {"2", "32"},
+          {"3", "33"},
+          {"4", "34"},
+          {"5", "35"},
+          {"6", "36"},
+          {"7", "37"},
+          {"8", "38"},
+          {"9", "39"},
+          {"10", "40"}}},
         {TPodzialBlankietu::Rzedy, 2, 5, {{"1", "10"}, {"11", "20"}, {"21", "30"}, {"31", "40"}}},
         {TPodzialBlankietu::PolowkiPionowo, 2, 3, {{"1", "33"}, {"4", "40"}}},
         {TPodzialBlankietu::PolowkiPoziomo, 2, 5, {{"1", "20"}, {"21", "40"}}},
@@ -527,7 +548,8 @@ TEST(TGenStat, ZakresBezLosowan)
     // Kinds listing every number or interval give zeros, the others nothing.
     const TWynikiStatystyki liczby = pusty(R::Liczby);
     ASSERT_EQ(liczby[0].size(), 20u);
-    EXPECT_TRUE(std::all_of(liczby[0].begin(), liczby[0].end(), [](const TWynik& w) { return w.Wartosc == 0; }));
+    EXPECT_TRUE(
+        std::all_of(liczby[0].begin(), liczby[0].end(), [](const TWynik& w) { return w.Wartosc == 0; }));
     EXPECT_EQ(pusty(R::PrzedzialyWszystkie)[19][0].Wartosc, 0);
     EXPECT_TRUE(pusty(R::Sumy)[0].empty());
     EXPECT_TRUE(pusty(R::WPrzedziale)[0].empty());
@@ -595,10 +617,11 @@ TEST(TGenStat, FormatyPostepu)
         int32_t Wybor1;
         const char* Format;
     };
-    for (const TPrzypadek c : {TPrzypadek{R::Liczby, 0, "%6.2f%%"}, TPrzypadek{R::Parzyste, 0, "%6.2f%%"},
-                               TPrzypadek{R::Nieparzyste, 0, "%6.2f%%"}, TPrzypadek{R::KolejneLiczby, 3, "%6.2f%%"},
-                               TPrzypadek{R::Liczby, 1, "%8.4f%%"}, TPrzypadek{R::Sumy, 0, "%8.4f%%"},
-                               TPrzypadek{R::Blankiet, 0, "%8.4f%%"}})
+    for (const TPrzypadek c :
+         {TPrzypadek{R::Liczby, 0, "%6.2f%%"}, TPrzypadek{R::Parzyste, 0, "%6.2f%%"},
+          TPrzypadek{R::Nieparzyste, 0, "%6.2f%%"}, TPrzypadek{R::KolejneLiczby, 3, "%6.2f%%"},
+          TPrzypadek{R::Liczby, 1, "%8.4f%%"}, TPrzypadek{R::Sumy, 0, "%8.4f%%"},
+          TPrzypadek{R::Blankiet, 0, "%8.4f%%"}})
         EXPECT_STREQ(TGenStat::FormatPostepu(Parametry(gra, c.Rodzaj, c.Wybor1)), c.Format);
 }
 

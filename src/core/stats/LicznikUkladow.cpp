@@ -20,7 +20,8 @@ const std::vector<uint64_t>& TrojkatPascala()
             for (int r = 1; r < MaxR && r <= n; ++r) {
                 const uint64_t a = at(n - 1, r - 1);
                 const uint64_t b = r <= n - 1 ? at(n - 1, r) : 0;
-                at(n, r) = a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max() : a + b;
+                at(n, r) = a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max()
+                                                                        : a + b;
             }
         }
         return t;
@@ -51,7 +52,8 @@ uint64_t TLicznikGesty::Rozmiar(int m, const TIndeksLiczb& indeks)
 }
 
 TLicznikGesty::TLicznikGesty(int m, const TIndeksLiczb& indeks, int grup)
-    : m_(m), rozmiar_(static_cast<std::size_t>(Rozmiar(m, indeks))), indeks_(indeks), ileMiejsc_(IleDozwolonych(indeks))
+    : m_(m), rozmiar_(static_cast<std::size_t>(Rozmiar(m, indeks))), indeks_(indeks),
+      ileMiejsc_(IleDozwolonych(indeks))
 {
     for (int y = 0; y < IleWartosciBajtu; ++y)
         if (indeks_[static_cast<std::size_t>(y)] != 0)

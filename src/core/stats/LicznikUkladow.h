@@ -61,7 +61,7 @@ private:
     int m_;
     std::size_t rozmiar_;
     TIndeksLiczb indeks_;
-    int ileMiejsc_ = 0; // N'
+    int ileMiejsc_ = 0;                              // N'
     std::array<uint8_t, IleWartosciBajtu> liczba_{}; // place 1..N' -> number
     // C(x - 1, i + 1) for position i and place x: the colex rank is their sum over the set.
     std::vector<uint64_t> skladniki_;
@@ -174,7 +174,8 @@ private:
 // in label order; then, when `sortuj`, by value, largest first (equal values keep label order); then
 // cut to `limit` entries. Labels are made only for the entries that can reach the series.
 template <class L>
-TSeriaStatystyki SeriaZLicznika(const L& licznik, int grupa, uint32_t prog, bool sortuj, std::optional<std::size_t> limit)
+TSeriaStatystyki SeriaZLicznika(const L& licznik, int grupa, uint32_t prog, bool sortuj,
+                                std::optional<std::size_t> limit)
 {
     struct TWpis {
         uint32_t Ile;

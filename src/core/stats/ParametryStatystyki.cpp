@@ -148,7 +148,9 @@ bool ParametryPoprawne(const TParametryStatystyki& p)
 {
     if (p.Rodzaj < 0 || p.Rodzaj >= IleRodzajowStatystyki)
         return false;
-    const auto wKalendarzu = [](double data) { return data >= NajwczesniejszaData && data <= NajpozniejszaData; };
+    const auto wKalendarzu = [](double data) {
+        return data >= NajwczesniejszaData && data <= NajpozniejszaData;
+    };
     if (!wKalendarzu(p.OdDaty) || !wKalendarzu(p.DoDaty))
         return false;
     if (p.Wybor1 < 0 || p.Wybor1 > MaxWyboru || p.Wybor2 < 0 || p.Wybor2 > MaxWyboru)
@@ -161,9 +163,11 @@ bool ParametryPoprawne(const TParametryStatystyki& p)
         return false;
     // The slip grid matters only to the slip statistic; other kinds keep the game's values unused.
     if (p.RodzajS() == TRodzajStatystyki::Blankiet) {
-        if (p.IleKolumn < 1 || p.IleKolumn > MaxKolumnBlankietu || p.IleRzedow < 1 || p.IleRzedow > MaxRzedowBlankietu)
+        if (p.IleKolumn < 1 || p.IleKolumn > MaxKolumnBlankietu || p.IleRzedow < 1 ||
+            p.IleRzedow > MaxRzedowBlankietu)
             return false;
-        if (p.RzedyGorne < 0 || p.RzedyGorne > p.IleRzedow || p.KolumnyLewe < 0 || p.KolumnyLewe > p.IleKolumn)
+        if (p.RzedyGorne < 0 || p.RzedyGorne > p.IleRzedow || p.KolumnyLewe < 0 ||
+            p.KolumnyLewe > p.IleKolumn)
             return false;
     }
     return true;

@@ -29,7 +29,8 @@ bool DlugoscWPolu(TCzytnikBin& czytnik, std::size_t szerokosc)
 
 TOpisGryStatystyki OpisGry(const TObGraLista& gra)
 {
-    return {gra.Nazwa, gra.IleLiczb, gra.IleLosowanych, gra.IlePoziomo, gra.IlePionowo, gra.Kierunek, gra.Pilkarski};
+    return {gra.Nazwa,      gra.IleLiczb, gra.IleLosowanych, gra.IlePoziomo,
+            gra.IlePionowo, gra.Kierunek, gra.Pilkarski};
 }
 
 std::string ZbudujPlikStatystyki(const TPlikStatystyki& plik)
@@ -70,7 +71,8 @@ std::string ZbudujPlikStatystyki(const TPlikStatystyki& plik)
     for (int s = 0; s < serii; ++s) {
         const TSeriaStatystyki& seria = plik.Wyniki[static_cast<std::size_t>(s)];
         w.Int32Na(PozycjaSpisuSerii + static_cast<std::size_t>(s) * 8, static_cast<int32_t>(w.Dane().size()));
-        w.Int32Na(PozycjaSpisuSerii + static_cast<std::size_t>(s) * 8 + 4, static_cast<int32_t>(seria.size()));
+        w.Int32Na(PozycjaSpisuSerii + static_cast<std::size_t>(s) * 8 + 4,
+                  static_cast<int32_t>(seria.size()));
         for (const TWynik& wynik : seria) {
             w.Tekst(wynik.Opis, SzerokoscOpisuStatystyki);
             w.Zera(3);
@@ -141,9 +143,11 @@ std::optional<TPlikStatystyki> RozbierzPlikStatystyki(std::string_view dane, TBl
         c.Skocz(PozycjaSpisuSerii + static_cast<std::size_t>(s) * 8);
         const int64_t poczatek = c.Int32();
         const int64_t ile = c.Int32();
-        if (poczatek < 0 || ile < 0 || (ile > 0 && poczatek < static_cast<int64_t>(DlugoscNaglowkaStatystyki)))
+        if (poczatek < 0 || ile < 0 ||
+            (ile > 0 && poczatek < static_cast<int64_t>(DlugoscNaglowkaStatystyki)))
             return zle(TBladPlikuStatystyki::ZlySpisSerii);
-        if (poczatek + ile * static_cast<int64_t>(DlugoscRekorduStatystyki) > static_cast<int64_t>(dane.size()))
+        if (poczatek + ile * static_cast<int64_t>(DlugoscRekorduStatystyki) >
+            static_cast<int64_t>(dane.size()))
             return zle(TBladPlikuStatystyki::ZaKrotki);
         TSeriaStatystyki& seria = plik.Wyniki[static_cast<std::size_t>(s)];
         seria.reserve(static_cast<std::size_t>(ile));

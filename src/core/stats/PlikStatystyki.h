@@ -24,11 +24,11 @@ inline constexpr const char* RozszerzeniePlikuStatystyki = "st2";
 enum class TBladPlikuStatystyki {
     Brak,
     NieOtwarty,
-    ZaKrotki,         // shorter than its header, or than the records its table announces
-    ZaDuzoSerii,      // a series count outside 0..120
-    ZlySpisSerii,     // a negative offset or count, or records that start inside the header
-    ZlyOpis,          // a label or the game name longer than its field
-    ZleParametry,     // parameters no dialog can set (an unknown kind, grouping or division...)
+    ZaKrotki,     // shorter than its header, or than the records its table announces
+    ZaDuzoSerii,  // a series count outside 0..120
+    ZlySpisSerii, // a negative offset or count, or records that start inside the header
+    ZlyOpis,      // a label or the game name longer than its field
+    ZleParametry, // parameters no dialog can set (an unknown kind, grouping or division...)
     BladZapisu,
 };
 
@@ -51,8 +51,9 @@ bool ZapiszPlikStatystyki(const std::string& sciezka, const TPlikStatystyki& pli
 
 // Reads a file already in memory; nothing, with the reason, for a damaged or hostile one. Counts
 // and offsets are checked against the size before anything is taken from them.
-std::optional<TPlikStatystyki> RozbierzPlikStatystyki(std::string_view dane, TBladPlikuStatystyki* blad = nullptr);
+std::optional<TPlikStatystyki> RozbierzPlikStatystyki(std::string_view dane,
+                                                      TBladPlikuStatystyki* blad = nullptr);
 std::optional<TPlikStatystyki> WczytajPlikStatystyki(const std::string& sciezka,
-                                                    TBladPlikuStatystyki* blad = nullptr);
+                                                     TBladPlikuStatystyki* blad = nullptr);
 
 } // namespace tarvomund

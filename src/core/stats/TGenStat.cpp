@@ -55,7 +55,8 @@ void Uporzadkuj(TSeriaStatystyki& seria, bool sortuj, std::optional<std::size_t>
     std::sort(seria.begin(), seria.end(), [](const TWynik& a, const TWynik& b) { return a.Opis < b.Opis; });
     if (!sortuj)
         return;
-    std::stable_sort(seria.begin(), seria.end(), [](const TWynik& a, const TWynik& b) { return a.Wartosc > b.Wartosc; });
+    std::stable_sort(seria.begin(), seria.end(),
+                     [](const TWynik& a, const TWynik& b) { return a.Wartosc > b.Wartosc; });
     if (limit && seria.size() > *limit)
         seria.erase(seria.begin() + static_cast<std::ptrdiff_t>(*limit), seria.end());
 }
@@ -101,7 +102,8 @@ const char* TGenStat::FormatPostepu(const TParametryStatystyki& p)
 }
 
 TGenStat::TGenStat(const TParametryStatystyki& parametry, const TObGraLista& gra,
-                   const TUstawieniaStatystyki& ustawienia, const std::atomic<bool>& przerwij, TPokazPostep postep)
+                   const TUstawieniaStatystyki& ustawienia, const std::atomic<bool>& przerwij,
+                   TPokazPostep postep)
     : p_(parametry), gra_(gra), ustawienia_(ustawienia), przerwij_(przerwij),
       raport_(std::move(postep), FormatPostepu(parametry))
 {
@@ -230,7 +232,8 @@ template <class L> void TGenStat::PoliczUklady(L& licznik, int m)
     // Position sets in lexicographic order; every draw in range yields its numbers at those positions.
     for (TKombGen gen(m, k_); !gen.Koniec; gen.Nastepna()) {
         for (int i = 0; i < m; ++i)
-            pozycje[static_cast<std::size_t>(i)] = static_cast<uint8_t>(gen.Kombinacja[static_cast<std::size_t>(i)] - 1);
+            pozycje[static_cast<std::size_t>(i)] =
+                static_cast<uint8_t>(gen.Kombinacja[static_cast<std::size_t>(i)] - 1);
         for (std::size_t d = 0; d < losy_.size(); ++d) {
             if (!Krok())
                 return;
@@ -257,8 +260,8 @@ void TGenStat::Uklady(int m)
         return true;
     });
     const uint64_t gestych = TLicznikGesty::Rozmiar(m, indeks) * static_cast<uint64_t>(grup_);
-    const uint64_t krokow = static_cast<uint64_t>(
-        Iloczyn(Zaokraglij(Kombinacje(k_, m)), static_cast<int64_t>(losy_.size())));
+    const uint64_t krokow =
+        static_cast<uint64_t>(Iloczyn(Zaokraglij(Kombinacje(k_, m)), static_cast<int64_t>(losy_.size())));
     const bool gesty = rosnace && gestych <= MaxLicznikowGestych && gestych <= PrzewagaGestych * krokow;
 
     const auto serie = [&](const auto& licznik) {
@@ -291,8 +294,8 @@ void TGenStat::KolejneLiczby()
     for (std::size_t d = 0; d < losy_.size(); ++d)
         for (int i = 0; i < k_; ++i)
             obecne[d].set(losy_[d]->Liczby[static_cast<std::size_t>(i)]);
-    std::vector<std::vector<int32_t>> liczniki(static_cast<std::size_t>(grup_),
-                                               std::vector<int32_t>(static_cast<std::size_t>(startow) + 1, 0));
+    std::vector<std::vector<int32_t>> liczniki(
+        static_cast<std::size_t>(grup_), std::vector<int32_t>(static_cast<std::size_t>(startow) + 1, 0));
     const auto policz = [&] {
         for (int f = 1; f <= startow; ++f) {
             TObecne ciag;
@@ -503,8 +506,8 @@ void TGenStat::Serie()
                     biegnace[y] = 0;
         }
         for (int a = 1; a <= n_; ++a)
-            wyniki_[static_cast<std::size_t>(dlugosc - 1)].emplace_back(ukonczone[static_cast<std::size_t>(a)],
-                                                                          std::to_string(a));
+            wyniki_[static_cast<std::size_t>(dlugosc - 1)].emplace_back(
+                ukonczone[static_cast<std::size_t>(a)], std::to_string(a));
     }
 }
 

@@ -24,8 +24,9 @@ struct TUstawieniaStatystyki {
 class TGenStat {
 public:
     // The game is read, never changed; a caller on another thread passes its own copy.
-    TGenStat(const TParametryStatystyki& parametry, const TObGraLista& gra, const TUstawieniaStatystyki& ustawienia,
-             const std::atomic<bool>& przerwij, TPokazPostep postep = {});
+    TGenStat(const TParametryStatystyki& parametry, const TObGraLista& gra,
+             const TUstawieniaStatystyki& ustawienia, const std::atomic<bool>& przerwij,
+             TPokazPostep postep = {});
 
     TWynikiStatystyki Wykonaj();
 

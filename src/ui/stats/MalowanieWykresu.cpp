@@ -100,22 +100,25 @@ TPlanWykresu PlanWykresu(const TDaneWykresu& dane, const QRectF& cel, const QFon
 
     // The value axis: nice steps from 0 (or the lowest value) up past the largest.
     plan.MinY = najmniejsza;
-    plan.MaxY = najwieksza > najmniejsza ? najmniejsza + (najwieksza - najmniejsza) * ZapasWartosci : najmniejsza + 1;
+    plan.MaxY =
+        najwieksza > najmniejsza ? najmniejsza + (najwieksza - najmniejsza) * ZapasWartosci : najmniejsza + 1;
 
     // Room for the value labels at the left and the point labels under the plot.
     double lewy = cel.left() + m;
     double dol = cel.bottom() - m;
     if (dane.Osie) {
-        const double szerokoscLiczb = std::max(czcionka.horizontalAdvance(TekstWartosci(std::floor(plan.MaxY))),
-                                                czcionka.horizontalAdvance(TekstWartosci(std::floor(plan.MinY))));
+        const double szerokoscLiczb =
+            std::max(czcionka.horizontalAdvance(TekstWartosci(std::floor(plan.MaxY))),
+                     czcionka.horizontalAdvance(TekstWartosci(std::floor(plan.MinY))));
         lewy += szerokoscLiczb + OdstepEtykiety * skala;
         if (dane.OsDolna)
             dol -= wysokosc + OdstepEtykiety * skala;
     }
     plan.Obszar = QRectF(QPointF(lewy, gora + m), QPointF(cel.right() - m, dol));
     if (dane.Trojwymiarowy && !widoczne.isEmpty()) {
-        const double krok = std::min(NajglebszaSeria * skala, std::min(plan.Obszar.width(), plan.Obszar.height()) *
-                                                                  UdzialGlebi / widoczne.size());
+        const double krok =
+            std::min(NajglebszaSeria * skala,
+                     std::min(plan.Obszar.width(), plan.Obszar.height()) * UdzialGlebi / widoczne.size());
         plan.KrokGlebi = QPointF(krok * M_SQRT1_2, -krok * M_SQRT1_2);
         plan.Glebia = plan.KrokGlebi * widoczne.size();
         plan.Obszar.setRight(plan.Obszar.right() - plan.Glebia.x());
@@ -124,8 +127,8 @@ TPlanWykresu PlanWykresu(const TDaneWykresu& dane, const QRectF& cel, const QFon
     if (plan.Obszar.width() < 1 || plan.Obszar.height() < 1)
         plan.Obszar.setSize(QSizeF(std::max(1.0, plan.Obszar.width()), std::max(1.0, plan.Obszar.height())));
 
-    const double krokY = LadnyKrok((plan.MaxY - plan.MinY) / std::max(1.0, plan.Obszar.height() /
-                                                                             (wysokosc * OdstepPodzialekY)));
+    const double krokY = LadnyKrok((plan.MaxY - plan.MinY) /
+                                   std::max(1.0, plan.Obszar.height() / (wysokosc * OdstepPodzialekY)));
     plan.MinY = std::floor(plan.MinY / krokY) * krokY;
     plan.MaxY = std::max(plan.MinY + krokY, std::ceil(plan.MaxY / krokY) * krokY);
 
@@ -134,7 +137,8 @@ TPlanWykresu PlanWykresu(const TDaneWykresu& dane, const QRectF& cel, const QFon
     const double szerokosc = wszystkie / std::max(0.01, dane.Powiekszenie);
     double srodek = (wszystkie - 1) / 2.0;
     if (szerokosc < wszystkie)
-        srodek = std::clamp(srodek + dane.Przesuniecie, -0.5 + szerokosc / 2, wszystkie - 0.5 - szerokosc / 2);
+        srodek =
+            std::clamp(srodek + dane.Przesuniecie, -0.5 + szerokosc / 2, wszystkie - 0.5 - szerokosc / 2);
     plan.MinX = srodek - szerokosc / 2;
     plan.MaxX = srodek + szerokosc / 2;
 
@@ -148,9 +152,11 @@ TPlanWykresu PlanWykresu(const TDaneWykresu& dane, const QRectF& cel, const QFon
             for (const TPunktWykresu& p : pierwsza.Punkty)
                 najszersza = std::max(najszersza, czcionka.horizontalAdvance(p.Etykieta));
             const double naPunkt = plan.Obszar.width() / (plan.MaxX - plan.MinX);
-            const int co = std::max(1, static_cast<int>(std::ceil((najszersza + OdstepEtykiety * skala) / naPunkt)));
+            const int co =
+                std::max(1, static_cast<int>(std::ceil((najszersza + OdstepEtykiety * skala) / naPunkt)));
             const int od = std::max(0, static_cast<int>(std::ceil(plan.MinX)));
-            const int do_ = std::min(static_cast<int>(pierwsza.Punkty.size()) - 1, static_cast<int>(std::floor(plan.MaxX)));
+            const int do_ = std::min(static_cast<int>(pierwsza.Punkty.size()) - 1,
+                                     static_cast<int>(std::floor(plan.MaxX)));
             for (int i = od; i <= do_; ++i)
                 if (i % co == 0)
                     plan.PodzialkiX.append({plan.X(i), pierwsza.Punkty[i].Etykieta});
@@ -231,7 +237,8 @@ void MalujSciany(QPainter& malarz, const TPlanWykresu& plan, const TDaneWykresu&
         malarz.setBrush(KolorSciany);
         malarz.drawRect(o.translated(g));
         malarz.setBrush(KolorPodlogi);
-        malarz.drawPolygon(QPolygonF{o.bottomLeft(), o.bottomRight(), o.bottomRight() + g, o.bottomLeft() + g});
+        malarz.drawPolygon(
+            QPolygonF{o.bottomLeft(), o.bottomRight(), o.bottomRight() + g, o.bottomLeft() + g});
         malarz.setBrush(KolorSciany.darker(105));
         malarz.drawPolygon(QPolygonF{o.topLeft(), o.bottomLeft(), o.bottomLeft() + g, o.topLeft() + g});
         malarz.setBrush(Qt::NoBrush);
@@ -265,8 +272,9 @@ void MalujSciany(QPainter& malarz, const TPlanWykresu& plan, const TDaneWykresu&
     }
     for (const TPodzialkaWykresu& p : plan.PodzialkiX) {
         const double w = metryka.horizontalAdvance(p.Tekst);
-        malarz.drawText(QPointF(p.Pozycja - w / 2, o.bottom() + OdstepEtykiety / 2 * plan.SkalaPiora + metryka.ascent()),
-                        p.Tekst);
+        malarz.drawText(
+            QPointF(p.Pozycja - w / 2, o.bottom() + OdstepEtykiety / 2 * plan.SkalaPiora + metryka.ascent()),
+            p.Tekst);
     }
 }
 

@@ -69,15 +69,18 @@ QString PozycjaRodzaju(int32_t rodzaj)
 
 QString LiniaTytulu(const TParametryStatystyki& p)
 {
-    const QString nazwa = p.RodzajS() == R::Blankiet ? Tekst(TytulBlankietu(p.PodzialBlankietu)) : NazwaRodzaju(p.Rodzaj);
-    return nazwa + QStringLiteral("  [ ") + QString::fromStdString(TekstDaty(p.OdDaty)) + QStringLiteral(" - ") +
-           QString::fromStdString(TekstDaty(p.DoDaty)) + QStringLiteral(" ]");
+    const QString nazwa =
+        p.RodzajS() == R::Blankiet ? Tekst(TytulBlankietu(p.PodzialBlankietu)) : NazwaRodzaju(p.Rodzaj);
+    return nazwa + QStringLiteral("  [ ") + QString::fromStdString(TekstDaty(p.OdDaty)) +
+           QStringLiteral(" - ") + QString::fromStdString(TekstDaty(p.DoDaty)) + QStringLiteral(" ]");
 }
 
 QString LiniaPodtytulu(const TParametryStatystyki& p, bool listaWidoczna, const QStringList& zaznaczone)
 {
     const int wybor1 = p.Wybor1;
-    const auto wNawiasie = [](const QString& tekst, int v) { return tekst + QStringLiteral(" ( ") + Liczba(v) + QStringLiteral(" ) "); };
+    const auto wNawiasie = [](const QString& tekst, int v) {
+        return tekst + QStringLiteral(" ( ") + Liczba(v) + QStringLiteral(" ) ");
+    };
     QString tekst;
     switch (p.RodzajS()) {
     case R::Liczby:
@@ -110,17 +113,19 @@ QString LiniaPodtytulu(const TParametryStatystyki& p, bool listaWidoczna, const 
         tekst = Tekst(TTekst::Przedzial) + QLatin1Char(' ');
         break;
     case R::PrzedzialJeden:
-        tekst = Tekst(TTekst::Przedzial) + QStringLiteral(" ( ... ") + Liczba(wybor1 + 1) + QStringLiteral(" ... ) ");
+        tekst = Tekst(TTekst::Przedzial) + QStringLiteral(" ( ... ") + Liczba(wybor1 + 1) +
+                QStringLiteral(" ... ) ");
         break;
     case R::WPrzedziale:
-        tekst = Tekst(TTekst::Przedzial) + QStringLiteral(" ( ") + Liczba(wybor1 + 1) + QStringLiteral("...") +
-                Liczba(p.Wybor2 + 1) + QStringLiteral(" ) ");
+        tekst = Tekst(TTekst::Przedzial) + QStringLiteral(" ( ") + Liczba(wybor1 + 1) +
+                QStringLiteral("...") + Liczba(p.Wybor2 + 1) + QStringLiteral(" ) ");
         break;
     case R::Serie:
         tekst = Tekst(TTekst::DlugoscSeri) + QLatin1Char(' ');
         break;
     case R::Odstepy:
-        tekst = QStringLiteral("( ") + Tekst(TTekst::Odstep) + QLatin1Char(' ') + Liczba(p.Odstep) + QStringLiteral(" ) ");
+        tekst = QStringLiteral("( ") + Tekst(TTekst::Odstep) + QLatin1Char(' ') + Liczba(p.Odstep) +
+                QStringLiteral(" ) ");
         break;
     case R::Sumy:
     case R::Blankiet:
@@ -190,7 +195,8 @@ QStringList PozycjeListy(const TParametryStatystyki& p, int32_t ileLiczb)
             pozycje << Tekst(TTekst::Gorna) << Tekst(TTekst::Dolna);
             break;
         case TPodzialBlankietu::Cwiartki:
-            pozycje << Tekst(TTekst::LewaG) << Tekst(TTekst::PrawaG) << Tekst(TTekst::LewaD) << Tekst(TTekst::PrawaD);
+            pozycje << Tekst(TTekst::LewaG) << Tekst(TTekst::PrawaG) << Tekst(TTekst::LewaD)
+                    << Tekst(TTekst::PrawaD);
             break;
         }
         break;

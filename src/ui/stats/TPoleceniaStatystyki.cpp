@@ -48,7 +48,8 @@ TPoleceniaStatystyki::TPoleceniaStatystyki(TfrmGlowne& glowne) : QObject(&glowne
     if (auto* przycisk = qobject_cast<QToolButton*>(pasek->widgetForAction(przyciskStart_)))
         przycisk->setPopupMode(QToolButton::InstantPopup);
 
-    glowne_.UstawOtwieranie(TRodzajPliku::Statystyka, [this](const QString& plik) { OtworzStatystyke(plik); });
+    glowne_.UstawOtwieranie(TRodzajPliku::Statystyka,
+                            [this](const QString& plik) { OtworzStatystyke(plik); });
 }
 
 TfrmStatystyka1* TPoleceniaStatystyki::AktywnaStatystyka() const

@@ -23,9 +23,11 @@ namespace {
 constexpr int DluzszyBokStrony = 2970;
 constexpr int KrotszyBokStrony = 2100;
 constexpr int WysokoscNotki = 25;
-const QString NazwyGrubosci[] = {QStringLiteral("IIII"), QStringLiteral("III"), QStringLiteral("II"), QStringLiteral("I")};
+const QString NazwyGrubosci[] = {QStringLiteral("IIII"), QStringLiteral("III"), QStringLiteral("II"),
+                                 QStringLiteral("I")};
 
-QGroupBox* Grupa(QWidget* rodzic, const QString& tytul, QButtonGroup* przyciski, const QStringList& pozycje, int kolumn = 1)
+QGroupBox* Grupa(QWidget* rodzic, const QString& tytul, QButtonGroup* przyciski, const QStringList& pozycje,
+                 int kolumn = 1)
 {
     auto* ramka = new QGroupBox(tytul, rodzic);
     auto* uklad = new QGridLayout(ramka);
@@ -64,7 +66,8 @@ TfrmDrukWykres::TfrmDrukWykres(const TWybor& wybor, QWidget* parent) : QDialog(p
                              {Tekst(TTekst::Poziomo), Tekst(TTekst::Pionowo)});
     ramkaGrubosci_ = Grupa(this, Tekst(TTekst::GruboscLinii), grubosc_,
                            {NazwyGrubosci[0], NazwyGrubosci[1], NazwyGrubosci[2], NazwyGrubosci[3]}, 4);
-    auto* ramkaTrybu = Grupa(this, QString(), tryb_, {Tekst(TTekst::DrukowanieWykresu), Tekst(TTekst::DrukowanieTabelki)}, 2);
+    auto* ramkaTrybu = Grupa(this, QString(), tryb_,
+                             {Tekst(TTekst::DrukowanieWykresu), Tekst(TTekst::DrukowanieTabelki)}, 2);
     podglad_ = new TPodgladStrony(this);
 
     btnDrukuj_ = new QPushButton(Tekst(TTekst::Drukuj), this);
@@ -103,14 +106,16 @@ TfrmDrukWykres::TfrmDrukWykres(const TWybor& wybor, QWidget* parent) : QDialog(p
 
 TfrmDrukWykres::TWybor TfrmDrukWykres::Wybor() const
 {
-    return {umiejscowienie_->checkedId(), orientacja_->checkedId(), grubosc_->checkedId(), tryb_->checkedId()};
+    return {umiejscowienie_->checkedId(), orientacja_->checkedId(), grubosc_->checkedId(),
+            tryb_->checkedId()};
 }
 
 void TfrmDrukWykres::Odswiez()
 {
     // The table is printed as it comes: placement, orientation, thickness and preview do not apply.
     const bool wykres = tryb_->checkedId() == 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{ramkaUmiejscowienia_, ramkaOrientacji_, ramkaGrubosci_, podglad_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ramkaUmiejscowienia_, ramkaOrientacji_, ramkaGrubosci_, podglad_})
         w->setVisible(wykres);
     podglad_->Ustaw(umiejscowienie_->checkedId(), orientacja_->checkedId() == 0);
 }
@@ -165,7 +170,8 @@ void TPodgladStrony::paintEvent(QPaintEvent*)
     const int krok = std::max(1, wykres.width() / 6);
     QPolygon linia;
     for (int i = 0; i <= 6; ++i)
-        linia << QPoint(wykres.left() + i * krok, wykres.center().y() + ((i % 2) ? -1 : 1) * wykres.height() / 5);
+        linia << QPoint(wykres.left() + i * krok,
+                        wykres.center().y() + ((i % 2) ? -1 : 1) * wykres.height() / 5);
     malarz.setClipRect(wykres);
     malarz.drawPolyline(linia);
 }

@@ -59,7 +59,8 @@ QString Wartosc(int32_t v)
 
 QString PoleCsv(const QString& tekst)
 {
-    if (!tekst.contains(QLatin1Char(';')) && !tekst.contains(QLatin1Char('"')) && !tekst.contains(QLatin1Char('\n')))
+    if (!tekst.contains(QLatin1Char(';')) && !tekst.contains(QLatin1Char('"')) &&
+        !tekst.contains(QLatin1Char('\n')))
         return tekst;
     QString pole = tekst;
     pole.replace(QStringLiteral("\""), QStringLiteral("\"\""));
@@ -306,7 +307,8 @@ void TfrmStatystyka1::ZbudujSerie()
             seria.Kolor = KolorSerii(s);
             seria.Grubosc = grubosc;
             seria.RozmiarTabliczek = 7;
-            seria.Widoczna = ListaWidoczna() ? CLB1_->item(s) && CLB1_->item(s)->checkState() == Qt::Checked : s == 0;
+            seria.Widoczna =
+                ListaWidoczna() ? CLB1_->item(s) && CLB1_->item(s)->checkState() == Qt::Checked : s == 0;
             d.Serie.append(seria);
         }
         if (osDolna)
@@ -367,14 +369,16 @@ void TfrmStatystyka1::ZbudujTabele()
         for (int p = 0; p < seria.Punkty.size(); ++p) {
             Grid1_->UstawTekst(etykiety, p + 1, seria.Punkty[p].Etykieta);
             Grid1_->UstawTekst(wartosci, p + 1, Wartosc(static_cast<int32_t>(seria.Punkty[p].Wartosc)));
-            najszerszy = std::max(najszerszy, Grid1_->fontMetrics().horizontalAdvance(seria.Punkty[p].Etykieta));
+            najszerszy =
+                std::max(najszerszy, Grid1_->fontMetrics().horizontalAdvance(seria.Punkty[p].Etykieta));
         }
     }
     // The kind's width, wider where the labels need it.
     const int szerokosc = std::max(SzerokoscKolumnyTabeli(parametry_), najszerszy + MarginesKomorki);
     int pierwsza = SzerokoscPierwszejKolumny;
     for (int w = 0; w < Grid1_->rowCount(); ++w)
-        pierwsza = std::max(pierwsza, Grid1_->fontMetrics().horizontalAdvance(Grid1_->TekstKomorki(w, 0)) + MarginesKomorki);
+        pierwsza = std::max(pierwsza, Grid1_->fontMetrics().horizontalAdvance(Grid1_->TekstKomorki(w, 0)) +
+                                          MarginesKomorki);
     Grid1_->setColumnWidth(0, pierwsza);
     for (int k = 1; k < Grid1_->columnCount(); ++k)
         Grid1_->setColumnWidth(k, szerokosc);
@@ -383,7 +387,8 @@ void TfrmStatystyka1::ZbudujTabele()
     const int ramka = 2 * Grid1_->frameWidth() + Grid1_->horizontalScrollBar()->sizeHint().height();
     const bool tydzien = CzyGrupowana(parametry_.Rodzaj) &&
                          static_cast<TGrupowanie>(parametry_.Grupowanie) == TGrupowanie::DzienTygodnia;
-    int wysokosc = jedna ? WysokoscJednejSerii : WysokoscNaSerie * static_cast<int>(serie.size()) + WysokoscDodatkowa;
+    int wysokosc =
+        jedna ? WysokoscJednejSerii : WysokoscNaSerie * static_cast<int>(serie.size()) + WysokoscDodatkowa;
     if (!jedna && !tydzien && serie.size() > SeriiBezPrzewijania)
         wysokosc = NajwyzszaTabela;
     // At least one series' two rows stay readable whatever the font.
@@ -457,8 +462,9 @@ void TfrmStatystyka1::SortujWgWartosci()
         return;
     Chart1_->Zmien([](TDaneWykresu& d) {
         for (TSeriaWykresu& s : d.Serie)
-            std::stable_sort(s.Punkty.begin(), s.Punkty.end(),
-                             [](const TPunktWykresu& a, const TPunktWykresu& b) { return a.Wartosc > b.Wartosc; });
+            std::stable_sort(
+                s.Punkty.begin(), s.Punkty.end(),
+                [](const TPunktWykresu& a, const TPunktWykresu& b) { return a.Wartosc > b.Wartosc; });
     });
     posortowany_ = true;
     ZbudujTabele();
@@ -486,8 +492,8 @@ void TfrmStatystyka1::DoKolekcji()
             continue;
         TfrmKolekcja01::TSeriaKopii seria{NazwaSerii(s), s, {}};
         for (const TPunktWykresu& p : dane.Serie[s].Punkty)
-            seria.Punkty.push_back(p.Etykieta + QStringLiteral("   [") + Wartosc(static_cast<int32_t>(p.Wartosc)) +
-                                   QLatin1Char(']'));
+            seria.Punkty.push_back(p.Etykieta + QStringLiteral("   [") +
+                                   Wartosc(static_cast<int32_t>(p.Wartosc)) + QLatin1Char(']'));
         serie.push_back(std::move(seria));
     }
     otoczenie_.Kolekcja->DodajKopie(tytul, serie);
@@ -521,8 +527,8 @@ void TfrmStatystyka1::Zapisz()
     // A statistics window is saved once.
     if (zapisany_ || obliczanie_)
         return;
-    const QString proponowany = nazwaPliku_.isEmpty() ? otoczenie_.KatalogDane
-                                                      : QDir(otoczenie_.KatalogDane).filePath(nazwaPliku_);
+    const QString proponowany =
+        nazwaPliku_.isEmpty() ? otoczenie_.KatalogDane : QDir(otoczenie_.KatalogDane).filePath(nazwaPliku_);
     QString plik = wyborPliku_(FiltrStatystyki, proponowany);
     if (plik.isEmpty())
         return;
@@ -533,9 +539,8 @@ void TfrmStatystyka1::Zapisz()
 
 bool TfrmStatystyka1::ZapiszDoPliku(const QString& plik)
 {
-    if (QFileInfo::exists(plik) &&
-        Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac), ObrazekPytanie, PrzyciskiTakNie, this) !=
-            KomunikatTak)
+    if (QFileInfo::exists(plik) && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac),
+                                             ObrazekPytanie, PrzyciskiTakNie, this) != KomunikatTak)
         return false;
     nazwaPliku_ = QFileInfo(plik).fileName();
     // The old file is replaced only once the new one is complete.
@@ -556,7 +561,8 @@ void TfrmStatystyka1::Wczytaj(const TPlikStatystyki& plik)
     Zbuduj();
     // The stored check states, applied as the user's clicks would be.
     for (int i = 0; i < CLB1_->count() && i < static_cast<int>(plik.Zaznaczone.size()); ++i)
-        CLB1_->item(i)->setCheckState(plik.Zaznaczone[static_cast<std::size_t>(i)] ? Qt::Checked : Qt::Unchecked);
+        CLB1_->item(i)->setCheckState(plik.Zaznaczone[static_cast<std::size_t>(i)] ? Qt::Checked
+                                                                                   : Qt::Unchecked);
     ZglosZmianeStanu();
 }
 
@@ -650,14 +656,16 @@ bool TfrmStatystyka1::EksportujPng(const QString& plik) const
 void TfrmStatystyka1::EksportujCsvZWyborem()
 {
     const QString plik = wyborPliku_(QStringLiteral("CSV (*.csv)"), otoczenie_.KatalogDane);
-    if (!plik.isEmpty() && !EksportujCsv(QFileInfo(plik).suffix().isEmpty() ? plik + QStringLiteral(".csv") : plik))
+    if (!plik.isEmpty() &&
+        !EksportujCsv(QFileInfo(plik).suffix().isEmpty() ? plik + QStringLiteral(".csv") : plik))
         Komunikat(Tekst(TTekst::BladZapisu), ObrazekStop, PrzyciskiOK, this);
 }
 
 void TfrmStatystyka1::EksportujPngZWyborem()
 {
     const QString plik = wyborPliku_(QStringLiteral("PNG (*.png)"), otoczenie_.KatalogDane);
-    if (!plik.isEmpty() && !EksportujPng(QFileInfo(plik).suffix().isEmpty() ? plik + QStringLiteral(".png") : plik))
+    if (!plik.isEmpty() &&
+        !EksportujPng(QFileInfo(plik).suffix().isEmpty() ? plik + QStringLiteral(".png") : plik))
         Komunikat(Tekst(TTekst::BladZapisu), ObrazekStop, PrzyciskiOK, this);
 }
 

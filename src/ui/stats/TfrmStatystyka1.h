@@ -57,8 +57,8 @@ public:
 
     // The parameters dialog as a new statistic and "Parametry" show it: on OK the dates are brought
     // within the game's draws. Nothing when cancelled.
-    static std::optional<TParametryStatystyki> PokazParametry(const TObGraLista& gra,
-                                                              const TParametryStatystyki& parametry, QWidget* rodzic);
+    static std::optional<TParametryStatystyki>
+    PokazParametry(const TObGraLista& gra, const TParametryStatystyki& parametry, QWidget* rodzic);
 
     TRodzajOkna Rodzaj() const override { return TRodzajOkna::Statystyka; }
     TStanFlag StanPlikow() const override;

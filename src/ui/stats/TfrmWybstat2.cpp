@@ -42,8 +42,10 @@ TfrmWybstat2::TfrmWybstat2(const TObGraLista& gra, const TParametryStatystyki& p
     setWindowTitle(Tekst(TTekst::PodzialBlankietu));
     UstawKontekstPomocy(this, KontekstPomocy);
 
-    kolumny_ = Pole(this, QStringLiteral("kolumny"), 1, MaxKolumnBlankietu, std::clamp(parametry.IleKolumn, 1, MaxKolumnBlankietu));
-    rzedy_ = Pole(this, QStringLiteral("rzedy"), 1, MaxRzedowBlankietu, std::clamp(parametry.IleRzedow, 1, MaxRzedowBlankietu));
+    kolumny_ = Pole(this, QStringLiteral("kolumny"), 1, MaxKolumnBlankietu,
+                    std::clamp(parametry.IleKolumn, 1, MaxKolumnBlankietu));
+    rzedy_ = Pole(this, QStringLiteral("rzedy"), 1, MaxRzedowBlankietu,
+                  std::clamp(parametry.IleRzedow, 1, MaxRzedowBlankietu));
     kierunek_ = new QCheckBox(Tekst(TTekst::KierunekPoziomy), this);
     kierunek_->setObjectName(QStringLiteral("kierunek"));
     kierunek_->setChecked(parametry.KierunekPoziomy);

@@ -83,8 +83,9 @@ void DrukujWykresNa(QPagedPaintDevice& urzadzenie, const TDaneWykresu& dane, int
     malarz.setFont(Czcionka(CzcionkaNotki, RozmiarNotki, &urzadzenie));
     const QFontMetrics notka(malarz.font(), &urzadzenie);
     const int h = notka.boundingRect(QStringLiteral("8")).height();
-    malarz.drawText(QPoint(Procent(W, ProcentMarginesuWykresu), Procent(H, ProcentMarginesuWykresu) + notka.ascent()),
-                    QString::fromUtf8(NotkaWydruku));
+    malarz.drawText(
+        QPoint(Procent(W, ProcentMarginesuWykresu), Procent(H, ProcentMarginesuWykresu) + notka.ascent()),
+        QString::fromUtf8(NotkaWydruku));
     malarz.setFont(QFont(QGuiApplication::font(), &urzadzenie));
     TDaneWykresu wydruk = dane;
     wydruk.Gradient = false;
