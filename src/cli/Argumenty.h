@@ -88,5 +88,7 @@ int PolecenieImport(TKontekst& k);
 int PolecenieStats(TKontekst& k);
 int PolecenieStatsFile(TKontekst& k);
 int PolecenieTest(TKontekst& k);
+int PolecenieGroup(TKontekst& k);
+int PolecenieSettle(TKontekst& k);
 
 } // namespace tarvomund::cli

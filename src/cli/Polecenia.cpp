@@ -14,7 +14,8 @@ void Pomoc(std::ostream& wyjscie)
     wyjscie << "usage: tarvomund-cli [--dane DIR] COMMAND [ARGS]\n\n"
                "Headless companion of the Tarvomund workbench.\n\n"
                "options:\n"
-               "  --dane DIR   the data directory with the game files (default: Dane beside the program)\n"
+               "  --dane DIR   the data directory with the game files (default: Dane beside the program;\n"
+               "               installed: the workbench's Dane in the user's data directory)\n"
                "  --help       this text\n\n"
                "commands:\n";
     for (const TPolecenie& p : Polecenia())
@@ -80,6 +81,11 @@ const std::vector<TPolecenie>& Polecenia()
         {"stats-file", "stats-file FILE.st2",
          "a saved statistic: its parameters as name: value lines, then its entries as stats prints them",
          PolecenieStatsFile},
+        {"group", "group FILE.gr2",
+         "the games of a group with their costs, winnings and balance and the totals, as the group window shows them",
+         PolecenieGroup},
+        {"settle", "settle FILE.gr2 [--player NAME]",
+         "the settlement of all participants of a group, or of one, as the settlement window shows it", PolecenieSettle},
     };
     return polecenia;
 }
@@ -96,7 +102,13 @@ std::optional<std::size_t> ZnajdzGre(const TKatalogGier& katalog, const std::str
 int Uruchom(const std::vector<std::string>& argumenty, const std::string& domyslnyKatalogDane,
             std::ostream& wyjscie, std::ostream& bledy)
 {
-    TOpcjeWspolne opcje{domyslnyKatalogDane};
+    return Uruchom(argumenty, TOpcjeWspolne{domyslnyKatalogDane, {}}, wyjscie, bledy);
+}
+
+int Uruchom(const std::vector<std::string>& argumenty, const TOpcjeWspolne& domyslne, std::ostream& wyjscie,
+            std::ostream& bledy)
+{
+    TOpcjeWspolne opcje = domyslne;
     std::size_t poz = 0;
     for (; poz < argumenty.size() && argumenty[poz].starts_with("--"); ++poz) {
         if (argumenty[poz] == "--help") {

@@ -21,7 +21,8 @@ int PolecenieGuarantee(TKontekst& k)
                                                               : ": not a readable system file\n");
         return KodBladDanych;
     }
-    const TParametry zapisane = CzytajUstawieniaIni(DomyslnyPlikUstawienIni());
+    const TParametry zapisane =
+        CzytajUstawieniaIni(k.Opcje.PlikUstawien.empty() ? DomyslnyPlikUstawienIni() : k.Opcje.PlikUstawien);
     TUstawieniaGwarancji ust;
     ust.IleNad = zapisane.IleNad;
     ust.IlePod = zapisane.IlePod;

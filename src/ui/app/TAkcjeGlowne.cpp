@@ -145,7 +145,9 @@ void TAkcjeGlowne::ZbudujMenu(QMainWindow* okno)
                 menu->addAction(akcja);
             }
         }
-        if (m == IndeksMenu::MenuSzukaj) {
+        if (m == IndeksMenu::MenuPliki) {
+            menuPliki_ = menu;
+        } else if (m == IndeksMenu::MenuSzukaj) {
             // The given-numbers search has no caption in the text table.
             menuSzukajZadanych_ = menu->addMenu(QStringLiteral("Szukaj zadanych liczb w bazie"));
             akcje_[static_cast<std::size_t>(TPolecenie::SzukajZadanych)] = menuSzukajZadanych_->menuAction();

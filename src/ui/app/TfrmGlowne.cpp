@@ -4,6 +4,7 @@
 #include "app/KontekstPomocy.h"
 #include "app/TAkcjeGlowne.h"
 #include "app/TOknoPomocy.h"
+#include "app/TOstatnioOtwierane.h"
 #include "app/TPasekStanuSystemu.h"
 #include "app/TWlaczaniePolecen.h"
 #include "app/TZegarGlowny.h"
@@ -15,6 +16,7 @@
 #include "app/Ustawienia.h"
 #include "draws/TfrmWyborBazy.h"
 #include "draws/TPoleceniaGier.h"
+#include "group/OknaGrupy.h"
 #include "systems/TfrmGwarancja.h"
 #include "systems/TfrmTest.h"
 #include "model/PlikSystemu.h"
@@ -33,16 +35,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+
+#include <optional>
 
 namespace tarvomund {
 
@@ -52,11 +60,12 @@ constexpr int SzerokoscPaskaBocznego = 28;
 constexpr int WysokoscDrugiegoPaska = 32;
 constexpr const char* NazwaPlikuPomocy = "TARVOMUND.HLP";
 
-// Extensions of the Open command with the labels of its filter entries.
+// Extensions the workbench opens, with the labels of the Open dialog's filter entries. Slip layouts
+// live in Dane and have no entry in that dialog.
 struct TTypPliku {
     TRodzajPliku Rodzaj;
     const char* Rozszerzenie;
-    TTekst Etykieta;
+    std::optional<TTekst> Etykieta;
 };
 
 constexpr TTypPliku TypyPlikow[] = {
@@ -64,6 +73,7 @@ constexpr TTypPliku TypyPlikow[] = {
     {TRodzajPliku::Statystyka, "st2", TTekst::PlikiStatystyk},
     {TRodzajPliku::Grupa, "gr2", TTekst::Grupy},
     {TRodzajPliku::Kolekcja, "k22", TTekst::Kolekcje},
+    {TRodzajPliku::Blankiet, "bln", std::nullopt},
 };
 
 QString ZKatalogiem(const QString& katalog, const QString& nazwa)
@@ -83,9 +93,14 @@ TRodzajPliku RodzajPliku(const QString& plik)
 }
 
 TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
-    : QMainWindow(parent), katalogProgramu_(katalogProgramu),
-      katalogDane_(ZKatalogiem(katalogProgramu, QStringLiteral("Dane"))),
-      plikPomocy_(ZKatalogiem(katalogProgramu, QLatin1String(NazwaPlikuPomocy)))
+    : TfrmGlowne(ZKatalogiem(katalogProgramu, QStringLiteral("Dane")),
+                 ZKatalogiem(katalogProgramu, QLatin1String(NazwaPlikuPomocy)), parent)
+{
+}
+
+TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QWidget* parent)
+    : QMainWindow(parent), katalogProgramu_(QFileInfo(plikPomocy).absolutePath()), katalogDane_(katalogDane),
+      plikPomocy_(plikPomocy)
 {
     setWindowTitle(QStringLiteral("Tarvomund"));
     CzytajUstawienia(parametry_);
@@ -102,7 +117,10 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     // Menus and hints take their captions from the text table.
     akcje_ = new TAkcjeGlowne(this);
     ZbudujPaski();
+    ZbudujOstatnie();
     PolaczPolecenia();
+    // Files dropped anywhere on the frame open as the Open command would open them.
+    setAcceptDrops(true);
 
     UsunPlikiTymczasowe(katalogDane_.toStdString());
     katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
@@ -122,6 +140,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     poleceniaStatystyki_ = new TPoleceniaStatystyki(*this);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
+    UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
         kolekcja_->Pokaz();
         kolekcja_->Wczytaj(plik);
@@ -190,6 +209,15 @@ void TfrmGlowne::ZbudujPaski()
 
     // The status line shows the hint of whatever is under the mouse.
     statusBar()->setSizeGripEnabled(true);
+}
+
+void TfrmGlowne::ZbudujOstatnie()
+{
+    // "Ostatnio otwierane" follows "&Wczytaj" in the file menu.
+    auto* menu = new QMenu(Tekst(TTekst::OstatnioOtwierane), this);
+    akcje_->MenuPliki()->insertMenu(akcje_->Akcja(TPolecenie::Zapisz), menu);
+    ostatnie_ = new TOstatnioOtwierane(menu, this);
+    connect(ostatnie_, &TOstatnioOtwierane::Wybrano, this, &TfrmGlowne::OtworzOstatni);
 }
 
 void TfrmGlowne::PolaczPolecenia()
@@ -289,6 +317,7 @@ void TfrmGlowne::OdswiezPolecenia()
                                                               : TPasekStanuSystemu::TTryb::Pusty;
     pasekStanu_->Pokaz(tryb, okno ? okno->PolaStatusu() : TPolaStatusu{});
     akcje_->Akcja(TPolecenie::WlasneLubSystemowe)->setChecked(okno && okno->PokazujeWlasne());
+    ostatnie_->UstawDostepnosc(akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled());
 }
 
 void TfrmGlowne::OdswiezMenuGier()
@@ -305,8 +334,78 @@ void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const Q
 void TfrmGlowne::OtworzPlik(const QString& plik)
 {
     const auto obsluga = otwieranie_.find(RodzajPliku(plik));
-    if (obsluga != otwieranie_.end() && obsluga->second)
-        obsluga->second(plik);
+    if (obsluga == otwieranie_.end() || !obsluga->second)
+        return;
+    // Listed before it opens: a slip layout opens in a modal editor that returns only when closed.
+    if (QFileInfo(plik).isFile())
+        ostatnie_->Dodaj(plik);
+    // The handler may open a window of its own; a copy survives a handler set again meanwhile.
+    const std::function<void(const QString&)> otworz = obsluga->second;
+    otworz(plik);
+}
+
+void TfrmGlowne::OtworzPliki(const QStringList& pliki)
+{
+    for (const QString& plik : pliki)
+        OtworzPlik(plik);
+}
+
+void TfrmGlowne::PrzyjmijPliki(const QStringList& pliki)
+{
+    if (isMinimized())
+        showMaximized();
+    show();
+    raise();
+    activateWindow();
+    OtworzPliki(pliki);
+}
+
+void TfrmGlowne::OtworzOstatni(const QString& plik)
+{
+    if (!QFileInfo(plik).isFile()) {
+        ostatnie_->Usun(plik);
+        Komunikat(Tekst(TTekst::NieZnalezionoPliku) + QStringLiteral("\r\n") + QFileInfo(plik).fileName(),
+                  ObrazekOstrzezenie, PrzyciskiOK, this);
+        return;
+    }
+    OtworzPlik(plik);
+}
+
+QStringList TfrmGlowne::PlikiDoOtwarcia(const QMimeData* dane) const
+{
+    QStringList pliki;
+    if (!dane || !dane->hasUrls())
+        return pliki;
+    for (const QUrl& adres : dane->urls()) {
+        if (!adres.isLocalFile())
+            continue;
+        const QString plik = adres.toLocalFile();
+        if (otwieranie_.contains(RodzajPliku(plik)) && QFileInfo(plik).isFile())
+            pliki << plik;
+    }
+    return pliki;
+}
+
+void TfrmGlowne::dragEnterEvent(QDragEnterEvent* zdarzenie)
+{
+    if (akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled() && !PlikiDoOtwarcia(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TfrmGlowne::dragMoveEvent(QDragMoveEvent* zdarzenie)
+{
+    if (akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled() && !PlikiDoOtwarcia(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TfrmGlowne::dropEvent(QDropEvent* zdarzenie)
+{
+    const QStringList pliki = PlikiDoOtwarcia(zdarzenie->mimeData());
+    if (pliki.isEmpty() || !akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled())
+        return;
+    zdarzenie->acceptProposedAction();
+    // The drag ends first; opening may ask questions in windows of its own.
+    QTimer::singleShot(0, this, [this, pliki] { OtworzPliki(pliki); });
 }
 
 void TfrmGlowne::Nowy()
@@ -330,6 +429,9 @@ void TfrmGlowne::Nowy()
         break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
+        break;
+    case TfrmNowy::TZakladka::GrupaGraczy:
+        NowaGrupa(*this);
         break;
     default:
         // The windows of the other choices come with their own subsystems; until then they do nothing.
@@ -462,7 +564,9 @@ void TfrmGlowne::Wczytaj()
 {
     QStringList filtry;
     for (const TTypPliku& typ : TypyPlikow)
-        filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) + QLatin1Char(')');
+        if (typ.Etykieta)
+            filtry << Tekst(*typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) +
+                          QLatin1Char(')');
     const QString plik = QFileDialog::getOpenFileName(this, QString(), katalogDane_, filtry.join(QStringLiteral(";;")));
     if (!plik.isEmpty())
         OtworzPlik(plik);

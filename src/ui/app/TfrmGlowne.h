@@ -15,6 +15,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QMimeData;
 class QToolBar;
 
 namespace tarvomund {
@@ -26,6 +27,7 @@ class TfrmKolekcja01;
 class TfrmNoweOkno;
 class TfrmTest;
 class TOknoPomocy;
+class TOstatnioOtwierane;
 class TPoleceniaGier;
 class TPoleceniaStatystyki;
 class TPoleceniaSystemow;
@@ -33,8 +35,9 @@ class TPasekStanuSystemu;
 class TZegarGlowny;
 enum class TPolecenieGry;
 
-// Files the Open command knows, by extension.
-enum class TRodzajPliku { System, Statystyka, Grupa, Kolekcja, Nieznany };
+// Files the workbench opens, by extension: the four of the Open dialog and the slip layouts, which
+// open in the slip editor when they come from outside (the command line, a drop, another start).
+enum class TRodzajPliku { System, Statystyka, Grupa, Kolekcja, Blankiet, Nieznany };
 TRodzajPliku RodzajPliku(const QString& plik);
 
 
@@ -47,6 +50,8 @@ public:
     // `katalogProgramu` is the executable's directory: the games live in its Dane subdirectory
     // and the help file beside it.
     explicit TfrmGlowne(const QString& katalogProgramu, QWidget* parent = nullptr);
+    // An installed program keeps its games apart from its help file.
+    TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QWidget* parent = nullptr);
     ~TfrmGlowne() override;
 
     const TKatalogGier& Katalog() const { return katalog_; }
@@ -89,7 +94,16 @@ public:
     void OdswiezPolecenia();
     // Later windows register how their files open; an extension without a handler does nothing.
     void UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz);
+    // The one way every file is opened: the Open dialog, "Ostatnio otwierane", the command line,
+    // another start's hand-over and a drop. A file that exists and has a handler goes first on the
+    // recently opened list.
     void OtworzPlik(const QString& plik);
+    void OtworzPliki(const QStringList& pliki);
+    // Files handed over by a later start: the window comes to the front and opens them.
+    void PrzyjmijPliki(const QStringList& pliki);
+    // Of the dragged data, the local files of a kind the workbench opens.
+    QStringList PlikiDoOtwarcia(const QMimeData* dane) const;
+    TOstatnioOtwierane& OstatnioOtwierane() const { return *ostatnie_; }
 
     // A new number system for the catalogue's game: the parameters dialog preset from the game,
     // then on OK a new system window that starts generating at once. Null when cancelled.
@@ -119,9 +133,15 @@ public:
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dragMoveEvent(QDragMoveEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
 
 private:
     void ZbudujPaski();
+    void ZbudujOstatnie();
+    // An entry of "Ostatnio otwierane": a file gone since is said so and leaves the list.
+    void OtworzOstatni(const QString& plik);
     // "Pionowo" stacks the windows one above the other, "Poziomo" puts them side by side.
     void Uloz(Qt::Orientation kierunek);
     void PolaczPolecenia();
@@ -158,6 +178,7 @@ private:
     TZegarGlowny* zegar_ = nullptr;
     QPointer<TOknoPomocy> oknoPomocy_;
     QPointer<TfrmKolekcja01> kolekcja_;
+    TOstatnioOtwierane* ostatnie_ = nullptr;
     QList<QAction*> wpisyOkien_;
 };
 
