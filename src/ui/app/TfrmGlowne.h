@@ -29,6 +29,7 @@ class TfrmTest;
 class TOknoPomocy;
 class TOstatnioOtwierane;
 class TPoleceniaGier;
+class TPoleceniaPuli;
 class TPoleceniaStatystyki;
 class TPoleceniaSystemow;
 class TPasekStanuSystemu;
@@ -83,6 +84,8 @@ public:
     TPoleceniaStatystyki& PoleceniaStatystyki() const { return *poleceniaStatystyki_; }
     // A new number game and the correction of a game's parameters.
     TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
+    // New and opened pool systems and the commands of the active pool window.
+    TPoleceniaPuli& PoleceniaPuli() const { return *poleceniaPuli_; }
     // Builds the per-game menu entries again from the catalogue: after a game joined it or was
     // renamed, every game menu shows the catalogue as it is now.
     void OdswiezMenuGier();
@@ -109,7 +112,8 @@ public:
     // then on OK a new system window that starts generating at once. Null when cancelled.
     TfrmNoweOkno* NowySystem(std::size_t indeksGry);
     // Opens a `*.ss2` number system in a new window; a file that cannot be read, or whose game is
-    // not in the catalogue, shows "Błąd odczytu !" and opens nothing. Pool systems open elsewhere.
+    // not in the catalogue, shows "Błąd odczytu !" and opens nothing. A pool system opens in a pool
+    // window (null is returned then).
     TfrmNoweOkno* OtworzSystem(const QString& plik);
     // "Parametry systemu" on the active number system window: on OK it regenerates at once.
     void ParametrySystemu();
@@ -170,6 +174,7 @@ private:
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
     TPoleceniaStatystyki* poleceniaStatystyki_ = nullptr;
     TPoleceniaGier* poleceniaGier_ = nullptr;
+    TPoleceniaPuli* poleceniaPuli_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;
