@@ -28,7 +28,6 @@ constexpr TPolecenieBezOkna PoleceniaBezOkna[] = {
     {P::SzukajLosowan},       // search in the draw base
     {P::SzukajLiczb},         // search in the numbers base
     {P::SzukajZadanych},      // search for given numbers
-    {P::Statystyka},          // statistics window
 };
 // ---------------------------------------------------------------------------------------------
 
