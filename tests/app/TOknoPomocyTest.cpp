@@ -1,6 +1,18 @@
 #include "app/TOknoPomocy.h"
 
+#include "app/KontekstPomocy.h"
+#include "app/TfrmNowy.h"
 #include "app/TfrmOProgramie.h"
+#include "model/TParametry.h"
+#include "model/TfrmNoweOkno.h"
+#include "model/TfrmSkok.h"
+#include "systems/TfrmGwarancja.h"
+#include "systems/TfrmNumery.h"
+#include "systems/TfrmParam.h"
+#include "systems/TfrmRozp.h"
+#include "systems/TfrmSuma.h"
+#include "systems/TfrmWlasne.h"
+#include "tools/TfrmKolekcja01.h"
 #include "model/Wspolne.h"
 #include "wspolne/KatalogTymczasowy.h"
 
@@ -9,10 +21,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace tarvomund {
 namespace {
@@ -55,6 +71,61 @@ TEST(TOknoPomocy, PlikProgramuMaKazdyTematISpisProwadziDoKazdego)
     }
     // The file is HTML in UTF-8: Polish letters come through as letters.
     EXPECT_TRUE(okno.Przegladarka()->toPlainText().contains(QStringLiteral("Menu Narzędzia")));
+}
+
+// The text of one topic: from its anchor to the next heading of a topic, without the markup.
+QString TrescTematu(const QString& html, const QString& temat)
+{
+    const qsizetype od = html.indexOf(QStringLiteral("<a name=\"%1\">").arg(temat));
+    if (od < 0)
+        return {};
+    const qsizetype koniec = html.indexOf(QStringLiteral("<h2>"), od);
+    QString tresc = html.mid(od, koniec < 0 ? -1 : koniec - od);
+    tresc.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    return tresc.simplified();
+}
+
+TEST(TOknoPomocy, OknaKtoreJuzSaMajaPrawdziwaPomoc)
+{
+    QFile zrodlo(PlikPomocyProgramu());
+    ASSERT_TRUE(zrodlo.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(zrodlo.readAll());
+    TKatalogTymczasowy katalog;
+    const QString dane = QString::fromStdString(katalog.Sciezka().string());
+    TParametry parametry;
+
+    // Every window a user can open now, by the help context it carries ...
+    std::vector<std::unique_ptr<QWidget>> okna;
+    okna.emplace_back(std::make_unique<TfrmNoweOkno>(1, dane));
+    okna.emplace_back(std::make_unique<TfrmParam>());
+    okna.emplace_back(std::make_unique<TfrmSkok>(20, 1));
+    okna.emplace_back(std::make_unique<TfrmWlasne>());
+    okna.emplace_back(std::make_unique<TfrmNumery>());
+    okna.emplace_back(std::make_unique<TfrmGwarancja>(parametry));
+    okna.emplace_back(std::make_unique<TfrmRozp>());
+    okna.emplace_back(std::make_unique<TfrmSuma>(std::vector<TSystemDoZlozenia>{}));
+    okna.emplace_back(std::make_unique<TfrmKolekcja01>(dane));
+    okna.emplace_back(std::make_unique<TfrmOProgramie>());
+    QStringList tematy;
+    for (const auto& okno : okna)
+        tematy << Temat(okno->property(WlasnoscKontekstuPomocy).toInt());
+    // ... and the topics of the commands, methods and files they work with.
+    for (const char* temat : {"IdPliki", "IdParam", "IdZadania", "IdNarz", "IdOkienka", "IdPomoc",
+                              "IdOSysSkr", "IdSysPelny", "IdSysRown", "IdSysRownZPew", "IdSysPrzyp", "IdSysLanc",
+                              "IdSysZlozM", "IdSysZloz", "IdRodzajLiczb", "IdZapisSys", "IdWczytSys"})
+        tematy << QString::fromLatin1(temat);
+    for (const QString& temat : std::as_const(tematy)) {
+        SCOPED_TRACE(temat.toStdString());
+        ASSERT_FALSE(temat.isEmpty());
+        const QString tresc = TrescTematu(html, temat);
+        EXPECT_FALSE(tresc.contains(QStringLiteral("zostanie opisany")));
+        // What the window is for, its controls and an example take more than a line or two.
+        EXPECT_GT(tresc.size(), 300) << tresc.toStdString();
+    }
+    // The guarantee topic walks through a whole example.
+    const QString gwarancja = TrescTematu(html, QStringLiteral("IdGwarSys"));
+    for (const char* slowo : {"Przykład", "Metoda gwarancyjna", "Ilość trafień", "Start", "1x(3)"})
+        EXPECT_TRUE(gwarancja.contains(QString::fromUtf8(slowo))) << slowo;
 }
 
 // A small help file of the test's own: the contents, then a topic far below them.

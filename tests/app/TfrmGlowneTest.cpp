@@ -4,6 +4,7 @@
 #include "app/TJednaInstancja.h"
 #include "app/TOstatnioOtwierane.h"
 #include "app/TPasekStanuSystemu.h"
+#include "app/TWlaczaniePolecen.h"
 #include "app/TZegarGlowny.h"
 #include "app/Ustawienia.h"
 #include "model/PlikGry.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -32,6 +34,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <future>
 
 namespace tarvomund {
@@ -117,6 +120,45 @@ TEST_F(TfrmGlowneTest, StartBezDanychOtwieraPustyKatalog)
     EXPECT_TRUE(okno->close());
 }
 
+TEST_F(TfrmGlowneTest, BezGierOstrzegaRazIMowiGdzieSzukal)
+{
+    struct TPrzypadek {
+        const char* Opis;
+        std::function<void()> Przygotuj;
+        bool Ostrzega;
+    };
+    const TPrzypadek przypadki[] = {
+        {"brak katalogu Dane", [this] { fs::remove_all(Dane()); }, true},
+        {"Dane jest plikiem", [this] { fs::remove_all(Dane()); ZapiszPlik(Dane().string(), "x"); }, true},
+        {"pusty katalog Dane", [this] { fs::remove_all(Dane()); fs::create_directory(Dane()); }, true},
+        {"jest gra", [this] { DodajGre("a.pl2", 1, "Lotek", 2); }, false},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Opis);
+        p.Przygotuj();
+        auto okno = Okno();
+        {
+            testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK")});
+            EXPECT_EQ(okno->OstrzezOBrakuGier(), p.Ostrzega);
+            QCoreApplication::processEvents();
+            ASSERT_EQ(odpowiedzi.Obsluzonych(), p.Ostrzega ? 1 : 0);
+            if (p.Ostrzega) {
+                QString tekst = odpowiedzi.Teksty().value(0);
+                tekst.remove(QChar(0x200B));
+                EXPECT_TRUE(tekst.startsWith(QStringLiteral("Nie znaleziono żadnej gry.")))
+                    << tekst.toStdString();
+                EXPECT_TRUE(tekst.contains(QDir::toNativeSeparators(QString::fromStdString(Dane().string()))))
+                    << tekst.toStdString();
+            }
+        }
+        // Said once only.
+        testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK")});
+        EXPECT_FALSE(okno->OstrzezOBrakuGier());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(odpowiedzi.Obsluzonych(), 0);
+    }
+}
+
 TEST_F(TfrmGlowneTest, WpisyGierTylkoDlaGierLiczbowych)
 {
     DodajGre("a.pl2", 1, "Lotek", 2);
@@ -156,14 +198,16 @@ TEST_F(TfrmGlowneTest, BezOknaTylkoPoleceniaOgolne)
     for (P p : {P::Nowy, P::Wczytaj, P::SzukajLosowan, P::SzukajLiczb, P::Losowania, P::Kolekcja, P::Biorytmy,
                 P::ZmianaParametrowGry, P::Kaskada, P::Pionowo, P::Poziomo, P::ZamknijWszystkie, P::IndeksPomocy,
                 P::OProgramie, P::Koniec})
-        EXPECT_TRUE(Wlaczone(*okno, p)) << static_cast<int>(p);
+        // Usable, once the command has its window.
+        EXPECT_EQ(Wlaczone(*okno, p), PolecenieMaOkno(p, TRodzajOkna::Inne)) << static_cast<int>(p);
     for (P p : {P::Zapisz, P::ZapiszJako, P::Drukuj, P::Filtry, P::SzukajWSystemie, P::Start, P::Stop,
                 P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja, P::Rozklad, P::SumujSystemy,
                 P::WlasneLubSystemowe, P::StatStop, P::StatPomniejsz})
         EXPECT_FALSE(Wlaczone(*okno, p)) << static_cast<int>(p);
     EXPECT_FALSE(okno->Akcje().Filtr(0)->isEnabled());
     EXPECT_FALSE(okno->Akcje().FiltryPrzycisk()->isEnabled());
-    EXPECT_TRUE(okno->Akcje().PrzyciskLosowan()->isEnabled());
+    EXPECT_EQ(okno->Akcje().PrzyciskLosowan()->isEnabled(),
+              PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::Inne));
     EXPECT_FALSE(okno->PasekSystemu()->isVisible());
     EXPECT_FALSE(okno->PasekStatystyki()->isVisible());
 }
@@ -183,7 +227,7 @@ TEST_F(TfrmGlowneTest, StanyAktywnegoSystemuIPrzelaczanieOkien)
     okno->Obszar()->setActiveSubWindow(drugie);
     EXPECT_TRUE(Wlaczone(*okno, P::Start));
     EXPECT_FALSE(Wlaczone(*okno, P::Stop));
-    EXPECT_TRUE(okno->Akcje().Filtr(13)->isEnabled());
+    EXPECT_EQ(okno->Akcje().Filtr(13)->isEnabled(), PolecenieMaOkno(P::Filtry, TRodzajOkna::SystemLiczbowy));
     EXPECT_TRUE(okno->PasekSystemu()->isVisible());
     EXPECT_EQ(okno->PasekStanu()->Tryb(), TPasekStanuSystemu::TTryb::System);
     EXPECT_EQ(okno->PasekStanu()->Wartosc(TPasekStanuSystemu::PoleKombinacji), QStringLiteral("924"));
@@ -208,7 +252,7 @@ TEST_F(TfrmGlowneTest, SystemPilkarskiIStatystyka)
     QMdiSubWindow* pilkarski = okno->DodajOkno(new TOknoTestowe(TRodzajOkna::SystemPilkarski, wszystkie, wszystkie));
     okno->Obszar()->setActiveSubWindow(pilkarski);
     EXPECT_TRUE(Wlaczone(*okno, P::Start));
-    EXPECT_TRUE(Wlaczone(*okno, P::TestSystemu));
+    EXPECT_EQ(Wlaczone(*okno, P::TestSystemu), PolecenieMaOkno(P::TestSystemu, TRodzajOkna::SystemPilkarski));
     for (P p : {P::SzukajWSystemie, P::WlasneLubSystemowe, P::SumujSystemy, P::WlasneLiczby, P::Filtry})
         EXPECT_FALSE(Wlaczone(*okno, p)) << static_cast<int>(p);
     EXPECT_EQ(okno->PasekStanu()->Tryb(), TPasekStanuSystemu::TTryb::SystemBezLiczb);
@@ -288,9 +332,13 @@ TEST_F(TfrmGlowneTest, OtwieranieWedlugRozszerzenia)
     okno->UstawOtwieranie(TRodzajPliku::Grupa,
                           [&otwarte](const QString& plik) { otwarte << QStringLiteral("G ") + plik; });
     okno->OtworzPlik(QStringLiteral("/x/system.ss2"));
-    okno->OtworzPlik(QStringLiteral("/x/inny.txt"));
     okno->OtworzPlik(QStringLiteral("/x/grupa.gr2"));
+    // A kind without a handler says it cannot be read.
+    testy::TOdpowiedzi odpowiedzi(
+        {testy::TOdpowiedzi::Przycisk("btnOK"), testy::TOdpowiedzi::Przycisk("btnOK")});
+    okno->OtworzPlik(QStringLiteral("/x/inny.txt"));
     EXPECT_EQ(otwarte, (QStringList{QStringLiteral("/x/system.ss2"), QStringLiteral("G /x/grupa.gr2")}));
+    EXPECT_EQ(odpowiedzi.Obsluzonych(), 1);
 }
 
 TEST_F(TfrmGlowneTest, DataPoPolskuIZegarPrzyKrawedzi)
@@ -379,7 +427,10 @@ TEST_F(TfrmGlowneOtwieranieTest, KazdyPlikIdzieDoObslugiSwojegoRodzaju)
     const QString system = System("system.ss2");
     const QString brak = QString::fromStdString(katalog_.Plik("brak.gr2"));
 
+    // A kind without a handler says so and the rest still open.
+    testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK")});
     okno->OtworzPliki({statystyka, Plik("notatki.txt"), system, grupa, brak, blankiet});
+    EXPECT_EQ(odpowiedzi.Teksty(), QStringList{QStringLiteral("Błąd odczytu !")});
     EXPECT_EQ(otwarte_, (TOtwarte{{TRodzajPliku::Statystyka, statystyka},
                                   {TRodzajPliku::Grupa, grupa},
                                   {TRodzajPliku::Grupa, brak},

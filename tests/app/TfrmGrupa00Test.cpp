@@ -525,6 +525,15 @@ TEST_F(TfrmGrupa00Test, OknoGlowneTworzyIOtwieraGrupy)
     }
     EXPECT_EQ(glowne.Obszar()->subWindowList().size(), 3);
 
+    // "Koniec" asks about the unsaved group before closing anything: "Nie" keeps every window.
+    {
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Przycisk("btnNie")});
+        EXPECT_FALSE(glowne.close());
+        EXPECT_EQ(odpowiedzi.Obsluzonych(), 1);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(glowne.Obszar()->subWindowList().size(), 3);
+
     // Closing everything asks about the unsaved new group only; "Nie" keeps it.
     {
         TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnNie")});

@@ -64,6 +64,18 @@ TEST(TfrmGwarancja, WczytanieIObliczenie)
     EXPECT_TRUE(okno.BtnStart()->isEnabled());
     EXPECT_FALSE(okno.BtnStop()->isEnabled());
 
+    // Start cleared the heading lines; the printout still begins with the caption and the system.
+    okno.UstawOpisSystemu(QStringLiteral("<1>Lotto 6 z 49 6/7/7"));
+    const QStringList wydruk = okno.WierszeWydruku();
+    ASSERT_GE(wydruk.size(), 6);
+    EXPECT_EQ(wydruk[0], QStringLiteral("Gwarancja 6/7/7"));
+    EXPECT_EQ(wydruk[1], QStringLiteral("<1>Lotto 6 z 49 6/7/7"));
+    EXPECT_EQ(wydruk[2], QString());
+    EXPECT_EQ(wydruk.mid(3, 3), okno.Wiersze());
+    EXPECT_FALSE(wydruk.last().isEmpty());
+    QPdfWriter pdf(QString::fromStdString(katalog.Plik("gwarancja.pdf")));
+    EXPECT_EQ(okno.DrukujNa(pdf), 1);
+
     // "C" clears the table and writes the heading again.
     okno.Wyczysc();
     EXPECT_EQ(okno.Wiersze().size(), 2);

@@ -3,6 +3,7 @@
 #include "PomocnikiUI.h"
 #include "app/KontekstPomocy.h"
 #include "app/TAkcjeGlowne.h"
+#include "app/TWlaczaniePolecen.h"
 #include "app/TfrmGlowne.h"
 #include "tools/PlikKolekcji.h"
 #include "tools/TKolekcja.h"
@@ -435,7 +436,7 @@ TEST_F(TKolekcjaWGlownymOknieTest, AktywnaKolekcjaWlaczaSwojWiersz)
     ASSERT_TRUE(testy::CzekajAz([kolekcja] { return QApplication::activeWindow() == kolekcja; }));
     for (P p : {P::Nowy, P::Wczytaj, P::Zapisz, P::ZapiszJako, P::Drukuj, P::SzukajLosowan, P::SzukajLiczb,
                 P::Kolekcja, P::Koniec})
-        EXPECT_TRUE(Wlaczone(p)) << static_cast<int>(p);
+        EXPECT_EQ(Wlaczone(p), PolecenieMaOkno(p, TRodzajOkna::Kolekcja)) << static_cast<int>(p);
     for (P p : {P::Filtry, P::SzukajWSystemie, P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby,
                 P::Gwarancja, P::StatStop})
         EXPECT_FALSE(Wlaczone(p)) << static_cast<int>(p);

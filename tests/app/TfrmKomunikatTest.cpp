@@ -1,6 +1,7 @@
 #include "app/TfrmKomunikat.h"
 
 #include "app/TekstyUI.h"
+#include "PomocnikiUI.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -254,7 +255,18 @@ TEST(TfrmKomunikat, StajeNaSrodkuEkranuLubOknaRodzica)
     QWidget rodzic;
     rodzic.setGeometry(100, 80, 640, 480);
     rodzic.show();
-    TfrmKomunikat okno(QStringLiteral("Tekst"), ObrazekInformacja, PrzyciskiOK, &rodzic);
+    {
+        TfrmKomunikat okno(QStringLiteral("Tekst"), ObrazekInformacja, PrzyciskiOK, &rodzic);
+        const QPoint odchylenie = okno.geometry().center() - rodzic.frameGeometry().center();
+        EXPECT_LE(odchylenie.manhattanLength(), 2) << odchylenie.x() << ", " << odchylenie.y();
+    }
+    // A window not shown yet (one still loading its system) has no place: the box stands over the
+    // window the user works in.
+    rodzic.activateWindow();
+    ASSERT_TRUE(testy::CzekajAz([&rodzic] { return QApplication::activeWindow() == &rodzic; }));
+    QWidget ukryty;
+    ukryty.setGeometry(900, 700, 200, 100);
+    TfrmKomunikat okno(QStringLiteral("Tekst"), ObrazekInformacja, PrzyciskiOK, &ukryty);
     const QPoint odchylenie = okno.geometry().center() - rodzic.frameGeometry().center();
     EXPECT_LE(odchylenie.manhattanLength(), 2) << odchylenie.x() << ", " << odchylenie.y();
 }

@@ -344,6 +344,16 @@ TEST_F(TfrmNoweOknoPlTest, ZapisOtwarcieIPytaniePrzyZamykaniu)
     EXPECT_FALSE(okno->close());
     ASSERT_EQ(odpowiedzi.Obsluzonych(), 1);
     EXPECT_EQ(odpowiedzi.Teksty().value(0), QStringLiteral("Zapisać system ?\nSystem piłkarski - 11/12"));
+    // "Tak" lets it go only once the system is on disk: a copy that fails keeps it, unsaved.
+    fs::remove(plik.toStdString());
+    fs::create_directory(plik.toStdString());
+    {
+        TOdpowiedzi nieudany({TOdpowiedzi::Przycisk("btnTak"), TOdpowiedzi::Przycisk("btnOK")});
+        EXPECT_FALSE(okno->close());
+        ASSERT_EQ(nieudany.Obsluzonych(), 2);
+        EXPECT_EQ(nieudany.Teksty().value(1), QStringLiteral("Błąd zapisu !"));
+        EXPECT_FALSE(okno->Zapisany());
+    }
     TOdpowiedzi nie({TOdpowiedzi::Przycisk("btnNie")});
     glowne->ZamknijWszystkie();
     EXPECT_EQ(nie.Obsluzonych(), 1);

@@ -2,11 +2,13 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/TAkcjeGlowne.h"
+#include "app/TWlaczaniePolecen.h"
 #include "app/TfrmGlowne.h"
 #include "model/PlikGry.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
+#include "systems/TfrmGwarancja.h"
 #include "systems/TfrmParam.h"
 #include "wspolne/KatalogTymczasowy.h"
 #include "PomocnikiUI.h"
@@ -20,8 +22,10 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -225,6 +229,38 @@ TEST_F(TfrmNoweOknoTest, UstawSiatkaTytulStanyIPolaStatusu)
     dziwna.Nazwa = "Gra %1 %2";
     okno->Ustaw(dziwna, info);
     EXPECT_EQ(okno->windowTitle(), QStringLiteral("<3>Gra %1 %2 8/12/20"));
+}
+
+TEST_F(TfrmNoweOknoTest, DuzySystemMiesciEtykietyWierszyIGrupujeLiczby)
+{
+    // 100 000 bets over the game's highest own numbers: labels up to "100000  [+279]".
+    constexpr int32_t Ile = 100000;
+    TInfoGryRec info = Info(24, 6, Ile);
+    for (std::size_t i = 0; i < 24; ++i)
+        info.Wlasne[1][i] = static_cast<uint8_t>(49 - i);
+    std::vector<TZakladTestu> zaklady;
+    zaklady.reserve(Ile);
+    for (int b = 0; b < Ile; ++b)
+        zaklady.push_back(ZakladOd(1 + b % 19));
+    auto okno = Okno(info, zaklady);
+    okno->PrzejdzDo(Ile - 14);
+    const QFontMetrics miary = okno->Grid1()->fontMetrics();
+    int kolumny = 0;
+    for (int c = 0; c < okno->Grid1()->columnCount(); ++c)
+        kolumny += okno->Grid1()->columnWidth(c);
+    EXPECT_GE(okno->Grid1()->viewport()->width(), kolumny);
+    for (int r = 1; r <= 15; ++r) {
+        const QString etykieta = Komorka(*okno, r, 0);
+        EXPECT_TRUE(etykieta.startsWith(QString::number(Ile - 15 + r))) << etykieta.toStdString();
+        EXPECT_LE(miary.horizontalAdvance(etykieta) + 6, okno->Grid1()->columnWidth(0))
+            << etykieta.toStdString();
+    }
+
+    // Bets and combinations are grouped alike in the status strip.
+    const QString separator = QLocale(QLocale::Polish, QLocale::Poland).groupSeparator();
+    const TPolaStatusu pola = okno->PolaStatusu();
+    EXPECT_EQ(pola.Zakladow, QStringLiteral("100") + separator + QStringLiteral("000"));
+    EXPECT_EQ(pola.Kombinacji.trimmed(), QStringLiteral("134") + separator + QStringLiteral("596"));
 }
 
 TEST_F(TfrmNoweOknoTest, SzesnascieZakladowPrzewijanie)
@@ -447,6 +483,128 @@ TEST_F(TfrmNoweOknoTest, PytanieOZapisPrzyZamykaniu)
     EXPECT_EQ(odpowiedzi.Obsluzonych(), 0);
 }
 
+TEST_F(TfrmNoweOknoTest, TakZamykaTylkoPoUdanymZapisie)
+{
+    // "Zapisać system ?" - "Tak" lets the window go only once its system is on disk.
+    const QString cel = QString::fromStdString((katalog_.Sciezka() / "cel.ss2").string());
+    const auto zapiszJako = [&cel](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(cel);
+        static_cast<QDialog*>(dialog)->accept();
+    };
+    struct TPrzypadek {
+        const char* Opis;
+        QString Plik; // the system's file; empty for a new system, whose Save asks for a name
+        TOdpowiedzi::TAkcja PoPytaniu;
+        bool Zamkniete;
+        QString Komunikat; // what the window said after the question, if anything
+    };
+    const TPrzypadek przypadki[] = {
+        {"okno zapisu anulowane", {}, TOdpowiedzi::Odrzuc(), false, {}},
+        {"zapis nieudany", QStringLiteral("/nie/ma/takiego/katalogu/s.ss2"), TOdpowiedzi::Przycisk("btnOK"),
+         false, QStringLiteral("Błąd zapisu !")},
+        {"nazwa wybrana", {}, zapiszJako, true, {}},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Opis);
+        fs::remove(cel.toStdString());
+        auto okno = Okno(Info(24, 6, 16), Zaklady(16));
+        if (!p.Plik.isEmpty())
+            okno->UstawPlikSystemu(p.Plik);
+        okno->ZmienWlasneLiczby(okno->Info().Wlasne);
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnTak"), p.PoPytaniu});
+        EXPECT_EQ(okno->close(), p.Zamkniete);
+        ASSERT_EQ(odpowiedzi.Obsluzonych(), 2);
+        if (!p.Komunikat.isEmpty()) {
+            EXPECT_EQ(odpowiedzi.Teksty().value(1), p.Komunikat);
+        }
+        EXPECT_EQ(okno->Zapisany(), p.Zamkniete);
+        EXPECT_EQ(fs::exists(cel.toStdString()), p.Zamkniete);
+        if (!p.Zamkniete) {
+            // Still there and still unsaved: the next close asks again.
+            TOdpowiedzi jeszczeRaz({TOdpowiedzi::Przycisk("btnNie")});
+            EXPECT_TRUE(okno->close());
+            EXPECT_EQ(jeszczeRaz.Obsluzonych(), 1);
+        }
+    }
+}
+
+TEST_F(TfrmNoweOknoTest, KoniecPytaNajpierwOKazdeOkno)
+{
+    auto glowne = Glowne();
+    const std::string plik = (katalog_.Sciezka() / "system.ss2").string();
+    ZapiszSystem(plik, Info(24, 6, 16), Zaklady(16));
+    std::vector<QPointer<TfrmNoweOkno>> systemy;
+    for (int i = 0; i < 3; ++i) {
+        systemy.emplace_back(glowne->OtworzSystem(QString::fromStdString(plik)));
+        ASSERT_FALSE(systemy.back().isNull());
+        systemy.back()->ZmienWlasneLiczby(systemy.back()->Info().Wlasne);
+    }
+    ASSERT_NE(glowne->GwarancjaSystemu(), nullptr);
+    ASSERT_EQ(glowne->Obszar()->subWindowList().size(), 4);
+
+    {
+        // "Nie" on the last system, "Anuluj" on the one before: the quit is off and every window
+        // stays as it was, the guarantee window too.
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Przycisk("btnAnuluj"),
+                                TOdpowiedzi::Przycisk("btnNie")});
+        EXPECT_FALSE(glowne->close());
+        EXPECT_EQ(odpowiedzi.Obsluzonych(), 2);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(glowne->Obszar()->subWindowList().size(), 4);
+        for (const QPointer<TfrmNoweOkno>& okno : systemy) {
+            ASSERT_FALSE(okno.isNull());
+            EXPECT_FALSE(okno->Zapisany());
+        }
+    }
+    {
+        // A window that computes refuses before anything is asked or closed.
+        TfrmNoweOkno* liczacy = glowne->OtworzSystem(QString::fromStdString(plik));
+        ASSERT_NE(liczacy, nullptr);
+        TInfoGryRec duzy = liczacy->Info();
+        duzy.n = 49;
+        duzy.Zakladow = 13983816;
+        liczacy->ZmienParametry(duzy);
+        liczacy->Generuj();
+        ASSERT_TRUE(liczacy->Pracuje());
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnOK"), TOdpowiedzi::Przycisk("btnNie")});
+        EXPECT_FALSE(glowne->close());
+        ASSERT_EQ(odpowiedzi.Obsluzonych(), 1);
+        EXPECT_EQ(odpowiedzi.Teksty().value(0), QStringLiteral("Musisz zatrzymać generację systemu !"));
+        EXPECT_EQ(glowne->Obszar()->subWindowList().size(), 5);
+        liczacy->Przerwij();
+        ASSERT_TRUE(CzekajNaKoniec(*liczacy));
+        TOdpowiedzi zamknij({TOdpowiedzi::Przycisk("btnNie")});
+        ASSERT_TRUE(liczacy->parentWidget()->close());
+        QCoreApplication::processEvents();
+    }
+    // "Nie" on each: asked once per unsaved system, then everything closes.
+    TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Przycisk("btnNie"),
+                            TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Przycisk("btnNie")});
+    EXPECT_TRUE(glowne->close());
+    EXPECT_EQ(odpowiedzi.Obsluzonych(), 3);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
+}
+
+TEST_F(TfrmNoweOknoTest, WydrukGwarancjiNazywaSystem)
+{
+    auto glowne = Glowne();
+    const std::string plik = (katalog_.Sciezka() / "system.ss2").string();
+    ZapiszSystem(plik, Info(24, 6, 16), Zaklady(16));
+    ASSERT_NE(glowne->OtworzSystem(QString::fromStdString(plik)), nullptr);
+    TfrmGwarancja* gwarancja = glowne->GwarancjaSystemu();
+    ASSERT_NE(gwarancja, nullptr);
+    gwarancja->Start();
+    ASSERT_TRUE(CzekajAz([gwarancja] { return !gwarancja->Pracuje(); }));
+    const QStringList wydruk = gwarancja->WierszeWydruku();
+    ASSERT_GE(wydruk.size(), 2);
+    EXPECT_EQ(wydruk[0], QStringLiteral("Gwarancja 6/24/16"));
+    EXPECT_TRUE(wydruk[1].startsWith(QStringLiteral("<1>Lotto 6 z 49 6/24/16"))) << wydruk[1].toStdString();
+    EXPECT_TRUE(wydruk[1].endsWith(QStringLiteral("system.ss2"))) << wydruk[1].toStdString();
+}
+
 TEST_F(TfrmNoweOknoTest, OtwieranieSystemu)
 {
     auto glowne = Glowne();
@@ -514,14 +672,16 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         {"krótszy od nagłówka", naglowek.substr(0, 500), true},
         {"pusty", std::string(), true},
         {"brak gry o tych parametrach", zmien(naglowek, MaxSkr, 10) + zaklady, true},
-        {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, false},
+        {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, true},
+        {"przypadkowe bajty", std::string("\x93\x11\xfe\x07 losowe bajty \x00\x80\xff", 23) + zaklady, true},
     };
     for (const TPrzypadek& p : przypadki) {
         SCOPED_TRACE(p.Opis);
         const std::string plik = (katalog_.Sciezka() / "zly.ss2").string();
         ZapiszPlik(plik, p.Dane);
+        // Through the Open command's dispatch, as a user opens it.
         TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnOK")});
-        EXPECT_EQ(glowne->OtworzSystem(QString::fromStdString(plik)), nullptr);
+        glowne->OtworzPlik(QString::fromStdString(plik));
         QCoreApplication::processEvents();
         EXPECT_EQ(odpowiedzi.Obsluzonych(), p.Komunikat ? 1 : 0);
         if (p.Komunikat) {
@@ -538,6 +698,19 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
               TRodzajOkna::SystemPilkarski);
     glowne->Obszar()->closeAllSubWindows();
 
+    // A file of another kind, or of a kind that does not read as one, says so too.
+    for (const char* nazwa : {"system.txt", "statystyka.st2", "grupa.gr2"}) {
+        SCOPED_TRACE(nazwa);
+        const std::string plik = (katalog_.Sciezka() / nazwa).string();
+        ZapiszPlik(plik, naglowek + zaklady);
+        TOdpowiedzi odpowiedzi({TOdpowiedzi::Przycisk("btnOK")});
+        glowne->OtworzPlik(QString::fromStdString(plik));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(odpowiedzi.Obsluzonych(), 1);
+        EXPECT_TRUE(odpowiedzi.Teksty().value(0).startsWith(QStringLiteral("Błąd odczytu")))
+            << odpowiedzi.Teksty().value(0).toStdString();
+        EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
+    }
     // The good header itself opens, so the cases above fail for their one change only.
     ZapiszPlik((katalog_.Sciezka() / "dobry.ss2").string(), naglowek + zaklady);
     EXPECT_NE(glowne->OtworzSystem(QString::fromStdString((katalog_.Sciezka() / "dobry.ss2").string())), nullptr);
@@ -570,7 +743,8 @@ TEST_F(TfrmNoweOknoTest, NowySystemGenerujeNaWatku)
     EXPECT_FALSE(Wlaczone(*glowne, P::Drukuj));
     EXPECT_FALSE(Wlaczone(*glowne, P::Filtry));
     EXPECT_TRUE(Wlaczone(*glowne, P::Nowy));
-    EXPECT_TRUE(Wlaczone(*glowne, P::SzukajLosowan));
+    EXPECT_EQ(Wlaczone(*glowne, P::SzukajLosowan),
+              PolecenieMaOkno(P::SzukajLosowan, TRodzajOkna::SystemLiczbowy));
     EXPECT_FALSE(Wlaczone(*glowne, P::ParametrySystemu));
 
     ASSERT_TRUE(CzekajNaKoniec(*okno));

@@ -1,12 +1,14 @@
 #include "systems/TfrmParam.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +101,59 @@ TEST(TfrmParamTest, LiczbaZakladowObcinanaDoKombinacji)
     EXPECT_EQ(drugi.result(), QDialog::Accepted);
     EXPECT_EQ(drugi.Zakladow(), 210);
     EXPECT_EQ(drugi.Wynik().Zakladow, 210);
+}
+
+// Types into a field as a user would: the old text selected, then key by key.
+void Wpisz(QAbstractSpinBox* pole, const QString& tekst)
+{
+    pole->selectAll();
+    QTest::keyClicks(pole, tekst);
+}
+
+TEST(TfrmParamTest, WpisywanieLiczbyDzialaPoZatwierdzeniu)
+{
+    struct TPrzypadek {
+        const char* Wpisane; // into "Ilość liczb", over n = 24, k = 6 and a typed bet count of 100
+        int32_t n;
+        int64_t Zakladow;
+        bool Uwaga;
+    };
+    const TPrzypadek przypadki[] = {
+        {"10", 10, 100, false}, // C(10, 6) = 210: the typed count stays, though "1" came first
+        {"7", 7, 7, false},     // C(7, 6) = 7 cuts it
+        {"999", 49, 100, true}, // beyond N: the largest n, and the field says so
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Wpisane);
+        TfrmParam dialog;
+        dialog.Ustaw(Parametry(24, 6, 1, 0));
+        dialog.show();
+        Wpisz(dialog.spZakladow(), QStringLiteral("100"));
+        // Committed as leaving the field does: Enter would confirm the dialog.
+        dialog.spZakladow()->interpretText();
+        ASSERT_EQ(dialog.Zakladow(), 100);
+
+        Wpisz(dialog.spLiczb(), QString::fromUtf8(p.Wpisane));
+        // While typing nothing follows.
+        EXPECT_EQ(dialog.Zakladow(), 100);
+        EXPECT_EQ(Cyfry(dialog.st1()), QStringLiteral("134596"));
+        QTest::keyClick(dialog.spLiczb(), Qt::Key_Return);
+        EXPECT_EQ(dialog.Liczb(), p.n);
+        EXPECT_EQ(dialog.Zakladow(), p.Zakladow);
+        EXPECT_EQ(Cyfry(dialog.st1()), QString::number(IleKombinacji(p.n, 6)));
+        EXPECT_EQ(dialog.spLiczb()->Uwaga().contains(QStringLiteral("999")), p.Uwaga);
+        // The dialog says it under its fields, and Enter that had to correct does not confirm it.
+        EXPECT_EQ(!dialog.lblUwaga()->isHidden(), p.Uwaga);
+        EXPECT_EQ(dialog.lblUwaga()->text(), dialog.spLiczb()->Uwaga());
+        EXPECT_EQ(dialog.isVisible(), p.Uwaga);
+    }
+    // A number still being typed when OK is clicked counts as entered.
+    TfrmParam dialog;
+    dialog.Ustaw(Parametry(24, 6, 1, 0));
+    dialog.show();
+    Wpisz(dialog.spLiczb(), QStringLiteral("12"));
+    dialog.btnOk()->click();
+    EXPECT_EQ(dialog.Wynik().n, 12);
 }
 
 TEST(TfrmParamTest, RegulyMetod)

@@ -145,6 +145,11 @@ TEST(TfrmRozp, WydrukTekstu)
         QPdfWriter pdf(QString::fromStdString(plik));
         EXPECT_EQ(okno.DrukujNa(pdf), 1);
     }
+    // The printout begins with the window's caption, then the text area.
+    const QStringList wydruk = okno.WierszeWydruku();
+    ASSERT_GE(wydruk.size(), 3);
+    EXPECT_EQ(wydruk[0], okno.windowTitle());
+    EXPECT_EQ(wydruk.mid(2), okno.Wiersze());
     EXPECT_GT(std::filesystem::file_size(plik), 0u);
 }
 

@@ -195,10 +195,30 @@ TEST(TfrmWlasne, PodstawZostawiaZaznaczeniaNaMiejscach)
     EXPECT_EQ(wlasne[2][1], ZnakPewnejPozycji);
     EXPECT_EQ(wlasne[2][4], ZnakPewnejPozycji);
 
+    // "Kolekcja" goes straight to the picker with the collection's numbers; a "Nie" opens nothing.
+    {
+        TOdpowiedzi nie({TOdpowiedzi::Przycisk("btnNie"), TOdpowiedzi::Odrzuc()});
+        dialog.btnKolekcja()->click();
+        EXPECT_EQ(nie.Obsluzonych(), 1);
+    }
+    TOdpowiedzi zKolekcji({
+        TOdpowiedzi::Przycisk("btnTak"),
+        [](QWidget* okno) {
+            auto* numery = qobject_cast<TfrmNumery*>(okno);
+            ASSERT_NE(numery, nullptr);
+            EXPECT_EQ(numery->Wybrane(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+            numery->btnOK()->click();
+        },
+    });
+    dialog.btnKolekcja()->click();
+    EXPECT_EQ(zKolekcji.Obsluzonych(), 2);
+    EXPECT_EQ(Liczby(*dialog.wlasne1()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(Zaznaczone(*dialog.wlasne1()), (std::vector<int>{1, 4}));
+
     // Cancelling the picker changes nothing.
     TOdpowiedzi anuluj({TOdpowiedzi::Odrzuc()});
     dialog.btnPodstaw()->click();
-    EXPECT_EQ(Liczby(*dialog.wlasne1()), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1}));
+    EXPECT_EQ(Liczby(*dialog.wlasne1()), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
 } // namespace

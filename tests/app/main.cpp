@@ -1,4 +1,8 @@
+#include "app/JezykPolski.h"
+#include "app/Uruchomienie.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,6 +17,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication aplikacja(argc, argv);
+    // Polish, as the program runs, whatever the machine's language.
+    tarvomund::UstawJezykPolski();
+    tarvomund::ZaladujTlumaczeniaQt(aplikacja, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QTemporaryDir ustawienia;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia.path());
     ::testing::InitGoogleTest(&argc, argv);

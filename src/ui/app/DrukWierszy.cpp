@@ -20,6 +20,14 @@ int MalujWiersze(QPainter& malarz, const QStringList& wiersze, int od, int wysok
     return i == od && i < wiersze.size() ? i + 1 : i;
 }
 
+QStringList WierszeRaportu(const QStringList& naglowek, const QStringList& wiersze, const QString& zamykajaca)
+{
+    QStringList raport = naglowek + QStringList{QString()} + wiersze;
+    if (!zamykajaca.isEmpty())
+        raport << QString() << zamykajaca;
+    return raport;
+}
+
 int DrukujWiersze(QPagedPaintDevice& urzadzenie, const QStringList& wiersze, const QFont& czcionka)
 {
     QPainter malarz;
@@ -38,13 +46,13 @@ int DrukujWiersze(QPagedPaintDevice& urzadzenie, const QStringList& wiersze, con
     return stron;
 }
 
-void DrukujRaport(QWidget* rodzic, QStringList wiersze, const QFont& czcionka, const QString& zamykajaca)
+void DrukujRaport(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka)
 {
     QPrinter drukarka;
     QPrintDialog dialog(&drukarka, rodzic);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    wiersze << QString() << zamykajaca;
+    drukarka.setDocName(rodzic->windowTitle());
     DrukujWiersze(drukarka, wiersze, czcionka);
 }
 

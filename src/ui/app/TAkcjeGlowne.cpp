@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -81,6 +82,11 @@ std::vector<TPodpowiedz> Podpowiedzi()
 
 } // namespace
 
+QString BezSkrotu(QString tekst)
+{
+    return tekst.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 TAkcjeGlowne::TAkcjeGlowne(QMainWindow* okno) : QObject(okno)
 {
     for (std::size_t i = 0; i < IlePolecen; ++i) {
@@ -106,6 +112,8 @@ TAkcjeGlowne::TAkcjeGlowne(QMainWindow* okno) : QObject(okno)
     connect(filtryPrzycisk_, &QAction::triggered, this, [this] { emit WybranoFiltr(-1); });
 
     przyciskStatystyki_ = PrzyciskZMenu(okno, TPolecenie::StatLiniowy, TTekst::PodpNarzStatystyka, menuStatystykiGier_);
+    // The statistics button carries the enabling of the per-game statistics entries.
+    delete std::exchange(akcje_[static_cast<std::size_t>(TPolecenie::Statystyka)], przyciskStatystyki_);
     przyciskLosowan_ = PrzyciskZMenu(okno, TPolecenie::SzukajLosowan, TTekst::PodpNarzSzukajLosowan, menuPrzyciskuLosowan_);
     przyciskLiczb_ = PrzyciskZMenu(okno, TPolecenie::SzukajLiczb, TTekst::PodpNarzSzukajLiczb, menuPrzyciskuLiczb_);
 }
@@ -175,7 +183,7 @@ void TAkcjeGlowne::ZbudujMenu(QMainWindow* okno)
 
 QAction* TAkcjeGlowne::WpisGry(QMenu* menu, TPolecenieGry polecenie, const TObGraLista& gra, int indeks)
 {
-    QAction* wpis = menu->addAction(QString::fromStdString(gra.Nazwa));
+    QAction* wpis = menu->addAction(BezSkrotu(QString::fromStdString(gra.Nazwa)));
     wpis->setData(indeks);
     connect(wpis, &QAction::triggered, this, [this, polecenie, indeks] { emit WybranoGre(polecenie, indeks); });
     wpisyGier_.push_back(wpis);
@@ -191,7 +199,7 @@ void TAkcjeGlowne::DodajGry(const TKatalogGier& katalog)
         const int indeks = static_cast<int>(i);
         WpisGry(menuSzukajLosowan_, TPolecenieGry::SzukajLosowan, gra, indeks);
         WpisGry(menuSzukajLiczb_, TPolecenieGry::SzukajLiczb, gra, indeks);
-        WpisGry(menuStatystyka_, TPolecenieGry::Statystyka, gra, indeks);
+        wpisyStatystyki_.push_back(WpisGry(menuStatystyka_, TPolecenieGry::Statystyka, gra, indeks));
         WpisGry(menuStatystykiGier_, TPolecenieGry::Statystyka, gra, indeks);
         WpisGry(menuPrzyciskuLosowan_, TPolecenieGry::SzukajLosowan, gra, indeks);
         WpisGry(menuPrzyciskuLiczb_, TPolecenieGry::SzukajLiczb, gra, indeks);
@@ -204,6 +212,7 @@ void TAkcjeGlowne::UsunGry()
     for (QAction* wpis : wpisyGier_)
         delete wpis;
     wpisyGier_.clear();
+    wpisyStatystyki_.clear();
 }
 
 void TAkcjeGlowne::Zastosuj(const TWlaczone& wlaczone)
@@ -214,6 +223,8 @@ void TAkcjeGlowne::Zastosuj(const TWlaczone& wlaczone)
     for (QAction* filtr : filtry_)
         filtr->setEnabled(filtry);
     filtryPrzycisk_->setEnabled(filtry);
+    for (QAction* wpis : wpisyStatystyki_)
+        wpis->setEnabled(wlaczone.test(static_cast<std::size_t>(TPolecenie::Statystyka)));
     przyciskLosowan_->setEnabled(wlaczone.test(static_cast<std::size_t>(TPolecenie::SzukajLosowan)));
     przyciskLiczb_->setEnabled(wlaczone.test(static_cast<std::size_t>(TPolecenie::SzukajLiczb)));
 }

@@ -4,6 +4,7 @@
 #include "app/TekstyUI.h"
 #include "model/KatalogGier.h"
 
+#include <QList>
 #include <QObject>
 
 #include <array>
@@ -24,6 +25,9 @@ enum class TPolecenieGry {
 };
 
 inline constexpr int IleFiltrow = 14;
+
+// A name shown as a menu item as it is: an "&" in it marks no accelerator.
+QString BezSkrotu(QString tekst);
 
 // The main window's actions and menus. Captions and hints are read from the interface text
 // table as runs, so the menus keep the table's order.
@@ -79,6 +83,8 @@ private:
     QAction* przyciskLosowan_ = nullptr;
     QAction* przyciskLiczb_ = nullptr;
     std::vector<QAction*> wpisyGier_;
+    // The per-game entries of the "S&tatystyka" menu (among wpisyGier_).
+    std::vector<QAction*> wpisyStatystyki_;
 };
 
 } // namespace tarvomund

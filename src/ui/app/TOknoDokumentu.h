@@ -55,6 +55,13 @@ public:
     // A number or pool system's parameters, so that the New dialog can offer it for composites.
     virtual const TInfoGryRec* InfoSystemu() const { return nullptr; }
 
+    // What closing needs, asked once: a window that computes refuses, one with unsaved work asks
+    // whether to save it ("Anuluj", or a save that did not happen, keeps it). True when it may close.
+    // The frame asks every window before it quits, so one refusal leaves all of them open.
+    virtual bool ZgodaNaZamkniecie() { return true; }
+    // The frame has asked already: the window's next close asks nothing.
+    void PominPytanieOZamkniecie() { bezPytania_ = true; }
+
     virtual void Zapisz() {}
     virtual void ZapiszJako() {}
     virtual void Drukuj() {}
@@ -66,6 +73,9 @@ public:
     void UstawPowiadomienie(std::function<void()> powiadomienie) { powiadomienie_ = std::move(powiadomienie); }
 
 protected:
+    // For the window's close event: asks, unless the frame has asked already.
+    bool MozeSieZamknac() { return std::exchange(bezPytania_, false) || ZgodaNaZamkniecie(); }
+
     void ZglosZmianeStanu()
     {
         if (powiadomienie_)
@@ -74,6 +84,7 @@ protected:
 
 private:
     std::function<void()> powiadomienie_;
+    bool bezPytania_ = false;
 };
 
 } // namespace tarvomund

@@ -30,6 +30,7 @@ enum class TPolecenie : std::size_t {
     SzukajLosowan, // the per-game draw-base searches, menu and button
     SzukajLiczb,   // the per-game numbers-base searches, menu and button
     SzukajZadanych,
+    Statystyka, // the per-game statistics entries, menu and button
     StatStop, // the "S&tatystyka" menu items 0..12
     StatParametry,
     StatSiatka,
@@ -56,6 +57,9 @@ enum class TPolecenie : std::size_t {
     IndeksPomocy,
     OProgramie,
     PomocKontekstowa,
+    NowaGra, // the choices of the New dialog other than number systems and composites
+    NowySystemPilkarski,
+    NowaGrupa,
     OptymalizujSystem, // no caption in the text table: its own, beside "Obliczanie gwarancji dla systemu"
     Ile
 };

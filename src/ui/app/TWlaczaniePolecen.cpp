@@ -2,12 +2,34 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 namespace tarvomund {
 
 namespace {
 
 using P = TPolecenie;
+
+// ---------------------------------------------------------------------------------------------
+// Commands whose windows do not exist yet. They stay disabled wherever they would apply (or only
+// while a window of the given kind is active), so that no enabled command does nothing. An issue
+// that adds the window deletes its line here.
+struct TPolecenieBezOkna {
+    TPolecenie Polecenie;
+    std::optional<TRodzajOkna> TylkoDla = std::nullopt; // empty: whatever window is active
+};
+
+constexpr TPolecenieBezOkna PoleceniaBezOkna[] = {
+    {P::EdytorBlankietow},    // slip editor
+    {P::Drukuj, TRodzajOkna::SystemLiczbowy}, // printing a system as a list or on slips
+    {P::Drukuj, TRodzajOkna::SystemPilkarski}, // printing a pool system
+    {P::Filtry},              // bet filters
+    {P::SzukajWSystemie},     // search in a system
+    {P::SzukajLosowan},       // search in the draw base
+    {P::SzukajLiczb},         // search in the numbers base
+    {P::SzukajZadanych},      // search for given numbers
+};
+// ---------------------------------------------------------------------------------------------
 
 void Ustaw(TWlaczone& w, std::initializer_list<P> polecenia, bool wartosc)
 {
@@ -83,16 +105,15 @@ void UstawZFlag(TWlaczone& w, const TStanFlag& flagi, const std::array<std::init
         Ustaw(w, mapa[i], flagi.test(i));
 }
 
-} // namespace
-
-TWlaczone WlaczonePolecenia(const TStanAktywnego* aktywne)
+TWlaczone WedlugOkna(const TStanAktywnego* aktywne)
 {
     TWlaczone w;
     // Settings, tools, window and help commands do not depend on the active window.
     Ustaw(w,
-          {P::Ustawienia, P::Koniec, P::SzukajZadanych, P::Losowania, P::Kolekcja, P::Biorytmy, P::EdytorBlankietow,
-           P::ZmianaParametrowGry, P::Kaskada, P::Pionowo, P::Poziomo, P::ZmniejszWszystkie, P::ZamknijWszystkie,
-           P::IndeksPomocy, P::OProgramie, P::PomocKontekstowa},
+          {P::Ustawienia, P::Koniec, P::SzukajZadanych, P::Statystyka, P::Losowania, P::Kolekcja,
+           P::Biorytmy, P::EdytorBlankietow, P::ZmianaParametrowGry, P::Kaskada, P::Pionowo, P::Poziomo,
+           P::ZmniejszWszystkie, P::ZamknijWszystkie, P::IndeksPomocy, P::OProgramie, P::PomocKontekstowa,
+           P::NowaGra, P::NowySystemPilkarski, P::NowaGrupa},
           true);
 
     const TRodzajOkna rodzaj = aktywne ? aktywne->Rodzaj : TRodzajOkna::Inne;
@@ -126,6 +147,26 @@ TWlaczone WlaczonePolecenia(const TStanAktywnego* aktywne)
         Ustaw(w, PoleceniaZadanSystemu, false);
         Ustaw(w, {P::Filtry, P::SzukajWSystemie}, false);
     }
+    return w;
+}
+
+} // namespace
+
+bool PolecenieMaOkno(TPolecenie polecenie, TRodzajOkna rodzaj)
+{
+    for (const TPolecenieBezOkna& brak : PoleceniaBezOkna)
+        if (brak.Polecenie == polecenie && (!brak.TylkoDla || *brak.TylkoDla == rodzaj))
+            return false;
+    return true;
+}
+
+TWlaczone WlaczonePolecenia(const TStanAktywnego* aktywne)
+{
+    TWlaczone w = WedlugOkna(aktywne);
+    const TRodzajOkna rodzaj = aktywne ? aktywne->Rodzaj : TRodzajOkna::Inne;
+    for (std::size_t i = 0; i < IlePolecen; ++i)
+        if (!PolecenieMaOkno(static_cast<TPolecenie>(i), rodzaj))
+            w.reset(i);
     return w;
 }
 

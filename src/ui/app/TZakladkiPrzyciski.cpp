@@ -53,6 +53,28 @@ void TZakladkiPrzyciski::UstawBiezaca(int indeks)
     }
 }
 
+void TZakladkiPrzyciski::Wylacz(int indeks)
+{
+    QAbstractButton* przycisk = grupa_->button(indeks);
+    if (!przycisk)
+        return;
+    przycisk->setEnabled(false);
+    strony_->widget(indeks)->setEnabled(false);
+    if (Biezaca() != indeks)
+        return;
+    for (int i = 0; i < Ile(); ++i)
+        if (Dostepna(i)) {
+            UstawBiezaca(i);
+            return;
+        }
+}
+
+bool TZakladkiPrzyciski::Dostepna(int indeks) const
+{
+    const QAbstractButton* przycisk = grupa_->button(indeks);
+    return przycisk && przycisk->isEnabled();
+}
+
 int TZakladkiPrzyciski::Ile() const
 {
     return strony_->count();

@@ -20,6 +20,9 @@ public:
     int Biezaca() const;
     void UstawBiezaca(int indeks);
     int Ile() const;
+    // A tab that cannot be chosen; when it was the current one, the first tab left takes over.
+    void Wylacz(int indeks);
+    bool Dostepna(int indeks) const;
     QWidget* Strona(int indeks) const;
 
 signals:

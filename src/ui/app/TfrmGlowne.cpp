@@ -13,6 +13,7 @@
 #include "app/TfrmNowy.h"
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
+#include "app/UkladOkien.h"
 #include "app/Ustawienia.h"
 #include "draws/TfrmWyborBazy.h"
 #include "draws/TPoleceniaGier.h"
@@ -54,6 +55,8 @@
 #include <QUrl>
 
 #include <optional>
+
+#include <utility>
 
 namespace tarvomund {
 
@@ -260,7 +263,7 @@ void TfrmGlowne::PolaczPolecenia()
     connect(akcje_->Akcja(P::Losowania), &QAction::triggered, this,
             [this] { DopisywanieLosowan(katalog_, katalogDane_, this); });
     connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
-    connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, obszar_, &QMdiArea::cascadeSubWindows);
+    connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, this, [this] { UlozKaskadowo(obszar_); });
     polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
     polacz(P::Poziomo, &TfrmGlowne::UlozPoziomo);
     polacz(P::ZmniejszWszystkie, &TfrmGlowne::ZmniejszWszystkie);
@@ -286,6 +289,8 @@ QMdiSubWindow* TfrmGlowne::DodajOkno(QWidget* okno)
     QMdiSubWindow* podokno = obszar_->addSubWindow(okno);
     podokno->setAttribute(Qt::WA_DeleteOnClose);
     okno->show();
+    // Its whole caption shows, and it opens where it can be seen.
+    DopasujDoObszaru(podokno);
     return podokno;
 }
 
@@ -339,8 +344,11 @@ void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const Q
 void TfrmGlowne::OtworzPlik(const QString& plik)
 {
     const auto obsluga = otwieranie_.find(RodzajPliku(plik));
-    if (obsluga == otwieranie_.end() || !obsluga->second)
+    if (obsluga == otwieranie_.end() || !obsluga->second) {
+        // A file the program cannot open says so rather than doing nothing.
+        Komunikat(Tekst(TTekst::BladOdczytu), ObrazekStop, PrzyciskiOK, this);
         return;
+    }
     // Listed before it opens: a slip layout opens in a modal editor that returns only when closed.
     if (QFileInfo(plik).isFile())
         ostatnie_->Dodaj(plik);
@@ -422,6 +430,16 @@ void TfrmGlowne::Nowy()
             systemy.push_back({podokno->windowTitle(), *dokument->InfoSystemu()});
     }
     TfrmNowy dialog(katalog_, std::move(systemy), this);
+    // Choices whose windows do not exist yet cannot be made.
+    const TWlaczone wlaczone = WlaczonePolecenia(nullptr);
+    const std::pair<TfrmNowy::TZakladka, TPolecenie> wybory[] = {
+        {TfrmNowy::TZakladka::NowaGra, TPolecenie::NowaGra},
+        {TfrmNowy::TZakladka::SystemyPilkarskie, TPolecenie::NowySystemPilkarski},
+        {TfrmNowy::TZakladka::GrupaGraczy, TPolecenie::NowaGrupa},
+    };
+    for (const auto& [zakladka, polecenie] : wybory)
+        if (!wlaczone.test(static_cast<std::size_t>(polecenie)))
+            dialog.WylaczZakladke(zakladka);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TfrmNowy::TWybor wybor = dialog.Wybor();
@@ -474,12 +492,9 @@ TfrmNoweOkno* TfrmGlowne::NowySystem(std::size_t indeksGry)
 TfrmNoweOkno* TfrmGlowne::OtworzSystem(const QString& plik)
 {
     const auto bladOdczytu = [this] { Komunikat(Tekst(TTekst::BladOdczytu), ObrazekStop, PrzyciskiOK, this); };
-    TBladSystemu blad = TBladSystemu::Brak;
-    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik.toStdString(), &blad);
+    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik.toStdString());
     if (!naglowek) {
-        // A game code that is neither a number nor a pool system is not a system at all.
-        if (blad != TBladSystemu::NieznanyKod)
-            bladOdczytu();
+        bladOdczytu();
         return nullptr;
     }
     // Pool systems open in the pool window, never as a number system.
@@ -543,6 +558,11 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     auto okno = std::make_unique<TfrmGwarancja>(parametry_);
     if (!okno->Wczytaj(system->PlikTymczasowy()))
         return nullptr;
+    // The printout names the system: its window, and its file once it has one.
+    QString opis = system->windowTitle();
+    if (!system->PlikSystemu().isEmpty())
+        opis += QStringLiteral(" – ") + QDir::toNativeSeparators(system->PlikSystemu());
+    okno->UstawOpisSystemu(opis);
     TfrmGwarancja* gwarancja = okno.release();
     DodajOkno(gwarancja);
     return gwarancja;
@@ -571,9 +591,10 @@ TfrmBio* TfrmGlowne::Biorytmy()
 
 void TfrmGlowne::Wczytaj()
 {
+    // Only the kinds of file that have a window to open them are offered.
     QStringList filtry;
     for (const TTypPliku& typ : TypyPlikow)
-        if (typ.Etykieta)
+        if (typ.Etykieta && otwieranie_.count(typ.Rodzaj))
             filtry << Tekst(*typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) +
                           QLatin1Char(')');
     const QString plik = QFileDialog::getOpenFileName(this, QString(), katalogDane_, filtry.join(QStringLiteral(";;")));
@@ -665,7 +686,7 @@ void TfrmGlowne::OdswiezListeOkien()
         return;
     wpisyOkien_ << menu->addSeparator();
     for (QMdiSubWindow* okno : okna) {
-        QAction* wpis = menu->addAction(okno->windowTitle());
+        QAction* wpis = menu->addAction(BezSkrotu(okno->windowTitle()));
         wpis->setCheckable(true);
         wpis->setChecked(okno == obszar_->activeSubWindow());
         connect(wpis, &QAction::triggered, this, [this, okno] { obszar_->setActiveSubWindow(okno); });
@@ -678,6 +699,19 @@ TOknoPomocy* TfrmGlowne::OknoPomocy()
     if (!oknoPomocy_)
         oknoPomocy_ = new TOknoPomocy(plikPomocy_, this);
     return oknoPomocy_;
+}
+
+bool TfrmGlowne::OstrzezOBrakuGier()
+{
+    if (!katalog_.Pusty() || std::exchange(ostrzezonoOBrakuGier_, true))
+        return false;
+    // A break opportunity after each separator lets a long path wrap inside the message box.
+    QString katalog = QDir::toNativeSeparators(QDir(katalogDane_).absolutePath());
+    katalog.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+    Komunikat(QStringLiteral("Nie znaleziono żadnej gry.\r\nSzukano plików gier (*.pl2) w katalogu:\r\n")
+                  + katalog,
+              ObrazekOstrzezenie, PrzyciskiOK, this);
+    return true;
 }
 
 void TfrmGlowne::PomocKontekstowa()
@@ -703,10 +737,27 @@ bool TfrmGlowne::eventFilter(QObject* obiekt, QEvent* zdarzenie)
     return QMainWindow::eventFilter(obiekt, zdarzenie);
 }
 
+bool TfrmGlowne::ZamknijOknaNaKoniec()
+{
+    // Every window is asked before any of them closes, so that "Anuluj" on any question (or a
+    // window that computes) cancels the whole quit and leaves every window as it was.
+    const QList<QMdiSubWindow*> okna = obszar_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = okna.rbegin(); it != okna.rend(); ++it)
+        if (auto* dokument = dynamic_cast<TOknoDokumentu*>((*it)->widget());
+            dokument && !dokument->ZgodaNaZamkniecie())
+            return false;
+    bool wszystkie = true;
+    for (auto it = okna.rbegin(); it != okna.rend(); ++it) {
+        if (auto* dokument = dynamic_cast<TOknoDokumentu*>((*it)->widget()))
+            dokument->PominPytanieOZamkniecie();
+        wszystkie = (*it)->close() && wszystkie;
+    }
+    return wszystkie;
+}
+
 void TfrmGlowne::closeEvent(QCloseEvent* zdarzenie)
 {
-    ZamknijWszystkie();
-    if (!obszar_->subWindowList().isEmpty()) {
+    if (!ZamknijOknaNaKoniec()) {
         zdarzenie->ignore();
         return;
     }

@@ -132,7 +132,13 @@ public:
     void UlozPoziomo();
     void ZmniejszWszystkie();
     void ZamknijWszystkie();
+    // "Koniec": asks every window first, then closes them all; false (nothing closed by the
+    // question round) when any window refuses.
+    bool ZamknijOknaNaKoniec();
     void PomocKontekstowa();
+    // Once, after start-up: with an empty catalogue, says that no games were found and where the
+    // program looked for them. True when it said so.
+    bool OstrzezOBrakuGier();
 
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
@@ -167,6 +173,7 @@ private:
     TPamiecFiltrow pamiecFiltrow_;
     std::array<int, 4> wyborWydrukuStatystyki_{1, 1, 1, 0};
     int kontekstPomocy_ = 0;
+    bool ostrzezonoOBrakuGier_ = false;
     std::map<TRodzajPliku, std::function<void(const QString&)>> otwieranie_;
 
     QMdiArea* obszar_ = nullptr;

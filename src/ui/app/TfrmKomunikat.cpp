@@ -3,6 +3,7 @@
 #include "app/Obrazki.h"
 #include "app/TekstyUI.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -142,9 +143,14 @@ QPushButton* TfrmKomunikat::DodajPrzycisk(const QString& nazwa, const QString& n
 
 void TfrmKomunikat::Wysrodkuj(QWidget* rodzic)
 {
+    // Over the window the question belongs to; a window not shown yet (one still loading its data)
+    // has no place, so the window the user works in takes its part.
+    const QWidget* nad = rodzic ? rodzic->window() : nullptr;
+    if (nad && !nad->isVisible())
+        nad = QApplication::activeWindow();
     QRect obszar;
-    if (rodzic)
-        obszar = rodzic->window()->frameGeometry();
+    if (nad && nad->isVisible())
+        obszar = nad->frameGeometry();
     else if (const QScreen* ekran = QGuiApplication::primaryScreen())
         obszar = ekran->availableGeometry();
     if (obszar.isValid())

@@ -99,6 +99,11 @@ void TfrmNowy::UstawZakladke(TZakladka zakladka)
     zakladki_->UstawBiezaca(Nr(zakladka));
 }
 
+void TfrmNowy::WylaczZakladke(TZakladka zakladka)
+{
+    zakladki_->Wylacz(Nr(zakladka));
+}
+
 QListWidget* TfrmNowy::Lista(TZakladka zakladka) const
 {
     return listy_[Nr(zakladka)];
@@ -130,6 +135,8 @@ void TfrmNowy::CLB1Zmiana(QListWidgetItem* element)
 
 bool TfrmNowy::MoznaZamknac() const
 {
+    if (!zakladki_->Dostepna(zakladki_->Biezaca()))
+        return false;
     if (Zakladka() == TZakladka::SystemyZlozone)
         return Zaznaczone().size() == 2;
     return !Lista(Zakladka())->selectedItems().isEmpty();

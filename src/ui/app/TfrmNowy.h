@@ -44,6 +44,8 @@ public:
 
     TZakladka Zakladka() const;
     void UstawZakladke(TZakladka zakladka);
+    // A choice whose window does not exist yet: its tab cannot be chosen.
+    void WylaczZakladke(TZakladka zakladka);
     QListWidget* Lista(TZakladka zakladka) const;
     TZakladkiPrzyciski* Zakladki() const { return zakladki_; }
     QPushButton* PrzyciskOK() const { return btnOK_; }

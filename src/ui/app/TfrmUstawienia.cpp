@@ -1,5 +1,6 @@
 #include "app/TfrmUstawienia.h"
 
+#include "app/TPoleLiczby.h"
 #include "app/TZakladkiPrzyciski.h"
 #include "app/TekstyUI.h"
 #include "app/Ustawienia.h"
@@ -18,11 +19,10 @@ namespace {
 
 QSpinBox* PoleLiczby(const QString& nazwa, TZakresUstawienia zakres, int32_t wartosc, QWidget* rodzic)
 {
-    auto* pole = new QSpinBox(rodzic);
+    auto* pole = new TPoleLiczby(rodzic);
     pole->setObjectName(nazwa);
     pole->setRange(zakres.Min, zakres.Max);
     pole->setValue(wartosc);
-    pole->setAlignment(Qt::AlignRight);
     return pole;
 }
 
@@ -112,6 +112,9 @@ QWidget* TfrmUstawienia::UtworzGwarancje()
 
 void TfrmUstawienia::accept()
 {
+    // A number still being typed counts as entered.
+    for (QSpinBox* pole : {Spin1_, Spin11_, spIleNad_, spIlePod_})
+        pole->interpretText();
     parametry_.Spin1 = Spin1_->value();
     parametry_.CBox1 = CBox1_->isChecked();
     parametry_.Spin11 = Spin11_->value();

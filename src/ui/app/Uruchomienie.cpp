@@ -95,13 +95,16 @@ QString KatalogTlumaczenQt(const TMiejscaProgramu& miejsca)
 
 bool ZaladujTlumaczeniaQt(QCoreApplication& aplikacja, const QString& katalog)
 {
+    // The widgets' texts live in "qtbase"; "qt" gathers every module of the toolkit and will do too.
     auto* tlumacz = new QTranslator(&aplikacja);
-    if (!tlumacz->load(QStringLiteral("qtbase_pl"), katalog)) {
-        delete tlumacz;
-        return false;
+    for (const QString& plik : {QStringLiteral("qtbase_pl"), QStringLiteral("qt_pl")}) {
+        if (tlumacz->load(plik, katalog)) {
+            QCoreApplication::installTranslator(tlumacz);
+            return true;
+        }
     }
-    QCoreApplication::installTranslator(tlumacz);
-    return true;
+    delete tlumacz;
+    return false;
 }
 
 } // namespace tarvomund

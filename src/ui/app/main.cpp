@@ -1,3 +1,4 @@
+#include "app/JezykPolski.h"
 #include "app/Obrazki.h"
 #include "app/TJednaInstancja.h"
 #include "app/TfrmGlowne.h"
@@ -18,6 +19,7 @@ using tarvomund::ObrazPowitalny;
 
 int main(int argc, char** argv)
 {
+    tarvomund::UstawPolskiCzasSystemu();
     QCoreApplication::setApplicationName(QStringLiteral("Tarvomund"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVOMUND_WERSJA));
     if (tarvomund::PytanieOPomocLubWersje(argc, argv)) {
@@ -31,6 +33,7 @@ int main(int argc, char** argv)
     QApplication aplikacja(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvomund"));
     QApplication::setWindowIcon(tarvomund::IkonaProgramu());
+    tarvomund::UstawJezykPolski();
 
     const tarvomund::TMiejscaProgramu miejsca = tarvomund::MiejscaTegoProgramu();
     tarvomund::ZaladujTlumaczeniaQt(aplikacja, tarvomund::KatalogTlumaczenQt(miejsca));
@@ -64,7 +67,11 @@ int main(int argc, char** argv)
     okno.setGeometry(okno.screen()->availableGeometry());
     okno.showMaximized();
     powitanie.raise();
-    QTimer::singleShot(CzasEkranuPowitalnego, &powitanie, &QWidget::close);
+    QTimer::singleShot(CzasEkranuPowitalnego, &powitanie, [&powitanie, &okno] {
+        powitanie.close();
+        // Without games the workbench can do little: say so once the splash has gone.
+        okno.OstrzezOBrakuGier();
+    });
     // The files of the command line open once the window stands.
     QTimer::singleShot(0, &okno, [&okno, pliki] { okno.OtworzPliki(pliki); });
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #include "draws/TfrmImport.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 #include "app/TekstyUI.h"
 #include "draws/ImportLosowan.h"
 #include "draws/TFormater.h"
@@ -38,7 +39,7 @@ QCheckBox* Pole(const QString& napis, const QString& nazwa, bool zaznaczone, con
 } // namespace
 
 TfrmImport::TfrmImport(QWidget* parent)
-    : QDialog(parent), spStart_(new QSpinBox(this)), Formater_(new TFormater(this)),
+    : QDialog(parent), spStart_(new TPoleLiczby(this)), Formater_(new TFormater(this)),
       btnOK_(new QPushButton(Tekst(TTekst::OK), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj), this))
 {
     setWindowTitle(QStringLiteral("Wczytywanie losowań w formacie tekstowym"));

@@ -1,6 +1,7 @@
 #include "draws/TfrmNowaGra.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
 #include "draws/NowaGra.h"
@@ -37,10 +38,12 @@ void UstawZakres(QSpinBox* pole, TZakresPola zakres)
 
 TfrmNowaGra::TfrmNowaGra(QString katalogDane, QWidget* parent)
     : QDialog(parent), katalogDane_(std::move(katalogDane)), edNazwa_(new QLineEdit(this)),
-      spMin_(new QSpinBox(this)), spMax_(new QSpinBox(this)), spNorm_(new QSpinBox(this)),
-      spLiczb_(new QSpinBox(this)), lblLosowanych_(new QLabel(Tekst(TTekst::IloscLiczbLosowanych), this)),
-      spLosowanych_(new QSpinBox(this)), spDodatkowych_(new QSpinBox(this)), spPoziomo_(new QSpinBox(this)),
-      spPionowo_(new QSpinBox(this)), cbKierunek_(new QCheckBox(Tekst(TTekst::PoziomyKierunekLiczb), this)),
+      spMin_(new TPoleLiczby(this)), spMax_(new TPoleLiczby(this)), spNorm_(new TPoleLiczby(this)),
+      spLiczb_(new TPoleLiczby(this)),
+      lblLosowanych_(new QLabel(Tekst(TTekst::IloscLiczbLosowanych), this)),
+      spLosowanych_(new TPoleLiczby(this)), spDodatkowych_(new TPoleLiczby(this)),
+      spPoziomo_(new TPoleLiczby(this)), spPionowo_(new TPoleLiczby(this)),
+      cbKierunek_(new QCheckBox(Tekst(TTekst::PoziomyKierunekLiczb), this)),
       Blank1_(new TBlank(this)), btnOK_(new QPushButton(Tekst(TTekst::OK2), this)),
       btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj2), this)),
       btnBlankiety_(new QPushButton(Tekst(TTekst::Blankiety2), this))

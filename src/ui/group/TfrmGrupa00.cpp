@@ -387,14 +387,18 @@ void TfrmGrupa00::Drukuj()
     DrukujTekstGrupy(this, wydruk_);
 }
 
+bool TfrmGrupa00::ZgodaNaZamkniecie()
+{
+    if (zapisana_)
+        return true;
+    return Komunikat(Tekst(TTekst::GrupaNieZostalaZapisanaCzyChceszZamknnacGrupe), ObrazekPytanie,
+                     PrzyciskiTakNie, this)
+        == KomunikatTak;
+}
+
 void TfrmGrupa00::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (zapisana_ || Komunikat(Tekst(TTekst::GrupaNieZostalaZapisanaCzyChceszZamknnacGrupe), ObrazekPytanie,
-                               PrzyciskiTakNie, this) == KomunikatTak) {
-        zdarzenie->accept();
-        return;
-    }
-    zdarzenie->ignore();
+    zdarzenie->setAccepted(MozeSieZamknac());
 }
 
 } // namespace tarvomund

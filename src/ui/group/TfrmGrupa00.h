@@ -57,6 +57,7 @@ public:
     void Zapisz() override;
     void ZapiszJako() override;
     void Drukuj() override;
+    bool ZgodaNaZamkniecie() override;
     QStringList WierszeWydruku() const;
     int DrukujNa(QPagedPaintDevice& urzadzenie) const;
 

@@ -2,6 +2,7 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/SiatkaZakladow.h"
+#include "app/UkladOkien.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
@@ -31,6 +32,8 @@ namespace {
 
 constexpr int WierszeSiatki = TfrmNoweOkno::IleWierszy + 1; // row 0 is the fixed heading row
 constexpr int OdstepWiersza = 6;
+// Room the grid leaves around a cell's text.
+constexpr int MarginesKomorki = 12;
 
 // File state flags (the enabling routine names them): New, Open, Save, Print, not used,
 // filters, search in system, the two base searches.
@@ -117,8 +120,10 @@ void TfrmNoweOkno::Ustaw(const TObGraLista& gra, const TInfoGryRec& info)
     biezacyZaklad_ = 1;
     UstawStanBezczynny();
     resize(sizeHint());
-    if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         ramka->adjustSize();
+        DopasujDoObszaru(ramka);
+    }
     ZglosZmianeStanu();
 }
 
@@ -164,10 +169,29 @@ void TfrmNoweOkno::UstawSiatke()
     const int wysokoscSiatki = UstawKomorkiSiatki(*Grid1_, k, WierszeSiatki, SzerokoscKolumnyZakladu,
                                                   SzerokoscKolumnyLiczby, WysokoscWiersza(),
                                                   Qt::AlignLeft | Qt::AlignVCenter);
-    const int ramka = 2 * Grid1_->frameWidth();
     Grid1_->setFixedHeight(wysokoscSiatki);
-    Grid1_->setMinimumWidth(SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka);
     Scroll_->setFixedHeight(wysokoscSiatki);
+    UstawPierwszaKolumne();
+}
+
+void TfrmNoweOkno::UstawPierwszaKolumne()
+{
+    // The widest label the rows can get: as many digits as the last bet's number and as the
+    // largest sum of k own numbers; wide digits stand in for any.
+    const int k = std::clamp(info_.k, 0, MaxLiczbSystemu);
+    const int n = std::clamp(info_.n, 0, MaxLiczbSystemu);
+    int najwieksza = 0;
+    for (int i = 0; i < n; ++i)
+        najwieksza = std::max<int>(najwieksza, info_.Wlasne[1][static_cast<std::size_t>(i)]);
+    const auto cyfry = [](int64_t liczba) {
+        return QString(QString::number(liczba).size(), QLatin1Char('8'));
+    };
+    const QString wzor = cyfry(std::max(info_.Zakladow, 1)) + QStringLiteral("  [+")
+        + cyfry(int64_t{najwieksza} * k) + QLatin1Char(']');
+    const int szerokosc =
+        std::max(SzerokoscKolumnyZakladu, Grid1_->fontMetrics().horizontalAdvance(wzor) + MarginesKomorki);
+    Grid1_->setColumnWidth(0, szerokosc);
+    Grid1_->setMinimumWidth(szerokosc + k * SzerokoscKolumnyLiczby + 2 * Grid1_->frameWidth());
     updateGeometry();
 }
 
@@ -175,7 +199,7 @@ QSize TfrmNoweOkno::sizeHint() const
 {
     const int ramka = 2 * Grid1_->frameWidth();
     const int k = std::max(Grid1_->columnCount() - 1, 0);
-    const int szerokosc = SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka
+    const int szerokosc = Grid1_->columnWidth(0) + k * SzerokoscKolumnyLiczby + ramka
         + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Scroll_);
     return {szerokosc, WierszeSiatki * WysokoscWiersza() + ramka};
 }
@@ -269,6 +293,7 @@ void TfrmNoweOkno::ZmienWlasneLiczby(const std::array<TTablicaLiczb, 3>& wlasne)
     info_.Wlasne = wlasne;
     zapisany_ = false;
     ZapiszWlasneLiczby(plikTymczasowy_.toStdString(), info_);
+    UstawPierwszaKolumne();
     Pokaz(biezacyZaklad_);
 }
 
@@ -277,7 +302,8 @@ TPolaStatusu TfrmNoweOkno::PolaStatusu() const
     TPolaStatusu pola;
     pola.Liczb = QString::number(info_.n);
     pola.Skreslen = QString::number(info_.k);
-    pola.Zakladow = QString::number(info_.Zakladow);
+    // Bets and combinations grouped alike.
+    pola.Zakladow = TekstLiczby(info_.Zakladow);
     pola.Kombinacji = TekstKombinacji(Kombinacje(info_.n, info_.k));
     pola.RodzajGeneracji = QString::fromStdString(NazwaMetody(info_.Metoda));
     if (info_.Metoda == static_cast<int32_t>(TMetoda::Gwarancyjna)) {
@@ -411,8 +437,12 @@ void TfrmNoweOkno::ZakonczZadanie()
     UstawPostep(QString());
     UstawStanBezczynny();
     UstawPasek();
+    UstawPierwszaKolumne();
     Pokaz(1);
     UstawTytul();
+    // A longer caption or a wider first column may need a wider window.
+    if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        DopasujDoObszaru(ramka);
     ZglosZmianeStanu();
 }
 
@@ -426,43 +456,53 @@ void TfrmNoweOkno::Przerwij()
     przerwij_ = true;
 }
 
-void TfrmNoweOkno::Zapisz()
-{
-    if (pracuje_ || zapisany_)
-        return;
-    if (plikSystemu_.isEmpty()) {
-        ZapiszJako();
-        return;
-    }
-    // As in Save as, the window counts as saved whatever the copy reports.
-    KopiujPlik(plikTymczasowy_.toStdString(), plikSystemu_.toStdString());
-    zapisany_ = true;
-}
-
-void TfrmNoweOkno::ZapiszJako()
+bool TfrmNoweOkno::Zachowaj()
 {
     if (pracuje_)
-        return;
-    const QString plik = WybierzPlikSystemu(this, katalogDane_, plikSystemu_);
-    if (!plik.isEmpty())
-        ZapiszDo(plik);
+        return false;
+    if (zapisany_)
+        return true;
+    if (plikSystemu_.isEmpty())
+        return ZachowajJako();
+    return Kopiuj(plikSystemu_);
 }
 
-void TfrmNoweOkno::ZapiszDo(const QString& plik)
+bool TfrmNoweOkno::ZachowajJako()
+{
+    if (pracuje_)
+        return false;
+    const QString plik = WybierzPlikSystemu(this, katalogDane_, plikSystemu_);
+    return !plik.isEmpty() && ZapiszDo(plik);
+}
+
+bool TfrmNoweOkno::ZapiszDo(const QString& plik)
 {
     if (pracuje_ || plik.isEmpty() || !ZapiszKopieSystemu(this, plikTymczasowy_, plik))
-        return;
+        return false;
     plikSystemu_ = plik;
     zapisany_ = true;
+    return true;
+}
+
+bool TfrmNoweOkno::Kopiuj(const QString& plik)
+{
+    if (!KopiujSystem(this, plikTymczasowy_, plik))
+        return false;
+    plikSystemu_ = plik;
+    zapisany_ = true;
+    return true;
+}
+
+bool TfrmNoweOkno::ZgodaNaZamkniecie()
+{
+    const QString opis = QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
+    // The window goes only once its system is on disk.
+    return MoznaZamknacSystem(this, pracuje_, zapisany_, info_.Zakladow, opis, [this] { return Zachowaj(); });
 }
 
 void TfrmNoweOkno::closeEvent(QCloseEvent* zdarzenie)
 {
-    const QString opis = QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
-    if (MoznaZamknacSystem(this, pracuje_, zapisany_, info_.Zakladow, opis, [this] { Zapisz(); }))
-        zdarzenie->accept();
-    else
-        zdarzenie->ignore();
+    zdarzenie->setAccepted(MozeSieZamknac());
 }
 
 bool TfrmNoweOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)

@@ -84,8 +84,12 @@ public:
     // The jump dialog at a screen position.
     void SkokDoZakladu(const QPoint& gdzie);
     void PrzelaczWlasne();
+    // Save and Save as, telling whether the system is saved afterwards: a cancelled name, a refused
+    // overwrite or a failed copy leave it unsaved (the failure is shown).
+    bool Zachowaj();
+    bool ZachowajJako();
     // Save as after the name is chosen: asks before replacing an existing file.
-    void ZapiszDo(const QString& plik);
+    bool ZapiszDo(const QString& plik);
 
     const TInfoGryRec& Info() const { return info_; }
     const TObGraLista* Gra() const { return gra_; }
@@ -104,8 +108,9 @@ public:
     bool PokazujeWlasne() const override { return pokazWlasne_; }
     TPolaStatusu PolaStatusu() const override;
     const TInfoGryRec* InfoSystemu() const override { return &info_; }
-    void Zapisz() override;
-    void ZapiszJako() override;
+    void Zapisz() override { Zachowaj(); }
+    void ZapiszJako() override { ZachowajJako(); }
+    bool ZgodaNaZamkniecie() override;
     void Start() override;
     void Przerwij() override;
 
@@ -118,6 +123,8 @@ protected:
 private:
     void UstawTytul();
     void UstawSiatke();
+    // Column 0 as wide as the widest bet number and sum the rows can show.
+    void UstawPierwszaKolumne();
     void UstawPasek();
     void CzyscWiersze();
     void UstawPostep(const QString& tekst);
@@ -125,6 +132,8 @@ private:
     void UstawStanBezczynny();
     void UstawStanPracy();
     void ZakonczZadanie();
+    // Copies the temporary file onto `plik` and remembers it; a failure is shown.
+    bool Kopiuj(const QString& plik);
     // The common start: busy states, then the generator on the worker in the window's mode.
     void UruchomGenerator();
     int WysokoscWiersza() const;

@@ -1,6 +1,7 @@
 #include "model/TfrmSkok.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 #include "app/TekstyUI.h"
 
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ constexpr int KontekstPomocySkoku = 1024;
 } // namespace
 
 TfrmSkok::TfrmSkok(int32_t zakladow, int32_t biezacy, QWidget* parent)
-    : QDialog(parent), Pasek_(new QScrollBar(Qt::Horizontal, this)), Pole_(new QSpinBox(this)),
+    : QDialog(parent), Pasek_(new QScrollBar(Qt::Horizontal, this)), Pole_(new TPoleLiczby(this)),
       btnOK_(new QPushButton(Tekst(TTekst::OK), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj), this))
 {
     setModal(true);
@@ -43,7 +44,6 @@ TfrmSkok::TfrmSkok(int32_t zakladow, int32_t biezacy, QWidget* parent)
     Pasek_->setPageStep(StronaPaska);
     Pasek_->setMinimumWidth(SzerokoscPaska);
     Pole_->setMinimumWidth(SzerokoscPola);
-    Pole_->setAlignment(Qt::AlignRight);
     const int32_t start = std::clamp<int32_t>(biezacy, 1, najwiecej);
     Pasek_->setValue(start);
     Pole_->setValue(start);
@@ -63,7 +63,11 @@ TfrmSkok::TfrmSkok(int32_t zakladow, int32_t biezacy, QWidget* parent)
     uklad->addLayout(przyciski);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnOK_, &QPushButton::clicked, this, [this] {
+        // A number still being typed counts as entered.
+        Pole_->interpretText();
+        accept();
+    });
     connect(btnAnuluj_, &QPushButton::clicked, this, &QDialog::reject);
     Pole_->setFocus();
     Pole_->selectAll();

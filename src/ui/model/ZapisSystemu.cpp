@@ -31,18 +31,24 @@ QString WybierzPlikSystemu(QWidget* rodzic, const QString& katalogDane, const QS
     return dialog.selectedFiles().constFirst();
 }
 
+bool KopiujSystem(QWidget* rodzic, const QString& tymczasowy, const QString& plik)
+{
+    if (KopiujPlik(tymczasowy.toStdString(), plik.toStdString()))
+        return true;
+    Komunikat(Tekst(TTekst::BladZapisu), ObrazekStop, PrzyciskiOK, rodzic);
+    return false;
+}
+
 bool ZapiszKopieSystemu(QWidget* rodzic, const QString& tymczasowy, const QString& plik)
 {
     if (QFileInfo::exists(plik) && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac),
                                              ObrazekPytanie, PrzyciskiTakNie, rodzic) != KomunikatTak)
         return false;
-    // The copy replaces an existing file only once it is complete.
-    KopiujPlik(tymczasowy.toStdString(), plik.toStdString());
-    return true;
+    return KopiujSystem(rodzic, tymczasowy, plik);
 }
 
 bool MoznaZamknacSystem(QWidget* rodzic, bool pracuje, bool zapisany, int32_t zakladow, const QString& opis,
-                        const std::function<void()>& zapisz)
+                        const std::function<bool()>& zapisz)
 {
     if (pracuje) {
         Komunikat(Tekst(TTekst::MusiszZatrzymacGeneracjeSystemu), ObrazekOstrzezenie, PrzyciskiOK, rodzic);
@@ -53,8 +59,7 @@ bool MoznaZamknacSystem(QWidget* rodzic, bool pracuje, bool zapisany, int32_t za
     const QString pytanie = Tekst(TTekst::ZapisacSystem) + QStringLiteral("\r\n") + opis;
     switch (Komunikat(pytanie, ObrazekPytanie, PrzyciskiTakNieAnuluj, rodzic)) {
     case KomunikatTak:
-        zapisz();
-        return true;
+        return zapisz();
     case KomunikatNie:
         return true;
     default:

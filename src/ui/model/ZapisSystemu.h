@@ -15,13 +15,17 @@ namespace tarvomund {
 // The save dialog: "System (*.ss2)" in the data directory, proposing the file last saved or opened.
 // Empty when cancelled.
 QString WybierzPlikSystemu(QWidget* rodzic, const QString& katalogDane, const QString& plikSystemu);
-// Copies the temporary file onto `plik`, asking first before an existing file is replaced. False
-// when the answer was "Nie" (both files stay as they were).
+// Copies the temporary file onto `plik`; the copy replaces an existing file only once it is complete.
+// A failed copy says so and returns false, so that the system stays unsaved and closing still asks.
+bool KopiujSystem(QWidget* rodzic, const QString& tymczasowy, const QString& plik);
+// KopiujSystem, asking first before an existing file is replaced. False when the answer was "Nie"
+// (both files stay as they were) or the copy failed.
 bool ZapiszKopieSystemu(QWidget* rodzic, const QString& tymczasowy, const QString& plik);
 // The close query of a system window: refused while it computes; a saved or empty system closes at
 // once; otherwise "Zapisać system ?" with `opis` under it: "Tak" saves and closes, "Nie" closes,
-// "Anuluj" keeps the window. True when the window may close.
+// "Anuluj" keeps the window. `zapisz` says whether the system reached the disk: the window goes only
+// then. True when the window may close.
 bool MoznaZamknacSystem(QWidget* rodzic, bool pracuje, bool zapisany, int32_t zakladow, const QString& opis,
-                        const std::function<void()>& zapisz);
+                        const std::function<bool()>& zapisz);
 
 } // namespace tarvomund

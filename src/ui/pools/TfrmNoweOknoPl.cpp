@@ -439,43 +439,47 @@ void TfrmNoweOknoPl::ZakonczZadanie()
     ZglosZmianeStanu();
 }
 
-void TfrmNoweOknoPl::Zapisz()
-{
-    if (pracuje_ || zapisany_)
-        return;
-    if (plikSystemu_.isEmpty()) {
-        ZapiszJako();
-        return;
-    }
-    // As in Save as, the window counts as saved whatever the copy reports.
-    KopiujPlik(plikTymczasowy_.toStdString(), plikSystemu_.toStdString());
-    zapisany_ = true;
-}
-
-void TfrmNoweOknoPl::ZapiszJako()
+bool TfrmNoweOknoPl::Zachowaj()
 {
     if (pracuje_)
-        return;
-    const QString plik = WybierzPlikSystemu(this, katalogDane_, plikSystemu_);
-    if (!plik.isEmpty())
-        ZapiszDo(plik);
+        return false;
+    if (zapisany_)
+        return true;
+    if (plikSystemu_.isEmpty())
+        return ZachowajJako();
+    if (!KopiujSystem(this, plikTymczasowy_, plikSystemu_))
+        return false;
+    zapisany_ = true;
+    return true;
 }
 
-void TfrmNoweOknoPl::ZapiszDo(const QString& plik)
+bool TfrmNoweOknoPl::ZachowajJako()
+{
+    if (pracuje_)
+        return false;
+    const QString plik = WybierzPlikSystemu(this, katalogDane_, plikSystemu_);
+    return !plik.isEmpty() && ZapiszDo(plik);
+}
+
+bool TfrmNoweOknoPl::ZapiszDo(const QString& plik)
 {
     if (pracuje_ || plik.isEmpty() || !ZapiszKopieSystemu(this, plikTymczasowy_, plik))
-        return;
+        return false;
     plikSystemu_ = plik;
     zapisany_ = true;
+    return true;
+}
+
+bool TfrmNoweOknoPl::ZgodaNaZamkniecie()
+{
+    const QString opis = QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
+    // The window goes only once its system is on disk.
+    return MoznaZamknacSystem(this, pracuje_, zapisany_, info_.Zakladow, opis, [this] { return Zachowaj(); });
 }
 
 void TfrmNoweOknoPl::closeEvent(QCloseEvent* zdarzenie)
 {
-    const QString opis = QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
-    if (MoznaZamknacSystem(this, pracuje_, zapisany_, info_.Zakladow, opis, [this] { Zapisz(); }))
-        zdarzenie->accept();
-    else
-        zdarzenie->ignore();
+    zdarzenie->setAccepted(MozeSieZamknac());
 }
 
 bool TfrmNoweOknoPl::eventFilter(QObject* obiekt, QEvent* zdarzenie)

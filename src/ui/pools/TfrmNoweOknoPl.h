@@ -66,8 +66,12 @@ public:
     void PrzejdzDo(int32_t zaklad);
     // The jump dialog at a screen position.
     void SkokDoZakladu(const QPoint& gdzie);
-    // Save as after the name is chosen: asks before replacing an existing file.
-    void ZapiszDo(const QString& plik);
+    // Save as after the name is chosen: asks before replacing an existing file. True once the
+    // system is on disk.
+    bool ZapiszDo(const QString& plik);
+    // Save and Save as; true when the system is on disk afterwards.
+    bool Zachowaj();
+    bool ZachowajJako();
 
     const TInfoGryRec& Info() const { return info_; }
     int64_t IleKombinacji() const { return ileKombinacji_; }
@@ -89,8 +93,9 @@ public:
     TStanFlag StanZadan() const override { return stanZadan_; }
     TPolaStatusu PolaStatusu() const override;
     const TInfoGryRec* InfoSystemu() const override { return &info_; }
-    void Zapisz() override;
-    void ZapiszJako() override;
+    void Zapisz() override { Zachowaj(); }
+    void ZapiszJako() override { ZachowajJako(); }
+    bool ZgodaNaZamkniecie() override;
     void Start() override { Generuj(); }
     void Przerwij() override { przerwij_ = true; }
 

@@ -77,12 +77,12 @@ QStringList TfrmRozpPl::Wiersze() const
 
 int TfrmRozpPl::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, Wiersze(), RE1_->font());
+    return DrukujWiersze(urzadzenie, WierszeRaportu({windowTitle()}, Wiersze()), RE1_->font());
 }
 
 void TfrmRozpPl::Drukuj()
 {
-    DrukujTekst(this, Wiersze(), RE1_->font(), tytulWydruku_);
+    DrukujTekst(this, WierszeRaportu({windowTitle()}, Wiersze()), RE1_->font(), tytulWydruku_);
 }
 
 } // namespace tarvomund

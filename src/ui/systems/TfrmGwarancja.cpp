@@ -2,6 +2,7 @@
 
 #include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 #include "app/TWatekObliczen.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
@@ -72,7 +73,7 @@ TfrmGwarancja::TfrmGwarancja(const TParametry& parametry, QWidget* parent)
     }
     RG2_->button(0)->setChecked(true);
 
-    Spin1_ = new QSpinBox(this);
+    Spin1_ = new TPoleLiczby(this);
     Spin1_->setMinimum(1);
     Spin1_->setToolTip(Tekst(TTekst::IloscTrafien));
     lblSpin1_ = new QLabel(Tekst(TTekst::IloscTrafien), this);
@@ -211,6 +212,7 @@ void TfrmGwarancja::Start()
     przerwij_ = false;
 
     TUstawieniaGwarancji ustawienia;
+    Spin1_->interpretText();
     ustawienia.m = Spin1_->value();
     ustawienia.IndeksBledu = RG2_->checkedId();
     ustawienia.IleNad = parametry_.IleNad;
@@ -247,21 +249,38 @@ void TfrmGwarancja::Zakoncz(const TWynikGwarancji& wynik)
             QStringLiteral("Zbyt wiele konfiguracji.\r\nLiczenie gwarancji zostaje przerwane"));
 }
 
+QStringList TfrmGwarancja::WierszeWydruku() const
+{
+    // Start clears the window's own heading lines; the printout names the system all the same.
+    QStringList naglowek{windowTitle()};
+    if (!opisSystemu_.isEmpty())
+        naglowek << opisSystemu_;
+    return WierszeRaportu(naglowek, Wiersze(), QLatin1String(LiniaZamykajaca));
+}
+
+int TfrmGwarancja::DrukujNa(QPagedPaintDevice& urzadzenie) const
+{
+    return DrukujWiersze(urzadzenie, WierszeWydruku(), RE1_->font());
+}
+
 void TfrmGwarancja::Drukuj()
 {
     if (pracuje_)
         return;
-    DrukujRaport(this, Wiersze(), RE1_->font(), QLatin1String(LiniaZamykajaca));
+    DrukujRaport(this, WierszeWydruku(), RE1_->font());
+}
+
+bool TfrmGwarancja::ZgodaNaZamkniecie()
+{
+    if (!pracuje_)
+        return true;
+    Komunikat(Tekst(TTekst::MusiszPrzerwacLiczenieGwarancji), ObrazekOstrzezenie, PrzyciskiOK, this);
+    return false;
 }
 
 void TfrmGwarancja::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (pracuje_) {
-        Komunikat(Tekst(TTekst::MusiszPrzerwacLiczenieGwarancji), ObrazekOstrzezenie, PrzyciskiOK, this);
-        zdarzenie->ignore();
-        return;
-    }
-    zdarzenie->accept();
+    zdarzenie->setAccepted(MozeSieZamknac());
 }
 
 } // namespace tarvomund

@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QPagedPaintDevice;
 class QPlainTextEdit;
 class QProgressBar;
 class QSpinBox;
@@ -43,7 +44,14 @@ public:
     TRodzajOkna Rodzaj() const override { return TRodzajOkna::Gwarancja; }
     void Drukuj() override;
     void Przerwij() override { przerwij_ = true; }
+    bool ZgodaNaZamkniecie() override;
     bool Pracuje() const { return pracuje_; }
+
+    // The system the window was loaded from, as its printout names it under the caption.
+    void UstawOpisSystemu(const QString& opis) { opisSystemu_ = opis; }
+    // The printout: the caption and the system first, the table, then the closing line.
+    QStringList WierszeWydruku() const;
+    int DrukujNa(QPagedPaintDevice& urzadzenie) const;
 
     void Start();
     void Wyczysc();
@@ -65,6 +73,7 @@ private:
     void Zakoncz(const TWynikGwarancji& wynik);
 
     const TParametry& parametry_;
+    QString opisSystemu_;
     TSystemGwarancji system_;
     std::atomic<bool> przerwij_{false};
     bool pracuje_ = false;

@@ -188,20 +188,21 @@ void TfrmNumery::Wylosuj()
         Wcisnij(losowe.Zakres(1, ileLiczb_));
 }
 
-void TfrmNumery::Kolekcja()
+bool TfrmNumery::Kolekcja()
 {
     const std::vector<int> zaznaczone = kolekcja_ ? kolekcja_() : std::vector<int>{};
     if (zaznaczone.empty()) {
         Komunikat(Tekst(TTekst::KolekcjaNumerowJestPusta), ObrazekOstrzezenie, PrzyciskiOK, this);
-        return;
+        return false;
     }
     if (Komunikat(Tekst(TTekst::ChceszPodstawicLiczbyZKolekcjiNumerow), ObrazekPytanie, PrzyciskiTakNie, this)
         == KomunikatNie)
-        return;
+        return false;
     Zeruj();
     // Numbers beyond the game are passed over; Wcisnij stops taking them at the target.
     for (int liczba : zaznaczone)
         Wcisnij(liczba);
+    return true;
 }
 
 void TfrmNumery::SortujWybrane()

@@ -54,7 +54,8 @@ public:
     // The button commands.
     void Zeruj();
     void Wylosuj();
-    void Kolekcja();
+    // True when the collection's numbers were put in (not empty, and the user agreed).
+    bool Kolekcja();
 
     QToolButton* Przycisk(int liczba) const;
     QLabel* lile() const { return lile_; }

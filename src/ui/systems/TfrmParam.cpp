@@ -1,6 +1,7 @@
 #include "systems/TfrmParam.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/TPoleLiczby.h"
 #include "app/TekstyUI.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Metody.h"
@@ -36,12 +37,16 @@ int Kod(TMetoda metoda)
 
 } // namespace
 
-QString TekstKombinacji(long double ile)
+QString TekstLiczby(long double ile)
 {
     // Counts reach C(120, 60), far beyond any integer type; a double carries the digits shown.
     const QLocale polski(QLocale::Polish, QLocale::Poland);
-    const double zaokraglone = std::round(static_cast<double>(ile));
-    return polski.toString(zaokraglone, 'f', 0).rightJustified(SzerokoscPolaKombinacji, QLatin1Char(' '));
+    return polski.toString(std::round(static_cast<double>(ile)), 'f', 0);
+}
+
+QString TekstKombinacji(long double ile)
+{
+    return TekstLiczby(ile).rightJustified(SzerokoscPolaKombinacji, QLatin1Char(' '));
 }
 
 int64_t IleKombinacji(int32_t n, int32_t k)
@@ -50,9 +55,10 @@ int64_t IleKombinacji(int32_t n, int32_t k)
 }
 
 TfrmParam::TfrmParam(QWidget* parent)
-    : QDialog(parent), spSkres_(new QSpinBox(this)), spLiczb_(new QSpinBox(this)),
+    : QDialog(parent), spSkres_(new TPoleLiczby(this)), spLiczb_(new TPoleLiczby(this)),
       spZakladow_(new QDoubleSpinBox(this)), st1_(new QLabel(this)), cbMetoda_(new QComboBox(this)),
       lblGwar_(new QLabel(Tekst(TTekst::GwarancjaTrafienia), this)), cbGwar_(new QComboBox(this)),
+      lblUwaga_(new QLabel(this)),
       btnOk_(new QPushButton(Tekst(TTekst::OK3), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this)),
       panelRekordu_(new TPanelRekordu(this))
 {
@@ -66,13 +72,14 @@ TfrmParam::TfrmParam(QWidget* parent)
     cbMetoda_->setObjectName(QStringLiteral("cbMetoda"));
     lblGwar_->setObjectName(QStringLiteral("lblGwar"));
     cbGwar_->setObjectName(QStringLiteral("cbGwar"));
+    lblUwaga_->setObjectName(QStringLiteral("lblUwaga"));
     btnOk_->setObjectName(QStringLiteral("btnOk"));
     btnAnuluj_->setObjectName(QStringLiteral("btnAnuluj"));
 
-    for (QSpinBox* pole : {spSkres_, spLiczb_}) {
+    for (QSpinBox* pole : {spSkres_, spLiczb_})
         pole->setMinimum(1);
-        pole->setAlignment(Qt::AlignRight);
-    }
+    // The bet count, too, is taken when it is committed, not digit by digit.
+    spZakladow_->setKeyboardTracking(false);
     spZakladow_->setDecimals(0);
     spZakladow_->setRange(1.0, MaxZakladow);
     spZakladow_->setAlignment(Qt::AlignRight);
@@ -106,6 +113,17 @@ TfrmParam::TfrmParam(QWidget* parent)
     panelRekordu_->DodajDo(siatka, wiersz + 1);
     siatka->setColumnStretch(1, 1);
 
+    QPalette czerwony = lblUwaga_->palette();
+    czerwony.setColor(QPalette::WindowText, Qt::red);
+    lblUwaga_->setPalette(czerwony);
+    lblUwaga_->setWordWrap(true);
+    lblUwaga_->hide();
+    for (TPoleLiczby* pole : {spSkres_, spLiczb_})
+        connect(pole, &TPoleLiczby::Poprawiono, this, [this](const QString& uwaga) {
+            lblUwaga_->setText(uwaga);
+            lblUwaga_->setVisible(!uwaga.isEmpty());
+        });
+
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch();
     przyciski->addWidget(btnOk_);
@@ -114,6 +132,7 @@ TfrmParam::TfrmParam(QWidget* parent)
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(siatka);
+    uklad->addWidget(lblUwaga_);
     uklad->addSpacing(6);
     uklad->addLayout(przyciski);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
@@ -279,6 +298,10 @@ void TfrmParam::cbGwarChange()
 
 void TfrmParam::btnOkClick()
 {
+    // A number still being typed counts as entered.
+    spSkres_->interpretText();
+    spLiczb_->interpretText();
+    spZakladow_->interpretText();
     const int64_t kombinacji = IleKombinacji(Liczb(), Skreslen());
     if (Zakladow() > kombinacji)
         UstawZakladow(static_cast<long double>(kombinacji));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TPoleLiczby.h"
 #include "model/TInfoGryRec.h"
 
 #include <QDialog>
@@ -20,6 +21,8 @@ class TPanelRekordu;
 // A count of combinations as the program shows it: thousands grouped the Polish way, no
 // decimals, right-aligned in 20 characters.
 QString TekstKombinacji(long double ile);
+// A count as every field shows it: thousands grouped the Polish way, no decimals, no padding.
+QString TekstLiczby(long double ile);
 // C(n, k) rounded to the nearest integer.
 int64_t IleKombinacji(int32_t n, int32_t k);
 
@@ -50,13 +53,15 @@ public:
     // beyond the record's range is held at its largest value.
     TInfoGryRec Wynik() const;
 
-    QSpinBox* spSkres() const { return spSkres_; }
-    QSpinBox* spLiczb() const { return spLiczb_; }
+    TPoleLiczby* spSkres() const { return spSkres_; }
+    TPoleLiczby* spLiczb() const { return spLiczb_; }
     QDoubleSpinBox* spZakladow() const { return spZakladow_; }
     QLabel* st1() const { return st1_; }
     QComboBox* cbMetoda() const { return cbMetoda_; }
     QComboBox* cbGwar() const { return cbGwar_; }
     QLabel* lblGwar() const { return lblGwar_; }
+    // What the last correction of a typed number said, under the fields while it holds.
+    QLabel* lblUwaga() const { return lblUwaga_; }
     QPushButton* btnOk() const { return btnOk_; }
     // The guarantee method's rows: best known system, lower bound, the option to optimise.
     TPanelRekordu* PanelRekordu() const { return panelRekordu_; }
@@ -77,13 +82,14 @@ private:
     long double ZakladowGwarancji() const;
 
     TInfoGryRec info_;
-    QSpinBox* spSkres_;
-    QSpinBox* spLiczb_;
+    TPoleLiczby* spSkres_;
+    TPoleLiczby* spLiczb_;
     QDoubleSpinBox* spZakladow_;
     QLabel* st1_;
     QComboBox* cbMetoda_;
     QLabel* lblGwar_;
     QComboBox* cbGwar_;
+    QLabel* lblUwaga_;
     QPushButton* btnOk_;
     QPushButton* btnAnuluj_;
     TPanelRekordu* panelRekordu_;

@@ -194,14 +194,19 @@ QStringList TfrmRozp::Wiersze() const
     return RE1_->toPlainText().split(QLatin1Char('\n'));
 }
 
+QStringList TfrmRozp::WierszeWydruku() const
+{
+    return WierszeRaportu({windowTitle()}, Wiersze());
+}
+
 int TfrmRozp::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, Wiersze(), RE1_->font());
+    return DrukujWiersze(urzadzenie, WierszeWydruku(), RE1_->font());
 }
 
 void TfrmRozp::Drukuj()
 {
-    DrukujTekst(this, Wiersze(), RE1_->font(), tytulWydruku_);
+    DrukujTekst(this, WierszeWydruku(), RE1_->font(), tytulWydruku_);
 }
 
 } // namespace tarvomund

@@ -62,7 +62,9 @@ public:
     QStringList Wiersze() const;
     // The print job's title: "Rozkład liczb w grze <name> - System k/n/bets".
     const QString& TytulWydruku() const { return tytulWydruku_; }
-    // Prints the text area onto a paged device; returns the pages used.
+    // The printout: the caption first, then the text area's lines.
+    QStringList WierszeWydruku() const;
+    // Prints onto a paged device; returns the pages used.
     int DrukujNa(QPagedPaintDevice& urzadzenie) const;
 
     TRodzajOkna Rodzaj() const override { return TRodzajOkna::Rozklad; }

@@ -4,6 +4,7 @@
 #include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
 #include "app/SiatkaZakladow.h"
+#include "app/TPoleLiczby.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
 #include "model/Wspolne.h"
@@ -98,7 +99,7 @@ TfrmTest::TfrmTest(QWidget* parent)
       RadioButton2_(Radio(this, "RadioButton2", QStringLiteral("Komputer sam generuje liczby - symulacja"))),
       RadioButton3_(Radio(this, "RadioButton3",
                           QStringLiteral("Test w/g losowań znajdujących się bazie - ustaw Zakres"))),
-      SpinEdit1_(new QSpinBox(this)), ST1_(Pole(this, "ST1", 190)), ST2_(Pole(this, "ST2", 70)),
+      SpinEdit1_(new TPoleLiczby(this)), ST1_(Pole(this, "ST1", 190)), ST2_(Pole(this, "ST2", 70)),
       Gauge1_(new QProgressBar(this)), splitter_(new QSplitter(Qt::Horizontal, this)),
       panelSiatki_(new QWidget(splitter_)), Grid1_(new QTableWidget(panelSiatki_)),
       Scroll_(new QScrollBar(Qt::Vertical, panelSiatki_)), RE1_(new QPlainTextEdit(splitter_))
@@ -302,6 +303,11 @@ void TfrmTest::Wyczysc()
 {
     RE1_->clear();
     NaglowekRaportu(false);
+}
+
+QStringList TfrmTest::WierszeWydruku() const
+{
+    return WierszeRaportu({windowTitle()}, Wiersze(), QLatin1String(LiniaZamykajaca));
 }
 
 QStringList TfrmTest::Wiersze() const
@@ -511,17 +517,20 @@ void TfrmTest::Drukuj()
 {
     if (pracuje_)
         return;
-    DrukujRaport(this, Wiersze(), RE1_->font(), QLatin1String(LiniaZamykajaca));
+    DrukujRaport(this, WierszeWydruku(), RE1_->font());
+}
+
+bool TfrmTest::ZgodaNaZamkniecie()
+{
+    if (!pracuje_)
+        return true;
+    Komunikat(QStringLiteral("Musisz zatrzymać test systemu !"), ObrazekOstrzezenie, PrzyciskiOK, this);
+    return false;
 }
 
 void TfrmTest::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (pracuje_) {
-        Komunikat(QStringLiteral("Musisz zatrzymać test systemu !"), ObrazekOstrzezenie, PrzyciskiOK, this);
-        zdarzenie->ignore();
-        return;
-    }
-    zdarzenie->accept();
+    zdarzenie->setAccepted(MozeSieZamknac());
 }
 
 } // namespace tarvomund

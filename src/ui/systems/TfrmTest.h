@@ -64,6 +64,7 @@ public:
 
     TRodzajOkna Rodzaj() const override { return TRodzajOkna::Test; }
     void Drukuj() override;
+    bool ZgodaNaZamkniecie() override;
     void Przerwij() override { przerwij_ = true; }
 
     bool Pracuje() const { return pracuje_; }
@@ -79,6 +80,8 @@ public:
     double Od() const { return od_; }
     double Do() const { return do_; }
     QStringList Wiersze() const;
+    // The printout: the caption first, the lines, then the closing line.
+    QStringList WierszeWydruku() const;
 
     QToolButton* btnC() const { return btnC_; }
     QToolButton* btnLiczby() const { return btnLiczby_; }

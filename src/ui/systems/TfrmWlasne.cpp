@@ -68,6 +68,7 @@ TfrmWlasne::TfrmWlasne(QWidget* parent)
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnPodstaw_, &QPushButton::clicked, this, &TfrmWlasne::btnPodstawClick);
+    connect(btnKolekcja_, &QPushButton::clicked, this, &TfrmWlasne::btnKolekcjaClick);
     connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnAnuluj_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -106,12 +107,24 @@ std::array<TTablicaLiczb, 3> TfrmWlasne::Wlasne() const
 
 void TfrmWlasne::btnPodstawClick()
 {
+    Wybierz(false);
+}
+
+void TfrmWlasne::btnKolekcjaClick()
+{
+    Wybierz(true);
+}
+
+void TfrmWlasne::Wybierz(bool zKolekcji)
+{
     // The picker starts from the panel as it stands, rearranged or not.
     TInfoGryRec biezace = info_;
     biezace.Wlasne = Wlasne();
     TfrmNumery numery(this);
     numery.UstawKolekcje(kolekcja_);
     numery.UstawPodstaw(biezace);
+    if (zKolekcji && !numery.Kolekcja())
+        return;
     if (numery.exec() == QDialog::Accepted)
         Podstaw(numery.Wybrane());
 }

@@ -43,6 +43,9 @@ public:
     // "Podstaw": the picker preset with the panel's numbers; on OK its numbers, in its order, take
     // the panel's places one by one while the marks stay with the places.
     void btnPodstawClick();
+    // "Kolekcja": the same with the collection's marked numbers picked at once (after the picker's
+    // question); an empty collection or "Nie" opens nothing.
+    void btnKolekcjaClick();
     // The picker's result applied to the panel (what btnPodstawClick does after OK).
     void Podstaw(const std::vector<int>& liczby);
 
@@ -54,6 +57,8 @@ public:
     QPushButton* btnAnuluj() const { return btnAnuluj_; }
 
 private:
+    void Wybierz(bool zKolekcji);
+
     TInfoGryRec info_;
     TDostawcaKolekcji kolekcja_;
     TKolekcja* wlasne1_;
