@@ -14,7 +14,7 @@ int PolecenieGames(TKontekst& k)
         return KodBladDanych;
     for (std::size_t i = 0; i < katalog->Ile(); ++i) {
         const TObGraLista& gra = katalog->Gra(i);
-        k.Wyjscie << i << '\t' << gra.Id << '\t' << gra.KodGry << '\t' << gra.Nazwa << '\t' << gra.IleLiczb << '\t'
+        k.Wyjscie << i << '\t' << gra.Id << '\t' << gra.KodGry << '\t' << JednaLinia(gra.Nazwa) << '\t' << gra.IleLiczb << '\t'
                   << gra.IleLosowanych << '\t' << gra.Losowania.size() << '\n';
     }
     return KodSukces;
@@ -31,7 +31,9 @@ int PolecenieDraws(TKontekst& k)
         k.Bledy << "tarvomund-cli: no game " << k.Argumenty[0] << " in " << k.Opcje.KatalogDane << "\n";
         return KodBladUzycia;
     }
-    k.Wyjscie << TekstLosowan(katalog->Gra(*indeks), "\n");
+    TObGraLista gra = katalog->Gra(*indeks);
+    gra.Nazwa = JednaLinia(gra.Nazwa);
+    k.Wyjscie << TekstLosowan(gra, "\n");
     return KodSukces;
 }
 

@@ -57,8 +57,9 @@ static int64_t LiczbaZakladow(int metoda, int n, int k, int gwarancja, int64_t w
 // The parameter record of a number system of `gra` from the command's options.
 static TInfoGryRec ParametrySystemu(const TObGraLista& gra, const TArgumentyPolecenia& a)
 {
-    if (!gra.CzyLiczbowa())
-        throw TBladUzycia(gra.Nazwa + " is not a number game");
+    // A game code above 1000 would make the file a pool system.
+    if (!gra.CzyLiczbowa() || gra.KodGry > MaxKodSystemuLiczbowego)
+        throw TBladUzycia(JednaLinia(gra.Nazwa) + " is not a number game");
     const int n = Liczba<int>(a.Wartosc("--n"), "--n");
     const int k = Liczba<int>(a.Wartosc("--k"), "--k");
     const int metoda = Liczba<int>(a.Wartosc("--method"), "--method");
@@ -117,38 +118,13 @@ int PolecenieGenerate(TKontekst& k)
     else
         ZasiejLosowo();
     TLosowe losowe;
-    // The system goes into a file beside the target, which replaces the target only when complete.
-    const std::string tymczasowy = plik + ".tmp~";
-    const std::atomic<bool> przerwij{false};
-    const TWynikGeneracji wynik = TGenSys01(info, tymczasowy, przerwij, nullptr, losowe).Wykonaj();
-    std::error_code blad;
-    if (!wynik.BladPliku)
-        std::filesystem::rename(tymczasowy, plik, blad);
-    if (wynik.BladPliku || blad) {
-        std::filesystem::remove(tymczasowy, blad);
-        k.Bledy << "tarvomund-cli: cannot write " << plik << "\n";
-        return KodBladDanych;
-    }
-    k.Wyjscie << "bets: " << wynik.Zakladow << '\n';
-    return KodSukces;
-}
-
-static std::string OpisBledu(TBladSystemu blad)
-{
-    switch (blad) {
-    case TBladSystemu::NieOtwarty:
-        return "cannot be opened";
-    case TBladSystemu::ZaKrotki:
-        return "is shorter than its header and the bets its count announces";
-    case TBladSystemu::ZlyRozmiar:
-        return "has a bet record size that differs from k";
-    case TBladSystemu::ZleParametry:
-        return "has n or k outside 1..120 or a negative bet count";
-    case TBladSystemu::NieznanyKod:
-        return "is not a system file (unknown game code)";
-    default:
-        return "cannot be read";
-    }
+    int kod = KodSukces;
+    const auto wynik = ZapiszSystemAtomowo(
+        k, plik,
+        [&](const std::string& cel) { return TGenSys01(info, cel, FlagaPrzerwania, nullptr, losowe).Wykonaj(); }, kod);
+    if (wynik)
+        k.Wyjscie << "bets: " << wynik->Zakladow << '\n';
+    return kod;
 }
 
 int PolecenieShow(TKontekst& k)
@@ -157,7 +133,7 @@ int PolecenieShow(TKontekst& k)
     const std::string& plik = k.Argumenty[0];
     TCzytnikSystemu czytnik(plik);
     if (!czytnik.Otwarty()) {
-        k.Bledy << "tarvomund-cli: " << plik << " " << OpisBledu(czytnik.Blad()) << "\n";
+        k.Bledy << "tarvomund-cli: " << plik << " " << OpisBleduSystemu(czytnik.Blad()) << "\n";
         return KodBladDanych;
     }
     const TInfoGryRec& info = czytnik.Naglowek().Info;
@@ -165,27 +141,26 @@ int PolecenieShow(TKontekst& k)
         k.Bledy << "tarvomund-cli: " << plik << " is a pool system; show lists number systems\n";
         return KodBladDanych;
     }
-    k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << info.Nazwa
+    k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << JednaLinia(info.Nazwa)
               << "\nn: " << info.n << "\nk: " << info.k << "\nbets: " << info.Zakladow << "\nmethod: " << info.Metoda
               << "\nguarantee: " << info.Gwarancja << '\n';
-    constexpr int32_t Porcja = 4096;
-    for (int32_t od = 1; od <= info.Zakladow; od += Porcja) {
-        const auto zaklady = czytnik.Zaklady(od, Porcja);
-        if (zaklady.empty()) {
-            k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << od << "\n";
-            return KodBladDanych;
+    TStrumienZakladow strumien(czytnik);
+    while (const auto* zaklad = strumien.Nastepny()) {
+        // A long listing stops at a signal like any other run.
+        if (strumien.Numer() % TStrumienZakladow::Porcja == 0 && FlagaPrzerwania.load())
+            return KodPoSygnale(k);
+        k.Wyjscie << strumien.Numer() - 1 << ": ";
+        for (int j = 0; j < info.k; ++j) {
+            const uint8_t p = (*zaklad)[static_cast<std::size_t>(j)];
+            // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
+            const int liczba = p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p;
+            k.Wyjscie << (j > 0 ? "," : "") << liczba;
         }
-        int32_t b = od;
-        for (const auto& zaklad : zaklady) {
-            k.Wyjscie << b++ << ": ";
-            for (int j = 0; j < info.k; ++j) {
-                const uint8_t p = zaklad[static_cast<std::size_t>(j)];
-                // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
-                const int liczba = p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p;
-                k.Wyjscie << (j > 0 ? "," : "") << liczba;
-            }
-            k.Wyjscie << '\n';
-        }
+        k.Wyjscie << '\n';
+    }
+    if (strumien.Blad()) {
+        k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << strumien.Numer() << "\n";
+        return KodBladDanych;
     }
     return KodSukces;
 }
@@ -199,7 +174,7 @@ static std::optional<std::vector<TInfoGryRec>> CzytajZrodla(TKontekst& k, const 
         TBladSystemu blad = TBladSystemu::Brak;
         const auto naglowek = CzytajNaglowekSystemu(plik, &blad);
         if (!naglowek) {
-            k.Bledy << "tarvomund-cli: " << plik << " " << OpisBledu(blad) << "\n";
+            k.Bledy << "tarvomund-cli: " << plik << " " << OpisBleduSystemu(blad) << "\n";
             return std::nullopt;
         }
         if (naglowek->Pilkarski()) {
@@ -236,20 +211,13 @@ static std::string OpisOdmowy(TBladArytmetyki blad)
 // Runs one of the three arithmetic runs into a file beside the target, which replaces the target
 // only when complete, and prints the result's n and bet count.
 static int ZapiszWynikArytmetyki(TKontekst& k, const std::string& plik,
-                          const std::function<TWynikGeneracji(const std::string&)>& wykonaj)
+                                 const std::function<TWynikGeneracji(const std::string&)>& wykonaj)
 {
-    const std::string tymczasowy = plik + ".tmp~";
-    const TWynikGeneracji wynik = wykonaj(tymczasowy);
-    std::error_code blad;
-    if (!wynik.BladPliku)
-        std::filesystem::rename(tymczasowy, plik, blad);
-    if (wynik.BladPliku || blad) {
-        std::filesystem::remove(tymczasowy, blad);
-        k.Bledy << "tarvomund-cli: cannot write " << plik << " (or a source changed while it was read)\n";
-        return KodBladDanych;
-    }
-    k.Wyjscie << "n: " << wynik.n << "\nbets: " << wynik.Zakladow << '\n';
-    return KodSukces;
+    int kod = KodSukces;
+    const auto wynik = ZapiszSystemAtomowo(k, plik, wykonaj, kod, " (or a source changed while it was read)");
+    if (wynik)
+        k.Wyjscie << "n: " << wynik->n << "\nbets: " << wynik->Zakladow << '\n';
+    return kod;
 }
 
 // The sum or the difference of systems, as "Sumuj systemy" makes it with the first system as reference.
@@ -265,10 +233,9 @@ static int SumaLubRoznica(TKontekst& k, TTrybSumy tryb)
     const TBladArytmetyki blad = SprawdzSume(*systemy);
     if (blad != TBladArytmetyki::Brak)
         throw TBladUzycia(OpisOdmowy(blad));
-    const std::atomic<bool> przerwij{false};
     TRaportPostepu postep(nullptr, "%6.2f%%");
     return ZapiszWynikArytmetyki(k, plik, [&](const std::string& cel) {
-        return SumujSystemy(ParametrySumy(systemy->front()), cel, a.Pozycyjne, tryb, przerwij, postep);
+        return SumujSystemy(ParametrySumy(systemy->front()), cel, a.Pozycyjne, tryb, FlagaPrzerwania, postep);
     });
 }
 
@@ -293,11 +260,10 @@ int PolecenieCompose(TKontekst& k)
     const TBladArytmetyki blad = SprawdzZlozenie((*systemy)[0], (*systemy)[1]);
     if (blad != TBladArytmetyki::Brak)
         throw TBladUzycia(OpisOdmowy(blad));
-    const std::atomic<bool> przerwij{false};
     TRaportPostepu postep(nullptr, "%6.2f%%");
     return ZapiszWynikArytmetyki(k, plik, [&](const std::string& cel) {
         return ZlozSystemy(ParametryZlozenia((*systemy)[0], (*systemy)[1]), cel, a.Pozycyjne[0], a.Pozycyjne[1],
-                           przerwij, postep);
+                           FlagaPrzerwania, postep);
     });
 }
 

@@ -497,7 +497,7 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
             dane[pozycja + static_cast<std::size_t>(i)] = static_cast<char>((static_cast<uint32_t>(wartosc) >> (8 * i)) & 0xFF);
         return dane;
     };
-    constexpr std::size_t KodGry = 4, Rozmiar = 12, MaxSkr = 72, PozN = 104, PozK = 108, Ilosc = 112;
+    constexpr std::size_t KodGry = 4, Rozmiar = 12, MaxSkr = 72, Mecze = 76, PozN = 104, PozK = 108, Ilosc = 112;
     struct TPrzypadek {
         const char* Opis;
         std::string Dane;
@@ -514,7 +514,10 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         {"krótszy od nagłówka", naglowek.substr(0, 500), true},
         {"pusty", std::string(), true},
         {"brak gry o tych parametrach", zmien(naglowek, MaxSkr, 10) + zaklady, true},
-        {"system piłkarski", zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady, false},
+        // A pool system keeps its matches (10..13) at offset 76; it opens elsewhere, silently here.
+        {"system piłkarski", zmien(zmien(zmien(naglowek, KodGry, KodSystemuPilkarskiego), Mecze, 10), Rozmiar, 10) +
+                                 std::string(20, '\1'), false},
+        {"system piłkarski z 6 meczami", zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady, true},
         {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, false},
     };
     for (const TPrzypadek& p : przypadki) {

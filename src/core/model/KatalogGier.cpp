@@ -1,7 +1,5 @@
 #include "model/KatalogGier.h"
 
-#include "model/PlikGry.h"
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -13,11 +11,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool JestPlikiemGry(const fs::directory_entry& wpis)
+// Every entry named like a game file, whatever it is: the reader refuses what is no regular file,
+// and the report names it.
+bool MaNazwePlikuGry(const fs::directory_entry& wpis)
 {
-    std::error_code blad;
-    if (!wpis.is_regular_file(blad))
-        return false;
     std::string rozszerzenie = wpis.path().extension().string();
     std::transform(rozszerzenie.begin(), rozszerzenie.end(), rozszerzenie.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -26,19 +23,27 @@ bool JestPlikiemGry(const fs::directory_entry& wpis)
 
 } // namespace
 
-TKatalogGier TKatalogGier::WczytajGry(const std::string& katalogDane)
+TKatalogGier TKatalogGier::WczytajGry(const std::string& katalogDane, TRaportKatalogu* raport)
 {
     TKatalogGier katalog;
+    TRaportKatalogu pusty;
+    TRaportKatalogu& r = raport ? *raport : pusty;
+    r = {};
     std::vector<fs::path> pliki;
     std::error_code blad;
     for (fs::directory_iterator it(katalogDane, blad), koniec; !blad && it != koniec; it.increment(blad))
-        if (JestPlikiemGry(*it))
+        if (MaNazwePlikuGry(*it))
             pliki.push_back(it->path());
+    r.KatalogNieczytelny = static_cast<bool>(blad);
     std::sort(pliki.begin(), pliki.end(),
               [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
-    for (const fs::path& plik : pliki)
-        if (std::optional<TObGraLista> gra = WczytajPlikGry(plik.string()))
+    for (const fs::path& plik : pliki) {
+        TBladPlikuGry bladGry = TBladPlikuGry::Brak;
+        if (std::optional<TObGraLista> gra = WczytajPlikGry(plik.string(), &bladGry))
             katalog.Dodaj(std::move(*gra));
+        else
+            r.Pominiete.push_back({plik.string(), bladGry});
+    }
     return katalog;
 }
 
