@@ -10,24 +10,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ $# -ne 2 ] || ! [[ "$2" =~ ^[0-9]+$ ]]; then
-    echo "usage: bash scripts/fuzz.sh TARGET SECONDS   (targets: gra katalog kolekcja system ustawienia)" >&2
+    echo "usage: bash scripts/fuzz.sh TARGET SECONDS   (targets: $(ls tests/fuzz-corpus | tr '\n' ' '))" >&2
     exit 2
 fi
 cel=$1
 sekund=$2
 
 # Debian's clang with its libFuzzer and sanitizer runtimes, only when something is missing.
-pakiety=(clang libclang-rt-dev cmake make)
-brakujace=()
-for p in "${pakiety[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || brakujace+=("$p")
-done
-if [ ${#brakujace[@]} -gt 0 ]; then
-    echo "Installing: ${brakujace[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    apt-get install -y --no-install-recommends "${brakujace[@]}"
-fi
+bash scripts/zainstaluj-pakiety.sh clang libclang-rt-dev cmake make
 
 launcher=()
 if command -v ccache >/dev/null; then

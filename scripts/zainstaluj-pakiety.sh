@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, only when some are missing.
+# Installs the Debian packages the project needs (or the packages named as arguments), only when some
+# are missing.
 set -euo pipefail
 
 pakiety=(
@@ -8,6 +9,11 @@ pakiety=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth fonts-dejavu-core
 )
+
+# Other scripts name their own extra packages (e.g. the fuzzing compiler) instead of the list above.
+if [ $# -gt 0 ]; then
+    pakiety=("$@")
+fi
 
 brakujace=()
 for p in "${pakiety[@]}"; do

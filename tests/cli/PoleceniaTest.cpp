@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarvomund::cli {
 namespace {
@@ -29,20 +30,27 @@ struct TWynikPolecenia {
     std::string Bledy;
 };
 
+// A game of 3 numbers drawn out of 42, 3 to 8 per bet, without draws.
+TObGraLista Gra(const std::string& plik, int32_t id, int32_t kod, const std::string& nazwa)
+{
+    TObGraLista gra;
+    gra.Id = id;
+    gra.KodGry = kod;
+    gra.Nazwa = nazwa;
+    gra.Plik = plik;
+    gra.IleLiczb = 42;
+    gra.IleLosowanych = 3;
+    gra.MinSkreslen = 3;
+    gra.MaxSkreslen = 8;
+    gra.NormSkreslen = 3;
+    return gra;
+}
+
 class PoleceniaTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TObGraLista gra;
-        gra.Id = 1;
-        gra.KodGry = 11;
-        gra.Nazwa = "Łatwy lotek";
-        gra.Plik = katalog_.Plik("a.pl2");
-        gra.IleLiczb = 42;
-        gra.IleLosowanych = 3;
-        gra.MinSkreslen = 3;
-        gra.MaxSkreslen = 8;
-        gra.NormSkreslen = 3;
+        TObGraLista gra = Gra(katalog_.Plik("a.pl2"), 1, 11, "Łatwy lotek");
         TObLos los;
         los.Data = 37023;
         los.Liczby[0] = 40;
@@ -423,14 +431,7 @@ TEST_F(PoleceniaTest, GuaranteeWypisujeTabeleOkna)
 void ZapiszSystem(const std::string& plik, int32_t n, int32_t k, const std::vector<int>& wlasne,
                   const std::vector<std::vector<int>>& zaklady, int32_t normalnie = 3)
 {
-    TObGraLista gra;
-    gra.Id = 1;
-    gra.KodGry = 11;
-    gra.Nazwa = "Łatwy lotek";
-    gra.IleLiczb = 42;
-    gra.IleLosowanych = 3;
-    gra.MinSkreslen = 3;
-    gra.MaxSkreslen = 8;
+    TObGraLista gra = Gra({}, 1, 11, "Łatwy lotek");
     gra.NormSkreslen = normalnie;
     TInfoGryRec info = TInfoGryRec::DlaGry(gra);
     info.n = n;
@@ -606,17 +607,7 @@ TEST_F(PoleceniaTest, ZapisNieZastepujeUrzadzeniaKolejkiAniKatalogu)
 
 TEST_F(PoleceniaTest, GenerateOdrzucaGreZKodemPilkarskim)
 {
-    TObGraLista gra;
-    gra.Id = 5;
-    gra.KodGry = KodSystemuPilkarskiego;
-    gra.Nazwa = "Lotek z kodem Toto";
-    gra.Plik = katalog_.Plik("c.pl2");
-    gra.IleLiczb = 42;
-    gra.IleLosowanych = 3;
-    gra.MinSkreslen = 3;
-    gra.MaxSkreslen = 8;
-    gra.NormSkreslen = 3;
-    ASSERT_TRUE(UtworzPlikGry(gra));
+    ASSERT_TRUE(UtworzPlikGry(Gra(katalog_.Plik("c.pl2"), 5, KodSystemuPilkarskiego, "Lotek z kodem Toto")));
     const std::string plik = katalog_.Plik("s.ss2");
     const auto wynik = Uruchom({"generate", "2", "--n", "7", "--k", "3", "--method", "0", "--bets", "5", "-o", plik});
     EXPECT_EQ(wynik.Kod, KodBladUzycia);
@@ -628,17 +619,7 @@ TEST_F(PoleceniaTest, GenerateOdrzucaGreZKodemPilkarskim)
 TEST_F(PoleceniaTest, NazwaZTabulatoremINowaLiniaNieLamieRekordow)
 {
     TKatalogTymczasowy dane;
-    TObGraLista gra;
-    gra.Id = 1;
-    gra.KodGry = 11;
-    gra.Nazwa = "Lotek\tz\nłamaniem\r";
-    gra.Plik = dane.Plik("a.pl2");
-    gra.IleLiczb = 42;
-    gra.IleLosowanych = 3;
-    gra.MinSkreslen = 3;
-    gra.MaxSkreslen = 8;
-    gra.NormSkreslen = 3;
-    ASSERT_TRUE(UtworzPlikGry(gra));
+    ASSERT_TRUE(UtworzPlikGry(Gra(dane.Plik("a.pl2"), 1, 11, "Lotek\tz\nłamaniem\r")));
     const std::string katalogDanych = dane.Sciezka().string();
     const auto gry = Uruchom({"--dane", katalogDanych, "games"});
     EXPECT_EQ(gry.Kod, KodSukces);
@@ -687,6 +668,15 @@ TEST_F(PoleceniaTest, PominieteGryIPlikiNieczytelne)
         std::filesystem::remove(sciezka);
     }
     EXPECT_FALSE(std::filesystem::exists(katalog_.Plik("s.ss2")));
+
+    // A data directory that cannot be listed (the superuser may list any, so only others see this).
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(katalog_.Sciezka(), std::filesystem::perms::none);
+        const auto wynik = Uruchom({"games"});
+        std::filesystem::permissions(katalog_.Sciezka(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(wynik.Kod, KodBladDanych);
+        EXPECT_NE(wynik.Bledy.find("cannot read the data directory"), std::string::npos) << wynik.Bledy;
+    }
 }
 
 } // namespace

@@ -248,10 +248,10 @@ void TPrzebieg::MetodaRownomierna()
         return wynik;
     };
     TListaZakladow lista(k_);
+    // Stopped while the left-out bets were drawn, the run has settled no bet yet and writes none.
     if (!pozostale) {
         gen.Lista.DlaKazdegoPosortowanego([&](const TZaklad& wybor) { lista.Dodaj(zaklad(wybor)); });
     } else if (!Stop()) {
-        // Stopped while the left-out bets were drawn, the run has settled no bet yet.
         postep_.NowaFaza(InterwalGeneracjiMs);
         lista.Rezerwuj(static_cast<std::size_t>(std::min<int64_t>(zakladow_, MaxRezerwy)));
         int64_t i = 0;
