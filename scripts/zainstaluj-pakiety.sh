@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs (or the packages named as arguments), only when some
-# are missing.
+# Installs the Debian packages the project needs, only when some are missing. Further package names
+# given as arguments (the packaging script's checking tools) are installed the same way.
 set -euo pipefail
 
 pakiety=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev googletest libbenchmark-dev
+    librsvg2-bin
     xvfb xauth fonts-dejavu-core
+    "$@"
 )
-
-# Other scripts name their own extra packages (e.g. the fuzzing compiler) instead of the list above.
-if [ $# -gt 0 ]; then
-    pakiety=("$@")
-fi
 
 brakujace=()
 for p in "${pakiety[@]}"; do

@@ -88,7 +88,7 @@ std::string OpisBleduSystemu(TBladSystemu blad)
     case TBladSystemu::ZlyRozmiar:
         return "has a bet record size that differs from k";
     case TBladSystemu::ZleParametry:
-        return "has n, k or its bet count outside the format's limits (a pool system: 10..13 matches, at most "
+        return "has n, k or its bet count outside the format's limits (a pool system: at most 13 matches and "
                "1594323 bets)";
     case TBladSystemu::NieznanyKod:
         return "is not a system file (unknown game code)";
@@ -128,6 +128,37 @@ std::optional<TWynikGeneracji> ZapiszSystemAtomowo(TKontekst& k, const std::stri
     return wynik;
 }
 
+TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa)
+{
+    TGraPolecenia wynik;
+    wynik.Katalog = Katalog(k);
+    if (!wynik.Katalog) {
+        wynik.Kod = KodBladDanych;
+        return wynik;
+    }
+    const auto indeks = ZnajdzGre(*wynik.Katalog, nazwa);
+    if (!indeks) {
+        k.Bledy << "tarvomund-cli: no game " << nazwa << " in " << k.Opcje.KatalogDane << "\n";
+        wynik.Kod = KodBladUzycia;
+        return wynik;
+    }
+    wynik.Indeks = *indeks;
+    return wynik;
+}
+
+std::vector<std::string> PolaPrzecinkami(const std::string& tekst)
+{
+    std::vector<std::string> pola;
+    std::size_t poczatek = 0;
+    while (true) {
+        const std::size_t przecinek = tekst.find(',', poczatek);
+        pola.push_back(tekst.substr(poczatek, przecinek - poczatek));
+        if (przecinek == std::string::npos)
+            return pola;
+        poczatek = przecinek + 1;
+    }
+}
+
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 {
     const auto it = Opcje.find(nazwa);
@@ -137,13 +168,19 @@ const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 }
 
 // The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone)
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi)
 {
     TArgumentyPolecenia wynik;
     for (std::size_t i = 0; i < k.Argumenty.size(); ++i) {
         const std::string& arg = k.Argumenty[i];
         if (arg.size() < 2 || arg[0] != '-') {
             wynik.Pozycyjne.push_back(arg);
+            continue;
+        }
+        if (std::find(flagi.begin(), flagi.end(), arg) != flagi.end()) {
+            if (!wynik.Flagi.insert(arg).second)
+                throw TBladUzycia(arg + " given twice");
             continue;
         }
         if (std::find(dozwolone.begin(), dozwolone.end(), arg) == dozwolone.end())
@@ -159,7 +196,13 @@ TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std:
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                       std::size_t pozycyjnych)
 {
-    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone);
+    return RozbierzArgumenty(k, dozwolone, {}, pozycyjnych);
+}
+
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::initializer_list<std::string_view> flagi, std::size_t pozycyjnych)
+{
+    TArgumentyPolecenia wynik = RozbierzOpcje(k, dozwolone, flagi);
     if (wynik.Pozycyjne.size() != pozycyjnych)
         throw TBladUzycia("wrong number of arguments");
     return wynik;

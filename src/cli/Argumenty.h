@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,20 +47,37 @@ std::optional<TWynikGeneracji> ZapiszSystemAtomowo(TKontekst& k, const std::stri
 // The exit code of a run a signal ended, after saying so; KodSukces when no signal came.
 int KodPoSygnale(TKontekst& k);
 
-// A command's own options, each with one value ("--n 10", "-o FILE"), and its positional arguments.
+// The catalogue with the game a command names. Kod is KodSukces when both are there; otherwise a
+// message has been printed and Kod is the exit code: unreadable data, or a usage error for an unknown game.
+struct TGraPolecenia {
+    std::optional<TKatalogGier> Katalog;
+    std::size_t Indeks = 0;
+    int Kod = KodSukces;
+
+    TObGraLista& Gra() { return Katalog->Gra(Indeks); }
+};
+TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa);
+
+// A command's own options, each with one value ("--n 10", "-o FILE"), its switches without a value
+// ("--dry-run") and its positional arguments.
 struct TArgumentyPolecenia {
     std::vector<std::string> Pozycyjne;
     std::map<std::string, std::string> Opcje;
+    std::set<std::string> Flagi;
 
     bool Ma(const std::string& nazwa) const { return Opcje.count(nazwa) != 0; }
+    bool MaFlage(const std::string& nazwa) const { return Flagi.count(nazwa) != 0; }
     const std::string& Wartosc(const std::string& nazwa) const;
 };
 
-// The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone);
+// The options, the switches and however many positional arguments there are.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi = {});
 // The options and exactly `pozycyjnych` positional arguments.
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                       std::size_t pozycyjnych);
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                      std::initializer_list<std::string_view> flagi, std::size_t pozycyjnych);
 
 template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
 {
@@ -70,16 +88,33 @@ template <typename T> T Liczba(const std::string& tekst, const std::string& nazw
     return wartosc;
 }
 
+// "a,b,c" split at the commas; an empty text gives one empty piece.
+std::vector<std::string> PolaPrzecinkami(const std::string& tekst);
+
 void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis);
+
 
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);
 int PolecenieDraws(TKontekst& k);
+int PolecenieNewGame(TKontekst& k);
+int PolecenieSlips(TKontekst& k);
 int PolecenieGenerate(TKontekst& k);
+int PoleceniePool(TKontekst& k);
 int PolecenieShow(TKontekst& k);
 int PolecenieSum(TKontekst& k);
 int PolecenieDiff(TKontekst& k);
 int PolecenieCompose(TKontekst& k);
 int PolecenieGuarantee(TKontekst& k);
+int PolecenieBio(TKontekst& k);
+int PolecenieExport(TKontekst& k);
+int PolecenieImport(TKontekst& k);
+int PolecenieTest(TKontekst& k);
+int PolecenieGroup(TKontekst& k);
+int PolecenieSettle(TKontekst& k);
+int PolecenieCover(TKontekst& k);
+int PolecenieReduce(TKontekst& k);
+int PolecenieComplete(TKontekst& k);
+int PolecenieHoles(TKontekst& k);
 
 } // namespace tarvomund::cli

@@ -1,11 +1,13 @@
 #include "Argumenty.h"
 
 #include "model/PlikSystemu.h"
+#include "pools/Typowania.h"
 #include "systems/ArytmetykaSystemow.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/TGenSys01.h"
+#include "systems/TGenTest01.h"
 
 #include <algorithm>
 #include <atomic>
@@ -137,13 +139,18 @@ int PolecenieShow(TKontekst& k)
         return KodBladDanych;
     }
     const TInfoGryRec& info = czytnik.Naglowek().Info;
-    if (czytnik.Naglowek().Pilkarski()) {
-        k.Bledy << "tarvomund-cli: " << plik << " is a pool system; show lists number systems\n";
-        return KodBladDanych;
-    }
+    const bool pilkarski = czytnik.Naglowek().Pilkarski();
     k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << JednaLinia(info.Nazwa)
               << "\nn: " << info.n << "\nk: " << info.k << "\nbets: " << info.Zakladow << "\nmethod: " << info.Metoda
               << "\nguarantee: " << info.Gwarancja << '\n';
+    if (pilkarski) {
+        // The typings as the pool window restores them: the typing block, or the signs the bets use.
+        const TTypy typy = TypyPlikuSystemu(plik).value_or(TypyZBloku(info.Wlasne, info.k));
+        k.Wyjscie << "typing: ";
+        for (std::size_t m = 0; m < typy.size(); ++m)
+            k.Wyjscie << (m > 0 ? "," : "") << typy[m];
+        k.Wyjscie << '\n';
+    }
     TStrumienZakladow strumien(czytnik);
     while (const auto* zaklad = strumien.Nastepny()) {
         // A long listing stops at a signal like any other run.
@@ -152,9 +159,12 @@ int PolecenieShow(TKontekst& k)
         k.Wyjscie << strumien.Numer() - 1 << ": ";
         for (int j = 0; j < info.k; ++j) {
             const uint8_t p = (*zaklad)[static_cast<std::size_t>(j)];
+            k.Wyjscie << (j > 0 ? "," : "");
+            if (pilkarski) // a sign per match, "-" where the match was not typed
+                k.Wyjscie << ZnakTypu(p);
             // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
-            const int liczba = p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p;
-            k.Wyjscie << (j > 0 ? "," : "") << liczba;
+            else
+                k.Wyjscie << static_cast<int>(p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p);
         }
         k.Wyjscie << '\n';
     }
@@ -208,8 +218,7 @@ static std::string OpisOdmowy(TBladArytmetyki blad)
     }
 }
 
-// Runs one of the three arithmetic runs into a file beside the target, which replaces the target
-// only when complete, and prints the result's n and bet count.
+// Runs one of the three arithmetic runs into its target and prints the result's n and bet count.
 static int ZapiszWynikArytmetyki(TKontekst& k, const std::string& plik,
                                  const std::function<TWynikGeneracji(const std::string&)>& wykonaj)
 {

@@ -497,7 +497,7 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
             dane[pozycja + static_cast<std::size_t>(i)] = static_cast<char>((static_cast<uint32_t>(wartosc) >> (8 * i)) & 0xFF);
         return dane;
     };
-    constexpr std::size_t KodGry = 4, Rozmiar = 12, MaxSkr = 72, Mecze = 76, PozN = 104, PozK = 108, Ilosc = 112;
+    constexpr std::size_t KodGry = 4, Rozmiar = 12, MaxSkr = 72, PozN = 104, PozK = 108, Ilosc = 112;
     struct TPrzypadek {
         const char* Opis;
         std::string Dane;
@@ -514,10 +514,6 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         {"krótszy od nagłówka", naglowek.substr(0, 500), true},
         {"pusty", std::string(), true},
         {"brak gry o tych parametrach", zmien(naglowek, MaxSkr, 10) + zaklady, true},
-        // A pool system keeps its matches (10..13) at offset 76; it opens elsewhere, silently here.
-        {"system piłkarski", zmien(zmien(zmien(naglowek, KodGry, KodSystemuPilkarskiego), Mecze, 10), Rozmiar, 10) +
-                                 std::string(20, '\1'), false},
-        {"system piłkarski z 6 meczami", zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady, true},
         {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, false},
     };
     for (const TPrzypadek& p : przypadki) {
@@ -533,6 +529,15 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         }
         EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
     }
+    // A pool system (game code 1001) opens in a pool window, never in a number system window.
+    const std::string pilkarski = (katalog_.Sciezka() / "pilkarski.ss2").string();
+    ZapiszPlik(pilkarski, zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady);
+    EXPECT_EQ(glowne->OtworzSystem(QString::fromStdString(pilkarski)), nullptr);
+    ASSERT_EQ(glowne->Obszar()->subWindowList().size(), 1);
+    EXPECT_EQ(dynamic_cast<TOknoDokumentu*>(glowne->Obszar()->subWindowList().front()->widget())->Rodzaj(),
+              TRodzajOkna::SystemPilkarski);
+    glowne->Obszar()->closeAllSubWindows();
+
     // The good header itself opens, so the cases above fail for their one change only.
     ZapiszPlik((katalog_.Sciezka() / "dobry.ss2").string(), naglowek + zaklady);
     EXPECT_NE(glowne->OtworzSystem(QString::fromStdString((katalog_.Sciezka() / "dobry.ss2").string())), nullptr);

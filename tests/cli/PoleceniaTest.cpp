@@ -1,4 +1,5 @@
 #include "Polecenia.h"
+#include "UruchomienieCli.h"
 
 #include "model/PlikGry.h"
 #include "model/PlikSystemu.h"
@@ -21,14 +22,11 @@ namespace tarvomund::cli {
 namespace {
 
 using testy::CzytajPlik;
+using testy::Linie;
+using testy::TWynikPolecenia;
+using testy::UruchomCli;
 using testy::TKatalogTymczasowy;
 using testy::ZapiszPlik;
-
-struct TWynikPolecenia {
-    int Kod;
-    std::string Wyjscie;
-    std::string Bledy;
-};
 
 // A game of 3 numbers drawn out of 42, 3 to 8 per bet, without draws.
 TObGraLista Gra(const std::string& plik, int32_t id, int32_t kod, const std::string& nazwa)
@@ -67,11 +65,7 @@ protected:
 
     TWynikPolecenia Uruchom(std::vector<std::string> argumenty, const std::string& domyslny = {})
     {
-        std::ostringstream wyjscie;
-        std::ostringstream bledy;
-        const int kod =
-            cli::Uruchom(argumenty, domyslny.empty() ? katalog_.Sciezka().string() : domyslny, wyjscie, bledy);
-        return {kod, wyjscie.str(), bledy.str()};
+        return UruchomCli(argumenty, domyslny.empty() ? katalog_.Sciezka().string() : domyslny);
     }
 
     TKatalogTymczasowy katalog_;
@@ -121,16 +115,6 @@ TEST_F(PoleceniaTest, BledyUzyciaIDanych)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(katalog_.Sciezka()),
                             std::filesystem::directory_iterator()),
               2);
-}
-
-// The lines of a text, without their line breaks.
-std::vector<std::string> Linie(const std::string& tekst)
-{
-    std::vector<std::string> linie;
-    std::istringstream we(tekst);
-    for (std::string linia; std::getline(we, linia);)
-        linie.push_back(linia);
-    return linie;
 }
 
 std::vector<int> Liczby(const std::string& linia)
@@ -341,7 +325,6 @@ TEST_F(PoleceniaTest, ShowOdrzucaZlePliki)
         {"k is 0", zmien(K, 0)},
         {"k is 121", zmien(K, 121)},
         {"unknown game code", zmien(KodGry, 1002)},
-        {"pool system", zmien(KodGry, 1001)},
     };
     const std::string plik = katalog_.Plik("zly.ss2");
     for (const TPrzypadek& p : przypadki) {
@@ -423,6 +406,36 @@ TEST_F(PoleceniaTest, GuaranteeWypisujeTabeleOkna)
         EXPECT_EQ(zly.Kod, p.Kod) << ::testing::PrintToString(p.Argumenty);
         EXPECT_TRUE(zly.Wyjscie.empty());
     }
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(PoleceniaTest, GuaranteeCzytaPlikUstawienZainstalowanegoProgramu)
+{
+    // An installed companion is handed the workbench's settings file; the per-user file is not read then.
+    const std::string konfiguracja = katalog_.Plik("konfiguracja");
+    std::filesystem::create_directory(konfiguracja);
+    ::setenv("XDG_CONFIG_HOME", konfiguracja.c_str(), 1);
+    ZapiszPlik(konfiguracja + "/Quorbane.ini", "[GWARANCJA]\nMinMax=true\n");
+    const std::string ustawienia = katalog_.Plik("Quorbane.ini");
+    ZapiszPlik(ustawienia, "[GWARANCJA]\nIlePod=1\nMinMax=false\n");
+    const std::string plik = katalog_.Plik("wiekszy.ss2");
+    ASSERT_EQ(Uruchom({"generate", "0", "--n", "30", "--k", "6", "--method", "2", "--bets", "40", "--seed", "3",
+                       "-o", plik})
+                  .Kod,
+              KodSukces);
+
+    const auto uruchom = [&](const std::string& plikUstawien) {
+        std::ostringstream wyjscie;
+        std::ostringstream bledy;
+        const int kod = cli::Uruchom({"guarantee", plik, "--m", "5"},
+                                     TOpcjeWspolne{katalog_.Sciezka().string(), plikUstawien, {}}, wyjscie, bledy);
+        EXPECT_EQ(kod, KodSukces) << bledy.str();
+        return wyjscie.str();
+    };
+    EXPECT_NE(uruchom({}).find("\n Max ["), std::string::npos);
+    EXPECT_EQ(uruchom(ustawienia).find(" Max ["), std::string::npos);
+    // A settings file that is not there yet reads as the defaults, which list the extremes.
+    EXPECT_NE(uruchom(katalog_.Plik("brak.ini")).find("\n Max ["), std::string::npos);
     ::unsetenv("XDG_CONFIG_HOME");
 }
 
@@ -563,7 +576,7 @@ TEST_F(PoleceniaTest, GuaranteeSystemuBezZakladowIPilkarskiegoPozaFormatem)
     EXPECT_EQ(gwarancja.Kod, KodSukces) << gwarancja.Bledy;
     EXPECT_EQ(gwarancja.Wyjscie, "=====================================\nIlość trafionych liczb -  - 2 -  Błąd 0%\n");
 
-    // 64 matches typed "1" and "x": 2^64 outcomes, which no pool system of 10..13 matches has.
+    // 64 matches typed "1" and "x": 2^64 outcomes, which no pool system of at most 13 matches has.
     const std::string toto = katalog_.Plik("toto.ss2");
     ZapiszSystemPilkarski(toto, 64, {std::vector<int>(64, 1), std::vector<int>(64, 2)});
     const auto pilkarski = Uruchom({"guarantee", toto});
@@ -677,6 +690,135 @@ TEST_F(PoleceniaTest, PominieteGryIPlikiNieczytelne)
         EXPECT_EQ(wynik.Kod, KodBladDanych);
         EXPECT_NE(wynik.Bledy.find("cannot read the data directory"), std::string::npos) << wynik.Bledy;
     }
+}
+
+} // namespace
+} // namespace tarvomund::cli
+
+namespace tarvomund::cli {
+namespace {
+
+class PoleceniaTestuTest : public PoleceniaTest {
+protected:
+    void SetUp() override
+    {
+        PoleceniaTest::SetUp();
+        // Positions 1..5 stand for 2, 17, 40, 5 and 6; the game's one draw is 40, 2, 17.
+        ZapiszSystem(system_, 5, 3, {2, 17, 40, 5, 6}, {{1, 2, 3}, {1, 2, 4}, {3, 4, 5}});
+    }
+
+    const std::string system_ = katalog_.Plik("system.ss2");
+};
+
+TEST_F(PoleceniaTestuTest, RaportOknaPoTescie)
+{
+    const std::string naglowek = "Test systemu 3/5/3\n==================\n";
+    struct TPrzypadek {
+        std::vector<std::string> Argumenty;
+        std::string Wyjscie;
+    };
+    const TPrzypadek przypadki[] = {
+        {{"--numbers", "2,17,40", "--min", "2"},
+         "-------\n2,17,40\n-------\n     [1]->( 3)     [2]->( 2)\nPodsumowanie od 3 do 2 trafień:\n"
+         "===============================\n     1x(3)     1x(2)\n\n"},
+        // The numbers stand in the order given; the default minimum is 3.
+        {{"--numbers", "6,5,1"},
+         "-----\n6,5,1\n-----\nPodsumowanie od 3 do 3 trafień:\n===============================\nBrak trafień\n\n"},
+        {{"--base"},
+         "12.05.2001     1x(3)\n====================\nPodsumowanie\n====================\n               1x(3)\n"},
+        // Dates in either order; the range holds the draw.
+        {{"--base", "--from", "31.12.2001", "--to", "01.01.2001", "--min", "1"},
+         "12.05.2001     1x(3)     1x(2)     1x(1)\n" + std::string(40, '=') + "\nPodsumowanie\n" +
+             std::string(40, '=') + "\n               1x(3)     1x(2)     1x(1)\n"},
+        {{"--base", "--from", "13.05.2001"},
+         "====================\nPodsumowanie\n====================\n              ------\n"},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        std::vector<std::string> argumenty{"test", system_};
+        argumenty.insert(argumenty.end(), p.Argumenty.begin(), p.Argumenty.end());
+        const auto wynik = Uruchom(argumenty);
+        EXPECT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
+        EXPECT_EQ(wynik.Wyjscie, naglowek + p.Wyjscie) << ::testing::PrintToString(p.Argumenty);
+    }
+}
+
+TEST_F(PoleceniaTestuTest, LosoweZZiarnemPowtarzajaSie)
+{
+    const auto pierwszy = Uruchom({"test", system_, "--random", "--seed", "7", "--min", "1"});
+    ASSERT_EQ(pierwszy.Kod, KodSukces) << pierwszy.Bledy;
+    EXPECT_EQ(Uruchom({"test", system_, "--random", "--seed", "7", "--min", "1"}).Wyjscie, pierwszy.Wyjscie);
+    // The fourth line holds three distinct numbers of 1..42, ascending.
+    std::istringstream wiersze(pierwszy.Wyjscie);
+    std::string wiersz;
+    for (int i = 0; i < 4; ++i)
+        std::getline(wiersze, wiersz);
+    int a = 0, b = 0, c = 0;
+    char p1 = 0, p2 = 0;
+    std::istringstream liczby(wiersz);
+    ASSERT_TRUE(liczby >> a >> p1 >> b >> p2 >> c) << wiersz;
+    EXPECT_TRUE(1 <= a && a < b && b < c && c <= 42) << wiersz;
+}
+
+TEST_F(PoleceniaTestuTest, SystemPilkarski)
+{
+    const std::string plik = katalog_.Plik("pilkarski.ss2");
+    ASSERT_TRUE(testy::ZapiszSystemTestowy(plik, testy::InfoSystemuPilkarskiego(10), {std::vector<int>(10, 1), std::vector<int>(10, 2)}));
+    const auto wynik = Uruchom({"test", plik, "--signs", "1,1,1,1,1,1,1,1,1,X"});
+    EXPECT_EQ(wynik.Kod, KodSukces) << wynik.Bledy;
+    EXPECT_EQ(wynik.Wyjscie, "Test systemu 2\n==============\n-------------------\n1,1,1,1,1,1,1,1,1,x\n"
+                             "-------------------\nPodsumowanie\n============\nBrak trafień\n\n");
+    EXPECT_EQ(Uruchom({"test", plik, "--signs", "1,1,1,1,1,1,1,1,1,1"}).Wyjscie,
+              "Test systemu 2\n==============\n-------------------\n1,1,1,1,1,1,1,1,1,1\n"
+              "-------------------\n     [1]->(10)\nPodsumowanie\n============\n    1x(10)\n\n");
+    // A random row lists no bets.
+    const auto losowy = Uruchom({"test", plik, "--random", "--seed", "1"});
+    EXPECT_EQ(losowy.Kod, KodSukces);
+    EXPECT_EQ(losowy.Wyjscie.find("]->("), std::string::npos);
+    EXPECT_NE(losowy.Wyjscie.find("\nPodsumowanie\n"), std::string::npos);
+
+    for (const std::vector<std::string>& zle :
+         {std::vector<std::string>{"test", plik, "--signs", "1,1,1"}, {"test", plik, "--signs", "1,1,1,1,1,1,1,1,1,3"},
+          {"test", plik, "--numbers", "1,2,3"}, {"test", plik, "--base"},
+          {"test", plik, "--signs", "1,1,1,1,1,1,1,1,1,1", "--min", "9"}}) {
+        const auto blad = Uruchom(zle);
+        EXPECT_EQ(blad.Kod, KodBladUzycia) << ::testing::PrintToString(zle);
+        EXPECT_TRUE(blad.Wyjscie.empty());
+    }
+}
+
+TEST_F(PoleceniaTestuTest, BledyUzyciaIDanych)
+{
+    struct TPrzypadek {
+        std::vector<std::string> Argumenty;
+        int Kod;
+    };
+    const TPrzypadek przypadki[] = {
+        {{"test", system_}, KodBladUzycia},
+        {{"test", system_, "--random", "--base"}, KodBladUzycia},
+        {{"test", system_, "--numbers", "2,17"}, KodBladUzycia},
+        {{"test", system_, "--numbers", "2,17,43"}, KodBladUzycia},
+        {{"test", system_, "--numbers", "2,2,17"}, KodBladUzycia},
+        {{"test", system_, "--numbers", "2,x,17"}, KodBladUzycia},
+        {{"test", system_, "--numbers", "2,17,40", "--min", "0"}, KodBladUzycia},
+        {{"test", system_, "--numbers", "2,17,40", "--min", "4"}, KodBladUzycia},
+        {{"test", system_, "--numbers", "2,17,40", "--seed", "1"}, KodBladUzycia},
+        {{"test", system_, "--random", "--from", "01.01.2001"}, KodBladUzycia},
+        {{"test", system_, "--base", "--from", "32.01.2001"}, KodBladUzycia},
+        {{"test", system_, "--signs", "1,x,2"}, KodBladUzycia},
+        {{"test", katalog_.Plik("brak.ss2"), "--random"}, KodBladDanych},
+        {{"--dane", katalog_.Plik("nie-ma"), "test", system_, "--base"}, KodBladDanych},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        const auto wynik = Uruchom(p.Argumenty);
+        EXPECT_EQ(wynik.Kod, p.Kod) << ::testing::PrintToString(p.Argumenty);
+        EXPECT_TRUE(wynik.Wyjscie.empty());
+        EXPECT_FALSE(wynik.Bledy.empty());
+    }
+    // A data directory without a number game of the system's code.
+    TKatalogTymczasowy inny;
+    const auto bezGry = Uruchom({"--dane", inny.Sciezka().string(), "test", system_, "--base"});
+    EXPECT_EQ(bezGry.Kod, KodBladDanych);
+    EXPECT_NE(bezGry.Bledy.find("no number game with the code 11"), std::string::npos);
 }
 
 } // namespace

@@ -1,13 +1,18 @@
 #include "CeleFuzz.h"
 
+#include "draws/ImportLosowan.h"
+#include "group/PlikGrupy.h"
 #include "model/Daty.h"
 #include "model/KatalogGier.h"
 #include "model/PlikGry.h"
 #include "model/PlikSystemu.h"
 #include "model/UstawieniaIni.h"
 #include "systems/ArytmetykaSystemow.h"
+#include "slips/PlikBlankietu.h"
 #include "systems/Kombinatoryka.h"
+#include "systems/RekordyPokryc.h"
 #include "systems/TGenGwar01.h"
+#include "systems/TGenTest01.h"
 #include "tools/PlikKolekcji.h"
 
 #include <stdlib.h>
@@ -18,9 +23,12 @@
 #include <bit>
 #include <bitset>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 
 namespace tarvomund::fuzz {
 
@@ -244,7 +252,7 @@ void System(std::string_view dane)
         SPRAWDZ_FUZZ(DlugoscNaglowkaSystemu + static_cast<uint64_t>(info.Zakladow) * static_cast<uint64_t>(info.k) <=
                      dane.size());
         if (naglowek->Pilkarski())
-            SPRAWDZ_FUZZ(info.k >= MinMeczowPilkarskich && info.k <= MaxMeczowPilkarskich &&
+            SPRAWDZ_FUZZ(info.k <= MaxMeczowPilkarskich &&
                          info.Zakladow <= MaxZakladowPilkarskich);
         else
             SPRAWDZ_FUZZ(info.n >= 1 && info.n <= MaxLiczbSystemu);
@@ -256,6 +264,10 @@ void System(std::string_view dane)
         while (strumien.Nastepny())
             ++zakladow;
         SPRAWDZ_FUZZ(!strumien.Blad() && zakladow == info.Zakladow);
+        // The system test reads the same bets.
+        const std::atomic<bool> dalej{false};
+        const std::optional<TSystemTestu> doTestu = WczytajSystemTestu(plik, dalej, {});
+        SPRAWDZ_FUZZ(doTestu && doTestu->Ile() == info.Zakladow && doTestu->k == info.k);
 
         TBladWczytaniaGwarancji bladGwarancji{};
         const std::optional<TSystemGwarancji> system = WczytajSystemGwarancji(plik, &bladGwarancji);
@@ -319,6 +331,139 @@ void Ustawienia(std::string_view dane)
     PrzezPlik(dane, ".ini", [&](const std::string& plik) { SPRAWDZ_FUZZ(CzytajUstawieniaIni(plik) == p); });
 }
 
+
+// The draw import: the first bytes choose the settings of the import dialog, the rest is the text
+// list. Every formatted line gives a draw or is counted as skipped, the game keeps its draws sorted
+// with numbers of the game, and the game written to its file reads back the same.
+void Import(std::string_view dane)
+{
+    constexpr std::size_t Ustawien = 6;
+    if (dane.size() < Ustawien)
+        return;
+    const auto bajt = [&](std::size_t i) { return static_cast<uint8_t>(dane[i]); };
+    TObGraLista gra;
+    gra.Nazwa = "Import";
+    gra.IleLosowanych = 1 + bajt(3) % MaxLiczbWLosowaniu;
+    gra.IleLiczb = std::max<int32_t>(gra.IleLosowanych, 1 + bajt(4));
+    const bool numeracja = bajt(0) & 1;
+    const bool nadpisuj = bajt(0) & 4;
+    const TUkladWiersza uklad = UkladDlaGry(gra, numeracja, true, static_cast<TKolejnoscDaty>(bajt(1) % 6));
+    TSeparatory separatory;
+    const char znaki[] = {ZnakTab, ZnakSrednik, ZnakKropka, ZnakPrzecinek, ZnakSpacja};
+    for (std::size_t i = 0; i < std::size(znaki); ++i)
+        separatory.set(static_cast<uint8_t>(znaki[i]), (bajt(2) >> i) & 1);
+    const std::string_view tekst = dane.substr(Ustawien);
+
+    TFormatowanie formatowanie;
+    formatowanie.UstawTekst(std::string(tekst));
+    formatowanie.UstawSzerokosc(uklad.Szerokosc);
+    formatowanie.UstawSeparatory(separatory);
+    formatowanie.UstawJakoJeden(bajt(0) & 2);
+    formatowanie.UstawStart(bajt(5) % 4);
+    PrzezPlik(tekst, ".txt", [&](const std::string& plik) {
+        TFormatowanie zPliku;
+        SPRAWDZ_FUZZ(zPliku.WczytajPlik(plik));
+        SPRAWDZ_FUZZ(zPliku.IleWierszy() == formatowanie.IleWierszy());
+        for (std::size_t i = 0; i < zPliku.IleWierszy(); ++i)
+            SPRAWDZ_FUZZ(zPliku.Wiersz(i) == formatowanie.Wiersz(i));
+    });
+    for (std::size_t i = 0; i < formatowanie.IleSformatowanych(); ++i)
+        SPRAWDZ_FUZZ(formatowanie.Sformatowany(i).size() <= TFormatowanie::MaxDlugoscSformatowanego);
+
+    const TWynikImportu wynik = ImportujLosowania(gra, formatowanie, uklad, nadpisuj);
+    SPRAWDZ_FUZZ(wynik.Dopisane + wynik.Zastapione + wynik.Pominiete == formatowanie.IleSformatowanych());
+    SPRAWDZ_FUZZ(gra.Losowania.size() == wynik.Dopisane);
+    SPRAWDZ_FUZZ(nadpisuj || wynik.Zastapione == 0);
+    const auto ile = static_cast<std::size_t>(gra.IleLosowanych);
+    for (std::size_t i = 0; i < gra.Losowania.size(); ++i) {
+        const TObLos& los = gra.Losowania[i];
+        SPRAWDZ_FUZZ(i == 0 || gra.Losowania[i - 1].Data <= los.Data);
+        SPRAWDZ_FUZZ(std::is_sorted(los.Liczby.begin(), los.Liczby.begin() + ile, std::less_equal<>()) &&
+                     std::adjacent_find(los.Liczby.begin(), los.Liczby.begin() + ile) == los.Liczby.begin() + ile);
+        SPRAWDZ_FUZZ(los.Liczby[0] >= 1 && los.Liczby[ile - 1] <= gra.IleLiczb);
+        SPRAWDZ_FUZZ(std::all_of(los.Liczby.begin() + ile, los.Liczby.end(), [](uint8_t l) { return l == 0; }));
+    }
+    TBladPlikuGry blad = TBladPlikuGry::Brak;
+    const std::optional<TObGraLista> zapisana = RozbierzPlikGry(ZbudujPlikGry(gra), gra.Plik, &blad);
+    SPRAWDZ_FUZZ(zapisana && TeSameGry(*zapisana, gra));
+}
+
+// The group file: the bytes and the file give one answer, and a group written back reads the same.
+void Grupa(std::string_view dane)
+{
+    TBladGrupy blad = TBladGrupy::Brak;
+    const std::optional<TGrupa> grupa = RozbierzGrupe(dane, &blad);
+    SPRAWDZ_FUZZ(grupa.has_value() == (blad == TBladGrupy::Brak));
+    PrzezPlik(dane, ".gr2", [&](const std::string& plik) {
+        TBladGrupy bladPliku = TBladGrupy::Brak;
+        const std::optional<TGrupa> zPliku = CzytajGrupe(plik, &bladPliku);
+        SPRAWDZ_FUZZ(bladPliku == blad && zPliku.has_value() == grupa.has_value());
+        SPRAWDZ_FUZZ(!grupa || ZbudujGrupe(*zPliku) == ZbudujGrupe(*grupa));
+    });
+    if (!grupa)
+        return;
+    SPRAWDZ_FUZZ(grupa->Naglowek.IleGier >= 0 && static_cast<std::size_t>(grupa->Naglowek.IleGier) == grupa->Gry.size());
+    SPRAWDZ_FUZZ(DlugoscNaglowkaGrupy + grupa->Gry.size() * DlugoscGryGrupy <= dane.size());
+    for (const std::string& nazwisko : grupa->Naglowek.Nazwiska)
+        SPRAWDZ_FUZZ(nazwisko.size() <= 2 * DlugoscNazwiska);
+    for (const TGraGrupy& gra : grupa->Gry) {
+        SPRAWDZ_FUZZ(std::isfinite(gra.Data) && TekstDaty(gra.Data).size() == 10);
+        SPRAWDZ_FUZZ(std::isfinite(gra.Koszt.Wartosc()) && std::isfinite(gra.Wygrana.Wartosc()));
+    }
+    const std::string zapisana = ZbudujGrupe(*grupa);
+    const std::optional<TGrupa> ponownie = RozbierzGrupe(zapisana);
+    SPRAWDZ_FUZZ(ponownie && ZbudujGrupe(*ponownie) == zapisana);
+}
+
+// The slip file: the bytes and the file give one answer, the header alone reads as the whole file's,
+// and a slip written back reads as it was written.
+void Blankiet(std::string_view dane)
+{
+    TBladBlankietu blad = TBladBlankietu::Brak;
+    const std::optional<TBlankietOb> blankiet = RozbierzPlikBlankietu(dane, &blad);
+    SPRAWDZ_FUZZ(blankiet.has_value() == (blad == TBladBlankietu::Brak));
+    PrzezPlik(dane, ".bln", [&](const std::string& plik) {
+        TBladBlankietu bladPliku = TBladBlankietu::Brak;
+        const std::optional<TBlankietOb> zPliku = WczytajBlankiet(plik, &bladPliku);
+        SPRAWDZ_FUZZ(bladPliku == blad && zPliku.has_value() == blankiet.has_value());
+        SPRAWDZ_FUZZ(!blankiet || ZbudujPlikBlankietu(*zPliku) == ZbudujPlikBlankietu(*blankiet));
+        const std::optional<TNaglowekBlankietu> naglowek = CzytajNaglowekBlankietu(plik);
+        SPRAWDZ_FUZZ(!blankiet || naglowek);
+        if (blankiet) {
+            const TNaglowekBlankietu uklad = NaglowekUkladu(*blankiet);
+            SPRAWDZ_FUZZ(naglowek->Nazwa == uklad.Nazwa && naglowek->KodGry == uklad.KodGry &&
+                         naglowek->Pilkarski == uklad.Pilkarski);
+        }
+    });
+    if (!blankiet)
+        return;
+    SPRAWDZ_FUZZ(std::isfinite(blankiet->Szer) && std::isfinite(blankiet->Wys));
+    const std::string zapisany = ZbudujPlikBlankietu(*blankiet);
+    const std::optional<TBlankietOb> ponownie = RozbierzPlikBlankietu(zapisany);
+    SPRAWDZ_FUZZ(ponownie && ZbudujPlikBlankietu(*ponownie) == zapisany);
+    SPRAWDZ_FUZZ(ponownie->Pola.size() <= blankiet->Pola.size() && ponownie->Grupy.size() == blankiet->Grupy.size());
+}
+
+// The table of the best coverings known: whatever the text, every entry found is a line of it.
+void Rekordy(std::string_view dane)
+{
+    const TRekordyPokryc rekordy = TRekordyPokryc::ZTekstu(dane);
+    SPRAWDZ_FUZZ(rekordy.Ile() <= static_cast<std::size_t>(std::count(dane.begin(), dane.end(), '\n')) + 1);
+    PrzezPlik(dane, ".csv", [&](const std::string& plik) {
+        SPRAWDZ_FUZZ(TRekordyPokryc::Wczytaj(plik).Ile() == rekordy.Ile());
+    });
+    // Ask for the entries of the first few lines that look like one.
+    std::size_t poczatek = 0;
+    for (int linia = 0; linia < 8 && poczatek < dane.size(); ++linia) {
+        const std::size_t koniec = std::min(dane.find('\n', poczatek), dane.size());
+        int v = 0, k = 0, t = 0;
+        const std::string tekst(dane.substr(poczatek, koniec - poczatek));
+        if (std::sscanf(tekst.c_str(), "%d,%d,%d", &v, &k, &t) == 3)
+            if (const auto rekord = rekordy.Znajdz(v, k, t))
+                SPRAWDZ_FUZZ(rekord->Najlepszy >= 0 && rekord->Dolne >= 0);
+        poczatek = koniec + 1;
+    }
+}
 } // namespace
 
 // One entry per reader of user files: its name (the folder of its seeds in tests/fuzz-corpus/) and a
@@ -326,9 +471,13 @@ void Ustawienia(std::string_view dane)
 const std::vector<TCelFuzz>& CeleFuzz()
 {
     static const std::vector<TCelFuzz> cele{
+        {"blankiet", Blankiet},
         {"gra", Gra},
+        {"grupa", Grupa},
+        {"import", Import},
         {"katalog", Katalog},
         {"kolekcja", Kolekcja},
+        {"rekordy", Rekordy},
         {"system", System},
         {"ustawienia", Ustawienia},
     };

@@ -69,6 +69,27 @@ TEST(KatalogGier, PorzadekNazwPlikowIPomijanieUszkodzonych)
     EXPECT_FALSE(gry.IndeksNazwy("lotek").has_value());
 }
 
+TEST(KatalogGier, GraWstawionaTamGdzieUmiescilbyJaOdczyt)
+{
+    TKatalogTymczasowy katalog;
+    ASSERT_TRUE(UtworzPlikGry(Gra(katalog.Plik("b.pl2"), 2, "B", 49, 6)));
+    ASSERT_TRUE(UtworzPlikGry(Gra(katalog.Plik("d.pl2"), 4, "D", 49, 6)));
+    TKatalogGier gry = TKatalogGier::WczytajGry(katalog.Sciezka().string());
+    const TObGraLista* d = &gry.Gra(1);
+
+    const std::pair<const char*, std::size_t> wstawiane[] = {{"c.pl2", 1}, {"a.pl2", 0}, {"e.pl2", 4}};
+    for (const auto& [plik, indeks] : wstawiane) {
+        ASSERT_TRUE(UtworzPlikGry(Gra(katalog.Plik(plik), 9, plik, 35, 7)));
+        EXPECT_EQ(gry.Wstaw(Gra(katalog.Plik(plik), 9, plik, 35, 7)), indeks) << plik;
+    }
+    // The order is the one the next start-up reads, and games keep their addresses.
+    const TKatalogGier poStarcie = TKatalogGier::WczytajGry(katalog.Sciezka().string());
+    ASSERT_EQ(gry.Ile(), poStarcie.Ile());
+    for (std::size_t i = 0; i < gry.Ile(); ++i)
+        EXPECT_EQ(gry.Gra(i).Plik, poStarcie.Gra(i).Plik) << i;
+    EXPECT_EQ(&gry.Gra(3), d);
+}
+
 TEST(KatalogGier, GraDlaSystemuIStatystyki)
 {
     TKatalogTymczasowy katalog;

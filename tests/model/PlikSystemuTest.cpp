@@ -216,7 +216,7 @@ struct TPlikPilkarski {
 
 class PlikPilkarskiTest : public ::testing::TestWithParam<TPlikPilkarski> {};
 
-// A pool system types 10 to 13 matches and holds at most one bet per outcome (3^13): anything
+// A pool system types at most 13 matches and holds at most one bet per outcome (3^13): anything
 // else is damaged and refused before a single bet is allocated.
 TEST_P(PlikPilkarskiTest, MeczeIZakladyWGranicachFormatu)
 {
@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TPlikPilkarski{"trzynascieMeczow", 13, 3, true},
                       TPlikPilkarski{"kazdyWynikTrzynastu", 13, 1594323, true},
                       TPlikPilkarski{"jedenMecz", 1, 100000000, false},
-                      TPlikPilkarski{"dziewiecMeczow", 9, 3, false},
+                      TPlikPilkarski{"dziewiecMeczow", 9, 3, true},
                       TPlikPilkarski{"czternascieMeczow", 14, 3, false},
                       TPlikPilkarski{"szescdziesiatCzteryMecze", 64, 2, false},
                       TPlikPilkarski{"wiecejNizWynikow", 13, 1594324, false}),

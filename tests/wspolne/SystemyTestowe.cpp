@@ -1,5 +1,7 @@
 #include "wspolne/SystemyTestowe.h"
 
+#include "pools/Typowania.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvomund::testy {
@@ -14,11 +16,18 @@ bool ZapiszSystemTestowy(const std::string& plik, TInfoGryRec info, const std::v
         std::array<uint8_t, MaxLiczbSystemu> bajty{};
         for (std::size_t j = 0; j < zaklad.size(); ++j) {
             bajty[j] = static_cast<uint8_t>(zaklad[j]);
-            ++info.Wystapienia[static_cast<std::size_t>(zaklad[j] - 1)];
+            // Pool bets hold sign codes, 0 among them: only positions 1..120 are counted.
+            if (zaklad[j] >= 1 && zaklad[j] <= MaxLiczbSystemu)
+                ++info.Wystapienia[static_cast<std::size_t>(zaklad[j] - 1)];
         }
         pisarz.Dodaj(bajty.data());
     }
     return pisarz.Zakoncz(info);
+}
+
+TInfoGryRec InfoSystemuPilkarskiego(int k)
+{
+    return NoweInfoSystemuPilkarskiego(k, 0, 0);
 }
 
 TSystemZPliku CzytajSystemTestowy(const std::string& plik)

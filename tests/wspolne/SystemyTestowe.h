@@ -19,6 +19,9 @@ struct TSystemZPliku {
     std::vector<TZakladTestowy> Zaklady;
 };
 
+// The record of a pool system of k matches, as the pool window sets one up.
+TInfoGryRec InfoSystemuPilkarskiego(int k);
+
 // Reads a system file back; a file that does not open, or holds fewer bets than its count, fails the test.
 TSystemZPliku CzytajSystemTestowy(const std::string& plik);
 

@@ -1,10 +1,18 @@
 #include "draws/EksportLosowan.h"
 
+#include "model/Cp1250.h"
 #include "model/Daty.h"
+#include "model/ZapisAtomowy.h"
 
 #include <algorithm>
 
 namespace tarvomund {
+
+namespace {
+
+constexpr std::string_view KoniecLiniiEksportu = "\r\n";
+
+} // namespace
 
 std::string TekstLosowan(const TObGraLista& gra, std::string_view konieclinii)
 {
@@ -26,6 +34,11 @@ std::string TekstLosowan(const TObGraLista& gra, std::string_view konieclinii)
         tekst += konieclinii;
     }
     return tekst;
+}
+
+bool ZapiszEksportLosowan(const TObGraLista& gra, const std::string& plik)
+{
+    return ZapiszPlikAtomowo(plik, Utf8DoCp1250(TekstLosowan(gra, KoniecLiniiEksportu)));
 }
 
 } // namespace tarvomund

@@ -106,4 +106,46 @@ std::string Utf8DoCp1250(std::string_view utf8)
     return wynik;
 }
 
+bool CzyUtf8(std::string_view tekst)
+{
+    std::size_t poz = 0;
+    while (poz < tekst.size()) {
+        const auto c = static_cast<unsigned char>(tekst[poz]);
+        if (c < 0x80) {
+            ++poz;
+            continue;
+        }
+        // Shortest forms only, no surrogates, nothing above U+10FFFF.
+        std::size_t dalszych = 0;
+        unsigned char min = 0x80;
+        unsigned char max = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            dalszych = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            dalszych = 2;
+            if (c == 0xE0)
+                min = 0xA0;
+            else if (c == 0xED)
+                max = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            dalszych = 3;
+            if (c == 0xF0)
+                min = 0x90;
+            else if (c == 0xF4)
+                max = 0x8F;
+        } else {
+            return false;
+        }
+        if (tekst.size() - poz - 1 < dalszych)
+            return false;
+        for (std::size_t i = 1; i <= dalszych; ++i) {
+            const auto d = static_cast<unsigned char>(tekst[poz + i]);
+            if (d < (i == 1 ? min : 0x80) || d > (i == 1 ? max : 0xBF))
+                return false;
+        }
+        poz += dalszych + 1;
+    }
+    return true;
+}
+
 } // namespace tarvomund

@@ -10,5 +10,7 @@ namespace tarvomund {
 // that any byte string survives a round trip.
 std::string Cp1250DoUtf8(std::string_view cp1250);
 std::string Utf8DoCp1250(std::string_view utf8);
+// True when the bytes are well-formed UTF-8 (plain ASCII is).
+bool CzyUtf8(std::string_view tekst);
 
 } // namespace tarvomund

@@ -1,27 +1,14 @@
 #include "model/KatalogGier.h"
 
+#include "model/PlikGry.h"
+#include "model/PlikiDanych.h"
+
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <system_error>
 
 namespace tarvomund {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Every entry named like a game file, whatever it is: the reader refuses what is no regular file,
-// and the report names it.
-bool MaNazwePlikuGry(const fs::directory_entry& wpis)
-{
-    std::string rozszerzenie = wpis.path().extension().string();
-    std::transform(rozszerzenie.begin(), rozszerzenie.end(), rozszerzenie.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return rozszerzenie == RozszerzeniePlikuGry;
-}
-
-} // namespace
 
 TKatalogGier TKatalogGier::WczytajGry(const std::string& katalogDane, TRaportKatalogu* raport)
 {
@@ -29,15 +16,9 @@ TKatalogGier TKatalogGier::WczytajGry(const std::string& katalogDane, TRaportKat
     TRaportKatalogu pusty;
     TRaportKatalogu& r = raport ? *raport : pusty;
     r = {};
-    std::vector<fs::path> pliki;
-    std::error_code blad;
-    for (fs::directory_iterator it(katalogDane, blad), koniec; !blad && it != koniec; it.increment(blad))
-        if (MaNazwePlikuGry(*it))
-            pliki.push_back(it->path());
-    r.KatalogNieczytelny = static_cast<bool>(blad);
-    std::sort(pliki.begin(), pliki.end(),
-              [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
-    for (const fs::path& plik : pliki) {
+    // Every entry named like a game file, whatever it is: the reader refuses what is no regular file,
+    // and the report names it.
+    for (const fs::path& plik : WpisyZRozszerzeniem(katalogDane, RozszerzeniePlikuGry, &r.KatalogNieczytelny)) {
         TBladPlikuGry bladGry = TBladPlikuGry::Brak;
         if (std::optional<TObGraLista> gra = WczytajPlikGry(plik.string(), &bladGry))
             katalog.Dodaj(std::move(*gra));
@@ -50,6 +31,17 @@ TKatalogGier TKatalogGier::WczytajGry(const std::string& katalogDane, TRaportKat
 void TKatalogGier::Dodaj(TObGraLista gra)
 {
     gry_.push_back(std::make_unique<TObGraLista>(std::move(gra)));
+}
+
+std::size_t TKatalogGier::Wstaw(TObGraLista gra)
+{
+    const std::string nazwa = fs::path(gra.Plik).filename().string();
+    const auto miejsce = std::upper_bound(gry_.begin(), gry_.end(), nazwa, [](const std::string& n, const auto& g) {
+        return n < fs::path(g->Plik).filename().string();
+    });
+    const auto indeks = static_cast<std::size_t>(miejsce - gry_.begin());
+    gry_.insert(miejsce, std::make_unique<TObGraLista>(std::move(gra)));
+    return indeks;
 }
 
 const TObGraLista* TKatalogGier::GraDlaSystemu(const TInfoGryRec& info) const

@@ -57,6 +57,9 @@ public:
     std::optional<std::size_t> IndeksNazwy(const std::string& nazwa) const;
 
     void Dodaj(TObGraLista gra);
+    // Puts a game created during the run where the start-up scan would have put it (by the name of
+    // its file) and returns its catalogue index; the games after it move one place on.
+    std::size_t Wstaw(TObGraLista gra);
 
 private:
     std::vector<std::unique_ptr<TObGraLista>> gry_;

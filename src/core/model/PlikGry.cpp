@@ -2,6 +2,7 @@
 
 #include "model/BinIO.h"
 #include "model/OdczytPliku.h"
+#include "model/PlikiDanych.h"
 #include "model/ZapisAtomowy.h"
 
 #include <algorithm>
@@ -14,12 +15,6 @@ void Ustaw(TBladPlikuGry* blad, TBladPlikuGry wartosc)
 {
     if (blad)
         *blad = wartosc;
-}
-
-// The whole file, for the writers that rewrite a part of it.
-std::optional<std::string> CzytajCalyPlik(const std::string& plik)
-{
-    return CzytajPlikRegularny(plik, MaxRozmiarPlikuGry);
 }
 
 bool DataWKalendarzu(double data)
@@ -200,7 +195,7 @@ bool UtworzPlikGry(const TObGraLista& gra)
 
 bool ZapiszNaglowek(const TObGraLista& gra)
 {
-    std::optional<std::string> dane = CzytajCalyPlik(gra.Plik);
+    std::optional<std::string> dane = CzytajCalyPlik(gra.Plik, MaxRozmiarPlikuGry);
     if (!dane || dane->size() < DlugoscNaglowkaGry)
         return false;
     TPisarzBin nazwa;

@@ -107,7 +107,7 @@ std::optional<TNaglowekSystemu> RozbierzNaglowekSystemu(std::string_view dane, u
     const bool pilkarski = info.KodGry == KodSystemuPilkarskiego;
     if (info.k < 1 || info.k > MaxLiczbSystemu || info.Zakladow < 0 ||
         (!pilkarski && (info.n < 1 || info.n > MaxLiczbSystemu)) ||
-        (pilkarski && (info.k < MinMeczowPilkarskich || info.k > MaxMeczowPilkarskich ||
+        (pilkarski && (info.k > MaxMeczowPilkarskich ||
                        info.Zakladow > MaxZakladowPilkarskich))) {
         Ustaw(blad, TBladSystemu::ZleParametry);
         return std::nullopt;
@@ -255,6 +255,17 @@ const std::array<uint8_t, MaxLiczbSystemu>* TStrumienZakladow::Nastepny()
         }
     }
     return &porcja_[static_cast<std::size_t>(numer_++ - poczatekPorcji_)];
+}
+
+int32_t TCzytnikSystemu::DlaKazdego(
+    const std::function<void(int32_t, const std::array<uint8_t, MaxLiczbSystemu>&)>& f)
+{
+    if (!Otwarty())
+        return 1;
+    TStrumienZakladow strumien(*this);
+    while (const auto* zaklad = strumien.Nastepny())
+        f(static_cast<int32_t>(strumien.Numer() - 1), *zaklad);
+    return strumien.Blad() ? static_cast<int32_t>(strumien.Numer()) : 0;
 }
 
 bool ZapiszWlasneLiczby(const std::string& plik, const TInfoGryRec& info)

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -23,8 +24,8 @@ inline constexpr std::size_t PozycjaWlasnychLiczb = 124;
 inline constexpr std::size_t DlugoscWlasnychLiczb = 3 * MaxLiczbSystemu;
 inline constexpr std::size_t PozycjaWystapien = 484;
 inline constexpr int32_t MaxKodSystemuLiczbowego = 1000;
-// A pool system types 10 to 13 matches and holds at most one bet per outcome of 13 matches.
-inline constexpr int32_t MinMeczowPilkarskich = 10;
+// A pool system types at most 13 matches (the pool window 10 to 13) and holds at most one bet per
+// outcome of 13 matches.
 inline constexpr int32_t MaxMeczowPilkarskich = 13;
 inline constexpr int32_t MaxZakladowPilkarskich = 1'594'323; // 3^13
 
@@ -96,6 +97,9 @@ public:
     const TNaglowekSystemu& Naglowek() const { return *naglowek_; }
     // Bets od..od+ile-1 (1-based), each RozmiarRekordu bytes, fewer at the end of the file.
     std::vector<std::array<uint8_t, MaxLiczbSystemu>> Zaklady(int32_t od, int32_t ile);
+    // Calls f(number, bet) for every bet of the header's count, read in large portions; returns 0,
+    // or the number of the first bet that could not be read (nothing is called from there on).
+    int32_t DlaKazdego(const std::function<void(int32_t, const std::array<uint8_t, MaxLiczbSystemu>&)>& f);
 
 private:
     std::unique_ptr<TOdczytPliku> plik_;

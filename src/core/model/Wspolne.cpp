@@ -36,8 +36,6 @@ bool WZakresie(int32_t wartosc, int32_t dolna, int32_t gorna)
     return dolna <= wartosc && wartosc <= gorna;
 }
 
-namespace {
-
 std::size_t ZnakowUtf8(std::string_view tekst)
 {
     std::size_t ile = 0;
@@ -46,8 +44,6 @@ std::size_t ZnakowUtf8(std::string_view tekst)
             ++ile;
     return ile;
 }
-
-} // namespace
 
 std::string DopelnijZLewej(int n, std::string_view tekst)
 {

@@ -2,6 +2,7 @@
 
 #include "model/TInfoGryRec.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +15,8 @@ double Procent(int32_t a, int32_t b);
 double ProcentZ(double procent, double kwota);
 // lower ≤ value ≤ upper, both ends inclusive.
 bool WZakresie(int32_t wartosc, int32_t dolna, int32_t gorna);
+// Characters of a UTF-8 text (a Polish letter counts once), as report lines measure their width.
+std::size_t ZnakowUtf8(std::string_view tekst);
 // Spaces in front (or appended) until the text is n characters long; longer texts stay as they are.
 // Characters are counted, not bytes, so Polish letters take one place each.
 std::string DopelnijZLewej(int n, std::string_view tekst);

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace tarvomund {
 
@@ -34,6 +36,26 @@ int DrukujWiersze(QPagedPaintDevice& urzadzenie, const QStringList& wiersze, con
     }
     malarz.end();
     return stron;
+}
+
+void DrukujRaport(QWidget* rodzic, QStringList wiersze, const QFont& czcionka, const QString& zamykajaca)
+{
+    QPrinter drukarka;
+    QPrintDialog dialog(&drukarka, rodzic);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    wiersze << QString() << zamykajaca;
+    DrukujWiersze(drukarka, wiersze, czcionka);
+}
+
+void DrukujTekst(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka, const QString& tytul)
+{
+    QPrinter drukarka;
+    QPrintDialog dialog(&drukarka, rodzic);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    drukarka.setDocName(tytul);
+    DrukujWiersze(drukarka, wiersze, czcionka);
 }
 
 } // namespace tarvomund

@@ -33,6 +33,7 @@ constexpr TWzorIkony Wzory[] = {
     {TPolecenie::WlasneLiczby, u"W", Zadania},
     {TPolecenie::TestSystemu, u"T", Zadania},
     {TPolecenie::Gwarancja, u"G", Zadania},
+    {TPolecenie::OptymalizujSystem, u"\u2264", Zadania},
     {TPolecenie::Rozklad, u"i", Zadania},
     {TPolecenie::SumujSystemy, u"\u00B1", Zadania},
     {TPolecenie::Filtry, u"\u2207", Szukanie},
@@ -58,7 +59,9 @@ constexpr TWzorIkony Wzory[] = {
     {TPolecenie::PomocKontekstowa, u"?", Narzedzia},
 };
 
-QIcon Narysuj(const QString& znak, QColor kolor)
+} // namespace
+
+QIcon IkonaZnaku(const QString& znak, QColor kolor)
 {
     constexpr int bok = 32;
     QPixmap obraz(bok, bok);
@@ -79,13 +82,11 @@ QIcon Narysuj(const QString& znak, QColor kolor)
     return QIcon(obraz);
 }
 
-} // namespace
-
 QIcon IkonaPolecenia(TPolecenie polecenie)
 {
     for (const TWzorIkony& wzor : Wzory)
         if (wzor.Polecenie == polecenie)
-            return Narysuj(QString::fromUtf16(wzor.Znak), QColor::fromRgba(wzor.Kolor));
+            return IkonaZnaku(QString::fromUtf16(wzor.Znak), QColor::fromRgba(wzor.Kolor));
     return {};
 }
 

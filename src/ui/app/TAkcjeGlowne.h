@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -36,6 +37,7 @@ public:
     QAction* Filtr(int tag) const { return filtry_[static_cast<std::size_t>(tag)]; }
     // The toolbar's filter button: filters without a preselected one.
     QAction* FiltryPrzycisk() const { return filtryPrzycisk_; }
+    QMenu* MenuPliki() const { return menuPliki_; }
     QMenu* MenuOkienka() const { return menuOkienka_; }
     QMenu* MenuSzukajLosowan() const { return menuSzukajLosowan_; }
     QMenu* MenuSzukajLiczb() const { return menuSzukajLiczb_; }
@@ -46,6 +48,8 @@ public:
 
     // The per-game entries of every number game, tagged with its catalogue index.
     void DodajGry(const TKatalogGier& katalog);
+    // Removes every per-game entry DodajGry added.
+    void UsunGry();
     // Enables each action, its menu item and its toolbar button alike.
     void Zastosuj(const TWlaczone& wlaczone);
 
@@ -62,6 +66,7 @@ private:
     std::array<QAction*, IlePolecen> akcje_{};
     std::array<QAction*, IleFiltrow> filtry_{};
     QAction* filtryPrzycisk_ = nullptr;
+    QMenu* menuPliki_ = nullptr;
     QMenu* menuOkienka_ = nullptr;
     QMenu* menuSzukajLosowan_ = nullptr;
     QMenu* menuSzukajLiczb_ = nullptr;
@@ -73,6 +78,7 @@ private:
     QAction* przyciskStatystyki_ = nullptr;
     QAction* przyciskLosowan_ = nullptr;
     QAction* przyciskLiczb_ = nullptr;
+    std::vector<QAction*> wpisyGier_;
 };
 
 } // namespace tarvomund

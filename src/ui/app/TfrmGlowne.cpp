@@ -4,6 +4,7 @@
 #include "app/KontekstPomocy.h"
 #include "app/TAkcjeGlowne.h"
 #include "app/TOknoPomocy.h"
+#include "app/TOstatnioOtwierane.h"
 #include "app/TPasekStanuSystemu.h"
 #include "app/TWlaczaniePolecen.h"
 #include "app/TZegarGlowny.h"
@@ -13,31 +14,45 @@
 #include "app/TfrmOProgramie.h"
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
+#include "draws/TfrmWyborBazy.h"
+#include "draws/TPoleceniaGier.h"
+#include "group/OknaGrupy.h"
 #include "systems/TfrmGwarancja.h"
+#include "systems/TfrmTest.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
+#include "pools/TPoleceniaPuli.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
+#include "systems/TPanelRekordu.h"
 #include "systems/TfrmParam.h"
 #include "systems/TPoleceniaSystemow.h"
+#include "tools/TfrmBio.h"
 #include "tools/TfrmKolekcja01.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+
+#include <optional>
 
 namespace tarvomund {
 
@@ -47,11 +62,12 @@ constexpr int SzerokoscPaskaBocznego = 28;
 constexpr int WysokoscDrugiegoPaska = 32;
 constexpr const char* NazwaPlikuPomocy = "TARVOMUND.HLP";
 
-// Extensions of the Open command with the labels of its filter entries.
+// Extensions the workbench opens, with the labels of the Open dialog's filter entries. Slip layouts
+// live in Dane and have no entry in that dialog.
 struct TTypPliku {
     TRodzajPliku Rodzaj;
     const char* Rozszerzenie;
-    TTekst Etykieta;
+    std::optional<TTekst> Etykieta;
 };
 
 constexpr TTypPliku TypyPlikow[] = {
@@ -59,6 +75,7 @@ constexpr TTypPliku TypyPlikow[] = {
     {TRodzajPliku::Statystyka, "st2", TTekst::PlikiStatystyk},
     {TRodzajPliku::Grupa, "gr2", TTekst::Grupy},
     {TRodzajPliku::Kolekcja, "k22", TTekst::Kolekcje},
+    {TRodzajPliku::Blankiet, "bln", std::nullopt},
 };
 
 QString ZKatalogiem(const QString& katalog, const QString& nazwa)
@@ -78,9 +95,14 @@ TRodzajPliku RodzajPliku(const QString& plik)
 }
 
 TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
-    : QMainWindow(parent), katalogProgramu_(katalogProgramu),
-      katalogDane_(ZKatalogiem(katalogProgramu, QStringLiteral("Dane"))),
-      plikPomocy_(ZKatalogiem(katalogProgramu, QLatin1String(NazwaPlikuPomocy)))
+    : TfrmGlowne(ZKatalogiem(katalogProgramu, QStringLiteral("Dane")),
+                 ZKatalogiem(katalogProgramu, QLatin1String(NazwaPlikuPomocy)), parent)
+{
+}
+
+TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QWidget* parent)
+    : QMainWindow(parent), katalogProgramu_(QFileInfo(plikPomocy).absolutePath()), katalogDane_(katalogDane),
+      plikPomocy_(plikPomocy)
 {
     setWindowTitle(QStringLiteral("Tarvomund"));
     CzytajUstawienia(parametry_);
@@ -97,10 +119,14 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     // Menus and hints take their captions from the text table.
     akcje_ = new TAkcjeGlowne(this);
     ZbudujPaski();
+    ZbudujOstatnie();
     PolaczPolecenia();
+    // Files dropped anywhere on the frame open as the Open command would open them.
+    setAcceptDrops(true);
 
     UsunPlikiTymczasowe(katalogDane_.toStdString());
     katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
+    UstawPlikRekordow(ZKatalogiem(katalogDane_, QLatin1String(NazwaPlikuRekordow)));
     akcje_->DodajGry(katalog_);
 
     kolekcja_ = new TfrmKolekcja01(katalogDane_, this);
@@ -110,8 +136,13 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
 
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    poleceniaGier_ = new TPoleceniaGier(*this);
+    poleceniaPuli_ = new TPoleceniaPuli(*this);
+    connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
+            &TPoleceniaGier::ZmianaParametrow);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
+    UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
         kolekcja_->Pokaz();
         kolekcja_->Wczytaj(plik);
@@ -180,14 +211,23 @@ void TfrmGlowne::ZbudujPaski()
     }
     pasekSystemu_->setObjectName(QStringLiteral("pasekSystemu"));
     pasekStatystyki_->setObjectName(QStringLiteral("pasekStatystyki"));
-    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja, P::Rozklad,
-                P::SumujSystemy})
+    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja,
+                P::OptymalizujSystem, P::Rozklad, P::SumujSystemy})
         pasekSystemu_->addAction(akcje_->Akcja(p));
     for (std::size_t i = 0; i < IlePozycjiStatystyki; ++i)
         pasekStatystyki_->addAction(akcje_->Akcja(static_cast<P>(static_cast<std::size_t>(P::StatStop) + i)));
 
     // The status line shows the hint of whatever is under the mouse.
     statusBar()->setSizeGripEnabled(true);
+}
+
+void TfrmGlowne::ZbudujOstatnie()
+{
+    // "Ostatnio otwierane" follows "&Wczytaj" in the file menu.
+    auto* menu = new QMenu(Tekst(TTekst::OstatnioOtwierane), this);
+    akcje_->MenuPliki()->insertMenu(akcje_->Akcja(TPolecenie::Zapisz), menu);
+    ostatnie_ = new TOstatnioOtwierane(menu, this);
+    connect(ostatnie_, &TOstatnioOtwierane::Wybrano, this, &TfrmGlowne::OtworzOstatni);
 }
 
 void TfrmGlowne::PolaczPolecenia()
@@ -213,12 +253,17 @@ void TfrmGlowne::PolaczPolecenia()
     polacz(P::ParametrySystemu, &TfrmGlowne::ParametrySystemu);
     polacz(P::WlasneLubSystemowe, &TfrmGlowne::WlasneLubSystemowe);
     connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
+    connect(akcje_->Akcja(P::TestSystemu), &QAction::triggered, this, &TfrmGlowne::TestSystemu);
+    connect(akcje_->Akcja(P::Biorytmy), &QAction::triggered, this, &TfrmGlowne::Biorytmy);
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
         QPrinter drukarka;
         QPrintDialog dialog(&drukarka, this);
         dialog.exec();
     });
     polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
+    // The editor works on the catalogue's own lists, so every later computation sees its edits.
+    connect(akcje_->Akcja(P::Losowania), &QAction::triggered, this,
+            [this] { DopisywanieLosowan(katalog_, katalogDane_, this); });
     connect(akcje_->Akcja(P::Koniec), &QAction::triggered, this, &QWidget::close);
     connect(akcje_->Akcja(P::Kaskada), &QAction::triggered, obszar_, &QMdiArea::cascadeSubWindows);
     polacz(P::Pionowo, &TfrmGlowne::UlozPionowo);
@@ -282,6 +327,13 @@ void TfrmGlowne::OdswiezPolecenia()
                                                               : TPasekStanuSystemu::TTryb::Pusty;
     pasekStanu_->Pokaz(tryb, okno ? okno->PolaStatusu() : TPolaStatusu{});
     akcje_->Akcja(TPolecenie::WlasneLubSystemowe)->setChecked(okno && okno->PokazujeWlasne());
+    ostatnie_->UstawDostepnosc(akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled());
+}
+
+void TfrmGlowne::OdswiezMenuGier()
+{
+    akcje_->UsunGry();
+    akcje_->DodajGry(katalog_);
 }
 
 void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz)
@@ -292,8 +344,78 @@ void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const Q
 void TfrmGlowne::OtworzPlik(const QString& plik)
 {
     const auto obsluga = otwieranie_.find(RodzajPliku(plik));
-    if (obsluga != otwieranie_.end() && obsluga->second)
-        obsluga->second(plik);
+    if (obsluga == otwieranie_.end() || !obsluga->second)
+        return;
+    // Listed before it opens: a slip layout opens in a modal editor that returns only when closed.
+    if (QFileInfo(plik).isFile())
+        ostatnie_->Dodaj(plik);
+    // The handler may open a window of its own; a copy survives a handler set again meanwhile.
+    const std::function<void(const QString&)> otworz = obsluga->second;
+    otworz(plik);
+}
+
+void TfrmGlowne::OtworzPliki(const QStringList& pliki)
+{
+    for (const QString& plik : pliki)
+        OtworzPlik(plik);
+}
+
+void TfrmGlowne::PrzyjmijPliki(const QStringList& pliki)
+{
+    if (isMinimized())
+        showMaximized();
+    show();
+    raise();
+    activateWindow();
+    OtworzPliki(pliki);
+}
+
+void TfrmGlowne::OtworzOstatni(const QString& plik)
+{
+    if (!QFileInfo(plik).isFile()) {
+        ostatnie_->Usun(plik);
+        Komunikat(Tekst(TTekst::NieZnalezionoPliku) + QStringLiteral("\r\n") + QFileInfo(plik).fileName(),
+                  ObrazekOstrzezenie, PrzyciskiOK, this);
+        return;
+    }
+    OtworzPlik(plik);
+}
+
+QStringList TfrmGlowne::PlikiDoOtwarcia(const QMimeData* dane) const
+{
+    QStringList pliki;
+    if (!dane || !dane->hasUrls())
+        return pliki;
+    for (const QUrl& adres : dane->urls()) {
+        if (!adres.isLocalFile())
+            continue;
+        const QString plik = adres.toLocalFile();
+        if (otwieranie_.contains(RodzajPliku(plik)) && QFileInfo(plik).isFile())
+            pliki << plik;
+    }
+    return pliki;
+}
+
+void TfrmGlowne::dragEnterEvent(QDragEnterEvent* zdarzenie)
+{
+    if (akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled() && !PlikiDoOtwarcia(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TfrmGlowne::dragMoveEvent(QDragMoveEvent* zdarzenie)
+{
+    if (akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled() && !PlikiDoOtwarcia(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TfrmGlowne::dropEvent(QDropEvent* zdarzenie)
+{
+    const QStringList pliki = PlikiDoOtwarcia(zdarzenie->mimeData());
+    if (pliki.isEmpty() || !akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled())
+        return;
+    zdarzenie->acceptProposedAction();
+    // The drag ends first; opening may ask questions in windows of its own.
+    QTimer::singleShot(0, this, [this, pliki] { OtworzPliki(pliki); });
 }
 
 void TfrmGlowne::Nowy()
@@ -309,14 +431,20 @@ void TfrmGlowne::Nowy()
         return;
     const TfrmNowy::TWybor wybor = dialog.Wybor();
     switch (wybor.Zakladka) {
+    case TfrmNowy::TZakladka::NowaGra:
+        poleceniaGier_->NowaGra();
+        break;
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
+        break;
+    case TfrmNowy::TZakladka::SystemyPilkarskie:
+        poleceniaPuli_->NowySystem();
         break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
         break;
-    default:
-        // The windows of the other choices come with their own subsystems; until then they do nothing.
+    case TfrmNowy::TZakladka::GrupaGraczy:
+        NowaGrupa(*this);
         break;
     }
 }
@@ -341,6 +469,7 @@ TfrmNoweOkno* TfrmGlowne::NowySystem(std::size_t indeksGry)
     nowe.UstawWlasneDomyslne();
     auto* okno = new TfrmNoweOkno(NastepnyNumerOkna(), katalogDane_);
     okno->Ustaw(gra, nowe);
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     obszar_->setActiveSubWindow(DodajOkno(okno));
     OdswiezPolecenia();
     okno->Generuj();
@@ -359,8 +488,10 @@ TfrmNoweOkno* TfrmGlowne::OtworzSystem(const QString& plik)
         return nullptr;
     }
     // Pool systems open in the pool window, never as a number system.
-    if (naglowek->Pilkarski())
+    if (naglowek->Pilkarski()) {
+        poleceniaPuli_->OtworzSystem(plik, *naglowek);
         return nullptr;
+    }
     const TObGraLista* gra = katalog_.GraDlaSystemu(naglowek->Info);
     if (!gra) {
         bladOdczytu();
@@ -395,6 +526,7 @@ void TfrmGlowne::ParametrySystemu()
     if (dialog.exec() != QDialog::Accepted)
         return;
     okno->ZmienParametry(dialog.Wynik());
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     OdswiezPolecenia();
     okno->Generuj();
 }
@@ -421,11 +553,34 @@ TfrmGwarancja* TfrmGlowne::GwarancjaSystemu()
     return gwarancja;
 }
 
+TfrmTest* TfrmGlowne::TestSystemu()
+{
+    TfrmNoweOkno* system = AktywnySystem();
+    if (!system || system->Pracuje() || !system->Gra())
+        return nullptr;
+    // The window takes the bets of this moment; later changes of the system are not seen.
+    auto* test = new TfrmTest;
+    if (kolekcja_)
+        test->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    obszar_->setActiveSubWindow(DodajOkno(test));
+    test->Wczytaj(*system->Gra(), system->PlikTymczasowy());
+    return test;
+}
+
+TfrmBio* TfrmGlowne::Biorytmy()
+{
+    auto* okno = new TfrmBio;
+    obszar_->setActiveSubWindow(DodajOkno(okno));
+    return okno;
+}
+
 void TfrmGlowne::Wczytaj()
 {
     QStringList filtry;
     for (const TTypPliku& typ : TypyPlikow)
-        filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) + QLatin1Char(')');
+        if (typ.Etykieta)
+            filtry << Tekst(*typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) +
+                          QLatin1Char(')');
     const QString plik = QFileDialog::getOpenFileName(this, QString(), katalogDane_, filtry.join(QStringLiteral(";;")));
     if (!plik.isEmpty())
         OtworzPlik(plik);
@@ -531,7 +686,7 @@ TOknoPomocy* TfrmGlowne::OknoPomocy()
 void TfrmGlowne::PomocKontekstowa()
 {
     if (kontekstPomocy_ != 0)
-        OknoPomocy()->PokazTemat(QString::fromStdString(TematPomocy(kontekstPomocy_)));
+        OknoPomocy()->PokazTemat(TematKontekstu(kontekstPomocy_));
     kontekstPomocy_ = 0;
 }
 

@@ -1,23 +1,22 @@
 #include "model/TfrmNoweOkno.h"
 
 #include "app/KontekstPomocy.h"
-#include "app/TekstyUI.h"
-#include "app/TfrmKomunikat.h"
+#include "app/SiatkaZakladow.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
+#include "model/ZapisSystemu.h"
 #include "model/Wspolne.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
 #include "systems/TfrmParam.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -32,7 +31,6 @@ namespace {
 
 constexpr int WierszeSiatki = TfrmNoweOkno::IleWierszy + 1; // row 0 is the fixed heading row
 constexpr int OdstepWiersza = 6;
-constexpr const char* RozszerzenieSystemu = "ss2";
 
 // File state flags (the enabling routine names them): New, Open, Save, Print, not used,
 // filters, search in system, the two base searches.
@@ -40,9 +38,6 @@ enum FlagaPlikow { PlikNowy, PlikOtworz, PlikZapisz, PlikDrukuj, PlikNieuzywany,
                    PlikSzukajLosowan, PlikSzukajLiczb };
 // Task state flags: Start and Stop; the rest are the system's other tasks.
 enum FlagaZadan { ZadanieStart, ZadanieStop };
-
-const QColor KolorZaznaczenia(0, 0, 128);
-const QColor KolorZaznaczonegoTekstu(Qt::yellow);
 
 // Positions a bet stores map to the numbers shown through the second own-numbers array.
 int WlasnaLiczba(const TInfoGryRec& info, uint8_t pozycja)
@@ -69,23 +64,9 @@ TfrmNoweOkno::TfrmNoweOkno(int32_t nrOkna, const QString& katalogDane, QWidget* 
     Grid1_->setObjectName(QStringLiteral("Grid1"));
     Scroll_->setObjectName(QStringLiteral("Scroll"));
 
-    // The grid's own fixed row stands in for the headers; sections may be as narrow as the columns.
-    for (QHeaderView* naglowek : {Grid1_->horizontalHeader(), Grid1_->verticalHeader()}) {
-        naglowek->hide();
-        naglowek->setMinimumSectionSize(0);
-    }
+    UstawWygladSiatki(*Grid1_);
     Grid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Grid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Grid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid1_->setContextMenuPolicy(Qt::CustomContextMenu);
-    // The selected cell is navy with yellow text, as in every grid of the program.
-    QPalette paleta = Grid1_->palette();
-    for (QPalette::ColorGroup grupa : {QPalette::Active, QPalette::Inactive}) {
-        paleta.setColor(grupa, QPalette::Highlight, KolorZaznaczenia);
-        paleta.setColor(grupa, QPalette::HighlightedText, KolorZaznaczonegoTekstu);
-    }
-    Grid1_->setPalette(paleta);
     Grid1_->viewport()->installEventFilter(this);
     Scroll_->setPageStep(IleWierszy);
 
@@ -179,36 +160,11 @@ int TfrmNoweOkno::WysokoscWiersza() const
 void TfrmNoweOkno::UstawSiatke()
 {
     const int k = std::clamp(info_.k, 0, MaxLiczbSystemu);
-    Grid1_->clear();
-    Grid1_->setRowCount(WierszeSiatki);
-    Grid1_->setColumnCount(k + 1);
-    Grid1_->setColumnWidth(0, SzerokoscKolumnyZakladu);
-    for (int c = 1; c <= k; ++c)
-        Grid1_->setColumnWidth(c, SzerokoscKolumnyLiczby);
-    const int wysokosc = WysokoscWiersza();
-    for (int r = 0; r < WierszeSiatki; ++r)
-        Grid1_->setRowHeight(r, wysokosc);
-
-    const QBrush tloNaglowka = palette().button();
-    for (int r = 0; r < WierszeSiatki; ++r) {
-        for (int c = 0; c <= k; ++c) {
-            auto* komorka = new QTableWidgetItem;
-            if (r == 0) {
-                // The fixed row: column numbers, and the progress of a running computation.
-                komorka->setFlags(Qt::ItemIsEnabled);
-                komorka->setBackground(tloNaglowka);
-                komorka->setTextAlignment(Qt::AlignCenter);
-                if (c > 0)
-                    komorka->setText(QString::number(c));
-            } else {
-                komorka->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                komorka->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            }
-            Grid1_->setItem(r, c, komorka);
-        }
-    }
+    // The heading row's top-left cell shows the progress of a running computation.
+    const int wysokoscSiatki = UstawKomorkiSiatki(*Grid1_, k, WierszeSiatki, SzerokoscKolumnyZakladu,
+                                                  SzerokoscKolumnyLiczby, WysokoscWiersza(),
+                                                  Qt::AlignLeft | Qt::AlignVCenter);
     const int ramka = 2 * Grid1_->frameWidth();
-    const int wysokoscSiatki = WierszeSiatki * wysokosc + ramka;
     Grid1_->setFixedHeight(wysokoscSiatki);
     Grid1_->setMinimumWidth(SzerokoscKolumnyZakladu + k * SzerokoscKolumnyLiczby + ramka);
     Scroll_->setFixedHeight(wysokoscSiatki);
@@ -324,6 +280,11 @@ TPolaStatusu TfrmNoweOkno::PolaStatusu() const
     pola.Zakladow = QString::number(info_.Zakladow);
     pola.Kombinacji = TekstKombinacji(Kombinacje(info_.n, info_.k));
     pola.RodzajGeneracji = QString::fromStdString(NazwaMetody(info_.Metoda));
+    if (info_.Metoda == static_cast<int32_t>(TMetoda::Gwarancyjna)) {
+        const TOpisRekordu rekord = OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1);
+        if (rekord.Najlepszy)
+            pola.NajlepszyZnany = QStringLiteral("najlepszy znany: %1").arg(*rekord.Najlepszy);
+    }
     return pola;
 }
 
@@ -396,9 +357,11 @@ void TfrmNoweOkno::UruchomGenerator()
     // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
     watek_.Uruchom(
         [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie,
-         tryb = trybSumy_, sumowane = std::move(sumowane)]() mutable {
+         tryb = trybSumy_, sumowane = std::move(sumowane), optymalizacja = optymalizacja_,
+         cel = optymalizacja_ > 0 ? OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1).Dolne : 0]() mutable {
             TGenSys01 generator(
                 info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
+            generator.UstawOptymalizacje(optymalizacja, cel);
             if (zlozenie)
                 generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
             else if (tryb != TTrybSumy::Brak)
@@ -480,59 +443,26 @@ void TfrmNoweOkno::ZapiszJako()
 {
     if (pracuje_)
         return;
-    QFileDialog dialog(this, QString(), katalogDane_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QLatin1String(RozszerzenieSystemu));
-    dialog.setNameFilter(Tekst(TTekst::System) + QStringLiteral(" (*.") + QLatin1String(RozszerzenieSystemu)
-                         + QLatin1Char(')'));
-    // The window asks its own overwrite question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!plikSystemu_.isEmpty())
-        dialog.selectFile(plikSystemu_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    ZapiszDo(dialog.selectedFiles().constFirst());
+    const QString plik = WybierzPlikSystemu(this, katalogDane_, plikSystemu_);
+    if (!plik.isEmpty())
+        ZapiszDo(plik);
 }
 
 void TfrmNoweOkno::ZapiszDo(const QString& plik)
 {
-    if (pracuje_ || plik.isEmpty())
+    if (pracuje_ || plik.isEmpty() || !ZapiszKopieSystemu(this, plikTymczasowy_, plik))
         return;
-    if (QFileInfo::exists(plik)
-        && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac), ObrazekPytanie, PrzyciskiTakNie, this)
-               != KomunikatTak)
-        return;
-    // The copy replaces an existing file only once it is complete.
-    KopiujPlik(plikTymczasowy_.toStdString(), plik.toStdString());
     plikSystemu_ = plik;
     zapisany_ = true;
 }
 
 void TfrmNoweOkno::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (pracuje_) {
-        Komunikat(Tekst(TTekst::MusiszZatrzymacGeneracjeSystemu), ObrazekOstrzezenie, PrzyciskiOK, this);
+    const QString opis = QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
+    if (MoznaZamknacSystem(this, pracuje_, zapisany_, info_.Zakladow, opis, [this] { Zapisz(); }))
+        zdarzenie->accept();
+    else
         zdarzenie->ignore();
-        return;
-    }
-    if (zapisany_ || info_.Zakladow <= 0) {
-        zdarzenie->accept();
-        return;
-    }
-    const QString pytanie = Tekst(TTekst::ZapisacSystem) + QStringLiteral("\r\n")
-        + QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
-    switch (Komunikat(pytanie, ObrazekPytanie, PrzyciskiTakNieAnuluj, this)) {
-    case KomunikatTak:
-        Zapisz();
-        zdarzenie->accept();
-        break;
-    case KomunikatNie:
-        zdarzenie->accept();
-        break;
-    default:
-        zdarzenie->ignore();
-        break;
-    }
 }
 
 bool TfrmNoweOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)
