@@ -92,6 +92,8 @@ template <typename T> T Liczba(const std::string& tekst, const std::string& nazw
 std::vector<std::string> PolaPrzecinkami(const std::string& tekst);
 
 void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis);
+// The date of an option, dd.mm.yyyy (d.m.yyyy too), as a day count.
+double DataOpcji(const TArgumentyPolecenia& argumenty, const std::string& nazwa);
 
 
 // The commands, one function each; the table in Polecenia.cpp names them.
@@ -109,6 +111,8 @@ int PolecenieGuarantee(TKontekst& k);
 int PolecenieBio(TKontekst& k);
 int PolecenieExport(TKontekst& k);
 int PolecenieImport(TKontekst& k);
+int PolecenieStats(TKontekst& k);
+int PolecenieStatsFile(TKontekst& k);
 int PolecenieTest(TKontekst& k);
 int PolecenieGroup(TKontekst& k);
 int PolecenieSettle(TKontekst& k);

@@ -405,7 +405,7 @@ void Grupa(std::string_view dane)
     SPRAWDZ_FUZZ(grupa->Naglowek.IleGier >= 0 && static_cast<std::size_t>(grupa->Naglowek.IleGier) == grupa->Gry.size());
     SPRAWDZ_FUZZ(DlugoscNaglowkaGrupy + grupa->Gry.size() * DlugoscGryGrupy <= dane.size());
     for (const std::string& nazwisko : grupa->Naglowek.Nazwiska)
-        SPRAWDZ_FUZZ(nazwisko.size() <= 2 * DlugoscNazwiska);
+        SPRAWDZ_FUZZ(nazwisko.size() <= 3 * DlugoscNazwiska); // a Windows-1250 letter is at most 3 bytes of UTF-8
     for (const TGraGrupy& gra : grupa->Gry) {
         SPRAWDZ_FUZZ(std::isfinite(gra.Data) && TekstDaty(gra.Data).size() == 10);
         SPRAWDZ_FUZZ(std::isfinite(gra.Koszt.Wartosc()) && std::isfinite(gra.Wygrana.Wartosc()));

@@ -6,6 +6,7 @@
 #include "model/OdczytPliku.h"
 #include "model/ZapisAtomowy.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -265,14 +266,13 @@ std::optional<TGrupa> CzytajGrupe(const std::string& plik, TBladGrupy* blad)
     std::string dane(DlugoscNaglowkaGrupy, '\0');
     if (we.Rozmiar() < DlugoscNaglowkaGrupy || !we.Czytaj(0, dane.data(), dane.size()))
         return Niepowodzenie(blad, TBladGrupy::ZaKrotki);
-    // Only what the count announces is read, and only once the file is known to hold it.
+    // Only what the count announces is read, and only once the file is known to hold it. A count
+    // the file cannot hold is judged on the header alone, which gives the reason the bytes would.
     TCzytnikBin licznik(dane);
     const int32_t ile = licznik.Int32();
-    if (ile < 0)
-        return Niepowodzenie(blad, TBladGrupy::ZlaLiczbaGier);
-    const uint64_t potrzeba = DlugoscNaglowkaGrupy + static_cast<uint64_t>(ile) * DlugoscGryGrupy;
-    if (potrzeba > we.Rozmiar())
-        return Niepowodzenie(blad, TBladGrupy::ZaKrotki);
+    const uint64_t potrzeba = DlugoscNaglowkaGrupy + static_cast<uint64_t>(std::max(ile, 0)) * DlugoscGryGrupy;
+    if (ile < 0 || potrzeba > we.Rozmiar())
+        return RozbierzGrupe(dane, blad);
     dane.resize(static_cast<std::size_t>(potrzeba));
     if (!we.Czytaj(DlugoscNaglowkaGrupy, dane.data() + DlugoscNaglowkaGrupy, dane.size() - DlugoscNaglowkaGrupy))
         return Niepowodzenie(blad, TBladGrupy::ZaKrotki);
