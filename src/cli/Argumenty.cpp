@@ -1,6 +1,8 @@
 #include "Argumenty.h"
 
 #include "model/Daty.h"
+#include "model/PlikGry.h"
+#include "model/ZapisAtomowy.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,15 +16,117 @@ void WymagajArgumentow(const TKontekst& k, std::size_t ile)
         throw TBladUzycia("wrong number of arguments");
 }
 
-// The catalogue, or an error when the data directory cannot be read at all.
+namespace {
+
+const char* OpisBleduGry(TBladPlikuGry blad)
+{
+    switch (blad) {
+    case TBladPlikuGry::NieOtwarty:
+        return "cannot be opened";
+    case TBladPlikuGry::NieRegularny:
+        return "is not a regular file";
+    case TBladPlikuGry::BladOdczytu:
+        return "cannot be read";
+    case TBladPlikuGry::ZaKrotki:
+        return "is shorter than its header and the draws its count announces";
+    case TBladPlikuGry::ZlaIloscLosowanych:
+        return "has a count of drawn numbers outside 1..30";
+    case TBladPlikuGry::ZlaLiczbaLosowan:
+        return "has a negative count of draws";
+    case TBladPlikuGry::ZlaData:
+        return "has a draw dated outside 01.01.1900 .. 31.12.9999";
+    case TBladPlikuGry::ZaDuzy:
+        return "announces more draws than a game file holds";
+    default:
+        return "is damaged";
+    }
+}
+
+} // namespace
+
 std::optional<TKatalogGier> Katalog(TKontekst& k)
 {
     std::error_code blad;
-    if (!std::filesystem::is_directory(k.Opcje.KatalogDane, blad)) {
+    TRaportKatalogu raport;
+    std::optional<TKatalogGier> katalog;
+    if (std::filesystem::is_directory(k.Opcje.KatalogDane, blad))
+        katalog = TKatalogGier::WczytajGry(k.Opcje.KatalogDane, &raport);
+    if (!katalog || raport.KatalogNieczytelny) {
         k.Bledy << "tarvomund-cli: cannot read the data directory " << k.Opcje.KatalogDane << "\n";
         return std::nullopt;
     }
-    return TKatalogGier::WczytajGry(k.Opcje.KatalogDane);
+    bool nieczytelne = false;
+    for (const TPominietaGra& gra : raport.Pominiete) {
+        const bool nieczytelna = NieczytelnyPlikGry(gra.Blad);
+        nieczytelne = nieczytelne || nieczytelna;
+        k.Bledy << "tarvomund-cli: " << (nieczytelna ? "cannot read game file " : "warning: left out game file ")
+                << gra.Plik << ": it " << OpisBleduGry(gra.Blad) << "\n";
+    }
+    if (nieczytelne)
+        return std::nullopt;
+    return katalog;
+}
+
+std::string JednaLinia(std::string tekst)
+{
+    for (char& c : tekst)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    return tekst;
+}
+
+std::string OpisBleduSystemu(TBladSystemu blad)
+{
+    switch (blad) {
+    case TBladSystemu::NieOtwarty:
+        return "cannot be opened";
+    case TBladSystemu::NieRegularny:
+        return "is not a regular file";
+    case TBladSystemu::BladOdczytu:
+        return "cannot be read";
+    case TBladSystemu::ZaKrotki:
+        return "is shorter than its header and the bets its count announces";
+    case TBladSystemu::ZlyRozmiar:
+        return "has a bet record size that differs from k";
+    case TBladSystemu::ZleParametry:
+        return "has n, k or its bet count outside the format's limits (a pool system: at most 13 matches and "
+               "1594323 bets)";
+    case TBladSystemu::NieznanyKod:
+        return "is not a system file (unknown game code)";
+    default:
+        return "cannot be read";
+    }
+}
+
+int KodPoSygnale(TKontekst& k)
+{
+    if (!FlagaPrzerwania.load())
+        return KodSukces;
+    k.Bledy << "tarvomund-cli: interrupted; nothing was written\n";
+    return KodPrzerwaniaBazowy + SygnalPrzerwania.load();
+}
+
+std::optional<TWynikGeneracji> ZapiszSystemAtomowo(TKontekst& k, const std::string& plik,
+                                                   const std::function<TWynikGeneracji(const std::string&)>& wykonaj,
+                                                   int& kod, std::string_view dopisek)
+{
+    TZapisAtomowy zapis(plik);
+    std::optional<TWynikGeneracji> wynik;
+    if (zapis.Otwarty())
+        wynik = wykonaj(zapis.PlikTymczasowy());
+    if ((kod = KodPoSygnale(k)) != KodSukces)
+        return std::nullopt;
+    kod = KodBladDanych;
+    if (wynik && wynik->BrakPamieci) {
+        k.Bledy << "tarvomund-cli: out of memory; nothing was written to " << plik << "\n";
+        return std::nullopt;
+    }
+    if (!wynik || wynik->BladPliku || !zapis.Zatwierdz()) {
+        k.Bledy << "tarvomund-cli: cannot write " << plik << dopisek << "\n";
+        return std::nullopt;
+    }
+    kod = KodSukces;
+    return wynik;
 }
 
 TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa)
@@ -54,23 +158,6 @@ std::vector<std::string> PolaPrzecinkami(const std::string& tekst)
             return pola;
         poczatek = przecinek + 1;
     }
-}
-
-std::optional<TWynikGeneracji> ZapiszSystemPrzezTymczasowy(
-    TKontekst& k, const std::string& plik, const std::function<TWynikGeneracji(const std::string&)>& wykonaj,
-    std::string_view dopisek)
-{
-    const std::string tymczasowy = plik + ".tmp~";
-    const TWynikGeneracji wynik = wykonaj(tymczasowy);
-    std::error_code blad;
-    if (!wynik.BladPliku)
-        std::filesystem::rename(tymczasowy, plik, blad);
-    if (wynik.BladPliku || blad) {
-        std::filesystem::remove(tymczasowy, blad);
-        k.Bledy << "tarvomund-cli: cannot write " << plik << dopisek << "\n";
-        return std::nullopt;
-    }
-    return wynik;
 }
 
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const

@@ -2,11 +2,12 @@
 
 #include "Polecenia.h"
 
+#include "model/PlikSystemu.h"
 #include "systems/TGenSys01.h"
 
 #include <charconv>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -26,8 +27,25 @@ public:
 };
 
 void WymagajArgumentow(const TKontekst& k, std::size_t ile);
-// The catalogue, or an error when the data directory cannot be read at all.
+// The catalogue. A damaged game file is left out with one warning line on the error output; when
+// the data directory or a game file in it cannot be read at all, the errors are told and there is
+// no catalogue (the command ends with KodBladDanych).
 std::optional<TKatalogGier> Katalog(TKontekst& k);
+
+// A text on one output line: tabs, line breaks and other control characters become blanks.
+std::string JednaLinia(std::string tekst);
+// Why a system file was not read, for the error output.
+std::string OpisBleduSystemu(TBladSystemu blad);
+
+// Runs a computation that writes a system file into a temporary file beside `plik`, which replaces
+// `plik` only when the run completed: a failure, a lack of memory or a signal is told on the error
+// output and leaves `plik` as it was. The result, or nothing with `kod` set to the exit code.
+// `dopisek` follows the "cannot write" message (e.g. what else may have failed).
+std::optional<TWynikGeneracji> ZapiszSystemAtomowo(TKontekst& k, const std::string& plik,
+                                                   const std::function<TWynikGeneracji(const std::string&)>& wykonaj,
+                                                   int& kod, std::string_view dopisek = {});
+// The exit code of a run a signal ended, after saying so; KodSukces when no signal came.
+int KodPoSygnale(TKontekst& k);
 
 // The catalogue with the game a command names. Kod is KodSukces when both are there; otherwise a
 // message has been printed and Kod is the exit code: unreadable data, or a usage error for an unknown game.
@@ -77,11 +95,6 @@ void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string&
 // The date of an option, dd.mm.yyyy (d.m.yyyy too), as a day count.
 double DataOpcji(const TArgumentyPolecenia& argumenty, const std::string& nazwa);
 
-// Runs a computation that writes a system into a file beside `plik`; the file replaces `plik` only
-// when complete. Nothing (with the message printed, `dopisek` after it) when it could not be written.
-std::optional<TWynikGeneracji> ZapiszSystemPrzezTymczasowy(
-    TKontekst& k, const std::string& plik, const std::function<TWynikGeneracji(const std::string&)>& wykonaj,
-    std::string_view dopisek = {});
 
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);

@@ -3,6 +3,7 @@
 #include "Argumenty.h"
 
 #include <charconv>
+#include <new>
 #include <ostream>
 
 namespace tarvomund::cli {
@@ -21,7 +22,7 @@ void Pomoc(std::ostream& wyjscie)
     for (const TPolecenie& p : Polecenia())
         wyjscie << "  " << p.Skladnia << "\n      " << p.Opis << "\n";
     wyjscie << "\nGAME is a catalogue index (from 0) or an exact game name.\n"
-               "Exit codes: 0 success, 1 unreadable data, 2 usage error.\n";
+               "Exit codes: 0 success, 1 unreadable data, 2 usage error, 128 + N when ended by signal N.\n";
 }
 
 } // namespace
@@ -150,6 +151,9 @@ int Uruchom(const std::vector<std::string>& argumenty, const TOpcjeWspolne& domy
                            wyjscie, bledy};
         try {
             return p.Wykonaj(kontekst);
+        } catch (const std::bad_alloc&) {
+            bledy << "tarvomund-cli " << p.Nazwa << ": out of memory\n";
+            return KodBladDanych;
         } catch (const TBladUzycia& blad) {
             bledy << "tarvomund-cli " << p.Nazwa << ": " << blad.Tekst << "\nusage: tarvomund-cli [--dane DIR] "
                   << p.Skladnia << "\n";

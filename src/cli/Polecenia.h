@@ -2,6 +2,7 @@
 
 #include "model/KatalogGier.h"
 
+#include <atomic>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -14,6 +15,13 @@ namespace tarvomund::cli {
 inline constexpr int KodSukces = 0;
 inline constexpr int KodBladDanych = 1;
 inline constexpr int KodBladUzycia = 2;
+// A run ended by a signal exits with 128 + the signal's number, as the shell reports it.
+inline constexpr int KodPrzerwaniaBazowy = 128;
+
+// Raised by the program's handler of SIGINT, SIGTERM and SIGHUP: the running computation stops at
+// its next look at the flag, nothing is written, and the command ends with 128 + the signal.
+inline std::atomic<bool> FlagaPrzerwania{false};
+inline std::atomic<int> SygnalPrzerwania{0};
 
 // Options every command shares, parsed once before the command runs.
 struct TOpcjeWspolne {

@@ -38,7 +38,7 @@ int PolecenieSlips(TKontekst& k)
         kodGry = katalog->Gra(*indeks).KodGry;
     }
     for (const TOpisBlankietu& opis : ListaBlankietow(k.Opcje.KatalogDane, kodGry))
-        k.Wyjscie << std::filesystem::path(opis.Plik).filename().string() << '\t' << opis.Naglowek.Nazwa << '\t'
+        k.Wyjscie << std::filesystem::path(opis.Plik).filename().string() << '\t' << JednaLinia(opis.Naglowek.Nazwa) << '\t'
                   << opis.Naglowek.KodGry << '\t' << Milimetry(opis.Naglowek.Szer) << 'x'
                   << Milimetry(opis.Naglowek.Wys) << '\t' << opis.IleGrup << '\t' << opis.IlePol << '\n';
     return KodSukces;

@@ -18,7 +18,7 @@ int PolecenieGames(TKontekst& k)
         return KodBladDanych;
     for (std::size_t i = 0; i < katalog->Ile(); ++i) {
         const TObGraLista& gra = katalog->Gra(i);
-        k.Wyjscie << i << '\t' << gra.Id << '\t' << gra.KodGry << '\t' << gra.Nazwa << '\t' << gra.IleLiczb << '\t'
+        k.Wyjscie << i << '\t' << gra.Id << '\t' << gra.KodGry << '\t' << JednaLinia(gra.Nazwa) << '\t' << gra.IleLiczb << '\t'
                   << gra.IleLosowanych << '\t' << gra.Losowania.size() << '\n';
     }
     return KodSukces;
@@ -30,7 +30,9 @@ int PolecenieDraws(TKontekst& k)
     TGraPolecenia wybrana = GraPolecenia(k, k.Argumenty[0]);
     if (wybrana.Kod != KodSukces)
         return wybrana.Kod;
-    k.Wyjscie << TekstLosowan(wybrana.Gra(), "\n");
+    TObGraLista gra = wybrana.Gra();
+    gra.Nazwa = JednaLinia(gra.Nazwa);
+    k.Wyjscie << TekstLosowan(gra, "\n");
     return KodSukces;
 }
 

@@ -1,5 +1,6 @@
 #include "Argumenty.h"
 
+#include "model/PlikSystemu.h"
 #include "model/TParametry.h"
 #include "model/UstawieniaIni.h"
 #include "systems/TGenGwar01.h"
@@ -13,10 +14,16 @@ namespace tarvomund::cli {
 int PolecenieGuarantee(TKontekst& k)
 {
     const TArgumentyPolecenia a = RozbierzArgumenty(k, {"--m", "--error", "--above", "--below", "--minmax"}, 1);
+    const std::string& plik = a.Pozycyjne[0];
+    TBladSystemu bladNaglowka = TBladSystemu::Brak;
+    if (!CzytajNaglowekSystemu(plik, &bladNaglowka)) {
+        k.Bledy << "tarvomund-cli: " << plik << " " << OpisBleduSystemu(bladNaglowka) << "\n";
+        return KodBladDanych;
+    }
     TBladWczytaniaGwarancji blad{};
-    const std::optional<TSystemGwarancji> system = WczytajSystemGwarancji(a.Pozycyjne[0], &blad);
+    const std::optional<TSystemGwarancji> system = WczytajSystemGwarancji(plik, &blad);
     if (!system) {
-        k.Bledy << "tarvomund-cli: " << a.Pozycyjne[0]
+        k.Bledy << "tarvomund-cli: " << plik
                 << (blad == TBladWczytaniaGwarancji::ZbytDuzy ? ": more than 50000 bets, too big for the guarantee\n"
                                                               : ": not a readable system file\n");
         return KodBladDanych;
@@ -53,8 +60,10 @@ int PolecenieGuarantee(TKontekst& k)
         WymagajZakresu(minmax, 0, 1, "--minmax");
         ust.MinMax = minmax == 1;
     }
-    const std::atomic<bool> przerwij{false};
-    for (const std::string& wiersz : TGenGwar01(*system, ust, przerwij).Wykonaj().Wiersze)
+    const TWynikGwarancji wynik = TGenGwar01(*system, ust, FlagaPrzerwania).Wykonaj();
+    if (const int kod = KodPoSygnale(k); kod != KodSukces)
+        return kod;
+    for (const std::string& wiersz : wynik.Wiersze)
         k.Wyjscie << wiersz << '\n';
     return KodSukces;
 }

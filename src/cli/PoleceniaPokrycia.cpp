@@ -72,21 +72,21 @@ TRekordyPokryc Rekordy(const TKontekst& k)
 int Zapisz(TKontekst& k, const std::string& plik, const TParametryPokrycia& p, TInfoGryRec info,
            const TWynikPokrycia& wynik, const TRekordyPokryc& rekordy)
 {
+    if (const int sygnal = KodPoSygnale(k); sygnal != KodSukces)
+        return sygnal;
     if (wynik.Blad != TBladPokrycia::Brak) {
         k.Bledy << "tarvomund-cli: the optimiser found no complete system\n";
         return KodBladDanych;
     }
     OznaczGwarancje(info, p);
-    const std::string tymczasowy = plik + ".tmp~";
-    std::error_code blad;
-    const bool zapisany = ZapiszSystemPokrycia(tymczasowy, info, wynik.Zaklady);
-    if (zapisany)
-        std::filesystem::rename(tymczasowy, plik, blad);
-    if (!zapisany || blad) {
-        std::filesystem::remove(tymczasowy, blad);
-        k.Bledy << "tarvomund-cli: cannot write " << plik << "\n";
-        return KodBladDanych;
-    }
+    int kod = KodSukces;
+    const auto zapisany = ZapiszSystemAtomowo(k, plik, [&](const std::string& cel) {
+        TWynikGeneracji w;
+        w.BladPliku = !ZapiszSystemPokrycia(cel, info, wynik.Zaklady);
+        return w;
+    }, kod);
+    if (!zapisany)
+        return kod;
     k.Wyjscie << "bets: " << wynik.Zaklady.size() << '\n';
     if (p.Klasyczne()) {
         if (const auto rekord = rekordy.Znajdz(p.n, p.k, p.t))
@@ -145,8 +145,7 @@ int PolecenieCover(TKontekst& k)
     }
     const TRekordyPokryc rekordy = Rekordy(k);
     zadanie.Cel = Cel(p, rekordy);
-    const std::atomic<bool> przerwij{false};
-    return Zapisz(k, plik, p, InfoPokrycia(p), OptymalizujPokrycie(zadanie, przerwij), rekordy);
+    return Zapisz(k, plik, p, InfoPokrycia(p), OptymalizujPokrycie(zadanie, FlagaPrzerwania), rekordy);
 }
 
 // Reduce and complete: the system's bets are the optimiser's first solution, or stay as they are.
@@ -171,8 +170,7 @@ static int ZSystemu(TKontekst& k, bool uzupelnij)
         zadanie.Poczatkowe = std::move(system->Zaklady);
         zadanie.Cel = Cel(p, rekordy);
     }
-    const std::atomic<bool> przerwij{false};
-    return Zapisz(k, plik, p, system->Info, OptymalizujPokrycie(zadanie, przerwij), rekordy);
+    return Zapisz(k, plik, p, system->Info, OptymalizujPokrycie(zadanie, FlagaPrzerwania), rekordy);
 }
 
 int PolecenieReduce(TKontekst& k)

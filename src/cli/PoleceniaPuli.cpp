@@ -60,15 +60,14 @@ int PoleceniePool(TKontekst& k)
     const TInfoGryRec info = NoweInfoSystemuPilkarskiego(mecze, static_cast<int32_t>(zakladow), metoda);
     const std::vector<TTypowanie> typowania = TypowaniaZTypow(typy, mecze);
     TLosowe losowe;
-    const std::atomic<bool> przerwij{false};
-    const std::optional<TWynikGeneracji> wynik =
-        ZapiszSystemPrzezTymczasowy(k, plik, [&](const std::string& cel) {
-            return TGenSysPl(info, typowania, cel, przerwij, nullptr, losowe).Wykonaj();
-        });
-    if (!wynik)
-        return KodBladDanych;
-    k.Wyjscie << "bets: " << wynik->Zakladow << '\n';
-    return KodSukces;
+    int kod = KodSukces;
+    const auto wynik = ZapiszSystemAtomowo(
+        k, plik,
+        [&](const std::string& cel) { return TGenSysPl(info, typowania, cel, FlagaPrzerwania, nullptr, losowe).Wykonaj(); },
+        kod);
+    if (wynik)
+        k.Wyjscie << "bets: " << wynik->Zakladow << '\n';
+    return kod;
 }
 
 } // namespace tarvomund::cli

@@ -59,8 +59,9 @@ static int64_t LiczbaZakladow(int metoda, int n, int k, int gwarancja, int64_t w
 // The parameter record of a number system of `gra` from the command's options.
 static TInfoGryRec ParametrySystemu(const TObGraLista& gra, const TArgumentyPolecenia& a)
 {
-    if (!gra.CzyLiczbowa())
-        throw TBladUzycia(gra.Nazwa + " is not a number game");
+    // A game code above 1000 would make the file a pool system.
+    if (!gra.CzyLiczbowa() || gra.KodGry > MaxKodSystemuLiczbowego)
+        throw TBladUzycia(JednaLinia(gra.Nazwa) + " is not a number game");
     const int n = Liczba<int>(a.Wartosc("--n"), "--n");
     const int k = Liczba<int>(a.Wartosc("--k"), "--k");
     const int metoda = Liczba<int>(a.Wartosc("--method"), "--method");
@@ -119,33 +120,13 @@ int PolecenieGenerate(TKontekst& k)
     else
         ZasiejLosowo();
     TLosowe losowe;
-    const std::atomic<bool> przerwij{false};
-    const std::optional<TWynikGeneracji> wynik =
-        ZapiszSystemPrzezTymczasowy(k, plik, [&](const std::string& cel) {
-            return TGenSys01(info, cel, przerwij, nullptr, losowe).Wykonaj();
-        });
-    if (!wynik)
-        return KodBladDanych;
-    k.Wyjscie << "bets: " << wynik->Zakladow << '\n';
-    return KodSukces;
-}
-
-static std::string OpisBledu(TBladSystemu blad)
-{
-    switch (blad) {
-    case TBladSystemu::NieOtwarty:
-        return "cannot be opened";
-    case TBladSystemu::ZaKrotki:
-        return "is shorter than its header and the bets its count announces";
-    case TBladSystemu::ZlyRozmiar:
-        return "has a bet record size that differs from k";
-    case TBladSystemu::ZleParametry:
-        return "has n or k outside 1..120 or a negative bet count";
-    case TBladSystemu::NieznanyKod:
-        return "is not a system file (unknown game code)";
-    default:
-        return "cannot be read";
-    }
+    int kod = KodSukces;
+    const auto wynik = ZapiszSystemAtomowo(
+        k, plik,
+        [&](const std::string& cel) { return TGenSys01(info, cel, FlagaPrzerwania, nullptr, losowe).Wykonaj(); }, kod);
+    if (wynik)
+        k.Wyjscie << "bets: " << wynik->Zakladow << '\n';
+    return kod;
 }
 
 int PolecenieShow(TKontekst& k)
@@ -154,12 +135,12 @@ int PolecenieShow(TKontekst& k)
     const std::string& plik = k.Argumenty[0];
     TCzytnikSystemu czytnik(plik);
     if (!czytnik.Otwarty()) {
-        k.Bledy << "tarvomund-cli: " << plik << " " << OpisBledu(czytnik.Blad()) << "\n";
+        k.Bledy << "tarvomund-cli: " << plik << " " << OpisBleduSystemu(czytnik.Blad()) << "\n";
         return KodBladDanych;
     }
     const TInfoGryRec& info = czytnik.Naglowek().Info;
     const bool pilkarski = czytnik.Naglowek().Pilkarski();
-    k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << info.Nazwa
+    k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << JednaLinia(info.Nazwa)
               << "\nn: " << info.n << "\nk: " << info.k << "\nbets: " << info.Zakladow << "\nmethod: " << info.Metoda
               << "\nguarantee: " << info.Gwarancja << '\n';
     if (pilkarski) {
@@ -170,10 +151,14 @@ int PolecenieShow(TKontekst& k)
             k.Wyjscie << (m > 0 ? "," : "") << typy[m];
         k.Wyjscie << '\n';
     }
-    const int32_t blad = czytnik.DlaKazdego([&](int32_t numer, const std::array<uint8_t, MaxLiczbSystemu>& zaklad) {
-        k.Wyjscie << numer << ": ";
+    TStrumienZakladow strumien(czytnik);
+    while (const auto* zaklad = strumien.Nastepny()) {
+        // A long listing stops at a signal like any other run.
+        if (strumien.Numer() % TStrumienZakladow::Porcja == 0 && FlagaPrzerwania.load())
+            return KodPoSygnale(k);
+        k.Wyjscie << strumien.Numer() - 1 << ": ";
         for (int j = 0; j < info.k; ++j) {
-            const uint8_t p = zaklad[static_cast<std::size_t>(j)];
+            const uint8_t p = (*zaklad)[static_cast<std::size_t>(j)];
             k.Wyjscie << (j > 0 ? "," : "");
             if (pilkarski) // a sign per match, "-" where the match was not typed
                 k.Wyjscie << ZnakTypu(p);
@@ -182,9 +167,9 @@ int PolecenieShow(TKontekst& k)
                 k.Wyjscie << static_cast<int>(p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p);
         }
         k.Wyjscie << '\n';
-    });
-    if (blad != 0) {
-        k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << blad << "\n";
+    }
+    if (strumien.Blad()) {
+        k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << strumien.Numer() << "\n";
         return KodBladDanych;
     }
     return KodSukces;
@@ -199,7 +184,7 @@ static std::optional<std::vector<TInfoGryRec>> CzytajZrodla(TKontekst& k, const 
         TBladSystemu blad = TBladSystemu::Brak;
         const auto naglowek = CzytajNaglowekSystemu(plik, &blad);
         if (!naglowek) {
-            k.Bledy << "tarvomund-cli: " << plik << " " << OpisBledu(blad) << "\n";
+            k.Bledy << "tarvomund-cli: " << plik << " " << OpisBleduSystemu(blad) << "\n";
             return std::nullopt;
         }
         if (naglowek->Pilkarski()) {
@@ -237,12 +222,11 @@ static std::string OpisOdmowy(TBladArytmetyki blad)
 static int ZapiszWynikArytmetyki(TKontekst& k, const std::string& plik,
                                  const std::function<TWynikGeneracji(const std::string&)>& wykonaj)
 {
-    const std::optional<TWynikGeneracji> wynik =
-        ZapiszSystemPrzezTymczasowy(k, plik, wykonaj, " (or a source changed while it was read)");
-    if (!wynik)
-        return KodBladDanych;
-    k.Wyjscie << "n: " << wynik->n << "\nbets: " << wynik->Zakladow << '\n';
-    return KodSukces;
+    int kod = KodSukces;
+    const auto wynik = ZapiszSystemAtomowo(k, plik, wykonaj, kod, " (or a source changed while it was read)");
+    if (wynik)
+        k.Wyjscie << "n: " << wynik->n << "\nbets: " << wynik->Zakladow << '\n';
+    return kod;
 }
 
 // The sum or the difference of systems, as "Sumuj systemy" makes it with the first system as reference.
@@ -258,10 +242,9 @@ static int SumaLubRoznica(TKontekst& k, TTrybSumy tryb)
     const TBladArytmetyki blad = SprawdzSume(*systemy);
     if (blad != TBladArytmetyki::Brak)
         throw TBladUzycia(OpisOdmowy(blad));
-    const std::atomic<bool> przerwij{false};
     TRaportPostepu postep(nullptr, "%6.2f%%");
     return ZapiszWynikArytmetyki(k, plik, [&](const std::string& cel) {
-        return SumujSystemy(ParametrySumy(systemy->front()), cel, a.Pozycyjne, tryb, przerwij, postep);
+        return SumujSystemy(ParametrySumy(systemy->front()), cel, a.Pozycyjne, tryb, FlagaPrzerwania, postep);
     });
 }
 
@@ -286,11 +269,10 @@ int PolecenieCompose(TKontekst& k)
     const TBladArytmetyki blad = SprawdzZlozenie((*systemy)[0], (*systemy)[1]);
     if (blad != TBladArytmetyki::Brak)
         throw TBladUzycia(OpisOdmowy(blad));
-    const std::atomic<bool> przerwij{false};
     TRaportPostepu postep(nullptr, "%6.2f%%");
     return ZapiszWynikArytmetyki(k, plik, [&](const std::string& cel) {
         return ZlozSystemy(ParametryZlozenia((*systemy)[0], (*systemy)[1]), cel, a.Pozycyjne[0], a.Pozycyjne[1],
-                           przerwij, postep);
+                           FlagaPrzerwania, postep);
     });
 }
 

@@ -88,6 +88,8 @@ protected:
         gra.IleLiczb = 49;
         gra.IleLosowanych = 6;
         gra.Losowania.resize(static_cast<std::size_t>(ileLosowan));
+        for (std::size_t i = 0; i < gra.Losowania.size(); ++i)
+            gra.Losowania[i].Data = 40000.0 + static_cast<double>(i); // draw dates from 6.7.2009
         ASSERT_TRUE(UtworzPlikGry(gra));
     }
 
@@ -358,6 +360,25 @@ TEST_F(TfrmGlowneTest, DataPoPolskuIZegarPrzyKrawedzi)
     EXPECT_EQ(zegar.Zegar()->geometry().right(), 640 - 5 - 1);
     pasek.resize(641, 36);
     EXPECT_TRUE(zegar.Data()->isVisible());
+}
+
+// Destroying the frame without closing it (as the end of a test or a crash handler does) runs no slot
+// of the frame: the windows it loses are never reported to a frame already half gone.
+TEST_F(TfrmGlowneTest, ZniszczenieBezZamykaniaNieUruchamiaSlotowOkna)
+{
+    auto okno = Okno();
+    TStanFlag wszystkie;
+    wszystkie.set();
+    QMdiSubWindow* ostatnie = nullptr;
+    for (int i = 0; i < 3; ++i)
+        ostatnie = okno->DodajOkno(new TOknoTestowe(TRodzajOkna::SystemLiczbowy, wszystkie, wszystkie));
+    okno->Obszar()->setActiveSubWindow(ostatnie);
+    QAction* zapisz = okno->Akcje().Akcja(P::Zapisz);
+    ASSERT_TRUE(zapisz->isEnabled());
+    int zmian = 0;
+    QObject::connect(zapisz, &QAction::changed, [&zmian] { ++zmian; });
+    okno.reset();
+    EXPECT_EQ(zmian, 0);
 }
 
 // Files opened from outside: the command line, a later start, a drop and "Ostatnio otwierane".

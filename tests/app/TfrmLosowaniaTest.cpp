@@ -6,9 +6,9 @@
 #include "draws/TfrmWyborBazy.h"
 #include "model/Daty.h"
 #include "model/PlikGry.h"
-#include "model/ZapisAtomowy.h"
 #include "systems/TfrmNumery.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LimitZapisu.h"
 #include "wspolne/LosowaniaTestowe.h"
 
 #include <QAction>
@@ -247,11 +247,12 @@ TEST_F(TfrmLosowaniaTest, NieudanyZapisZostawiaOknoPlikIListe)
         TOdpowiedzi tak({TOdpowiedzi::Przycisk("btnTak")});
         okno->btnUsun()->click();
     }
-    // A directory holds the name of the temporary file the write goes through.
-    const std::string tymczasowy = TZapisAtomowy(gra_.Plik).PlikTymczasowy();
-    fs::create_directory(tymczasowy);
+    // The new file cannot be written whole, as on a full disk.
     TOdpowiedzi blad({TOdpowiedzi::Przycisk("btnOK")});
-    okno->btnOK()->click();
+    {
+        const testy::TLimitZapisu pelnyDysk(DlugoscNaglowkaGry);
+        okno->btnOK()->click();
+    }
     EXPECT_EQ(blad.Teksty(), QStringList{QStringLiteral("Błąd zapisu !")});
     EXPECT_TRUE(okno->isVisible());
     EXPECT_TRUE(okno->Zmieniono());

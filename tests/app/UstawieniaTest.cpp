@@ -2,6 +2,7 @@
 #include "app/TekstyUI.h"
 #include "app/TfrmUstawienia.h"
 #include "app/Ustawienia.h"
+#include "model/UstawieniaIni.h"
 
 #include "wspolne/KatalogTymczasowy.h"
 
@@ -16,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -244,6 +248,34 @@ struct TPoleWyboru {
 const TPoleWyboru PolaWyboru[] = {{"CBox1", &TParametry::CBox1, "Spin1", TTekst::Wszystkie},
                                   {"cbMinMax", &TParametry::MinMax, "spIlePod",
                                    TTekst::WypisujMinimalaIMaksymalnaGwarancjePonizej1}};
+
+// Something other than a settings file where the store lives: the program starts with the defaults
+// at once (no wait on a FIFO, no endless read of a device) and leaves the thing as it was.
+TEST_F(TUstawieniaTest, MagazynNiebedacyPlikiemDajeWartosciDomyslne)
+{
+    const std::string plik = PlikUstawien().toStdString();
+    const std::vector<std::pair<const char*, std::function<void()>>> rodzaje{
+        {"directory", [&] { std::filesystem::create_directory(plik); }},
+        {"fifo", [&] { ASSERT_EQ(mkfifo(plik.c_str(), 0600), 0); }},
+        {"link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", plik); }},
+        {"oversized file",
+         [&] {
+             testy::ZapiszPlik(plik, "[GWARANCJA]\nIleNad=7\n");
+             std::filesystem::resize_file(plik, MaxRozmiarUstawien + 1);
+         }},
+    };
+    for (const auto& [opis, utworz] : rodzaje) {
+        SCOPED_TRACE(opis);
+        utworz();
+        const auto rodzaj = std::filesystem::symlink_status(plik).type();
+        TParametry parametry = Inne();
+        CzytajUstawienia(parametry);
+        EXPECT_EQ(parametry, TParametry{});
+        ZapiszUstawienia(Inne());
+        EXPECT_EQ(std::filesystem::symlink_status(plik).type(), rodzaj);
+        std::filesystem::remove(plik);
+    }
+}
 
 TEST_F(TUstawieniaTest, OknoMaTrzyZakladkiIPolaZWartosciamiRekordu)
 {

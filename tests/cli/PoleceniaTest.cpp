@@ -15,6 +15,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tarvomund::cli {
 namespace {
 
@@ -25,20 +28,27 @@ using testy::UruchomCli;
 using testy::TKatalogTymczasowy;
 using testy::ZapiszPlik;
 
+// A game of 3 numbers drawn out of 42, 3 to 8 per bet, without draws.
+TObGraLista Gra(const std::string& plik, int32_t id, int32_t kod, const std::string& nazwa)
+{
+    TObGraLista gra;
+    gra.Id = id;
+    gra.KodGry = kod;
+    gra.Nazwa = nazwa;
+    gra.Plik = plik;
+    gra.IleLiczb = 42;
+    gra.IleLosowanych = 3;
+    gra.MinSkreslen = 3;
+    gra.MaxSkreslen = 8;
+    gra.NormSkreslen = 3;
+    return gra;
+}
+
 class PoleceniaTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TObGraLista gra;
-        gra.Id = 1;
-        gra.KodGry = 11;
-        gra.Nazwa = "Łatwy lotek";
-        gra.Plik = katalog_.Plik("a.pl2");
-        gra.IleLiczb = 42;
-        gra.IleLosowanych = 3;
-        gra.MinSkreslen = 3;
-        gra.MaxSkreslen = 8;
-        gra.NormSkreslen = 3;
+        TObGraLista gra = Gra(katalog_.Plik("a.pl2"), 1, 11, "Łatwy lotek");
         TObLos los;
         los.Data = 37023;
         los.Liczby[0] = 40;
@@ -124,7 +134,7 @@ TEST_F(PoleceniaTest, GenerateIShowWTeIZPowrotem)
     const auto generuj = Uruchom({"generate", "0", "--n", "7", "--k", "6", "--method", "0", "--bets", "500", "-o", plik});
     EXPECT_EQ(generuj.Kod, KodSukces) << generuj.Bledy;
     EXPECT_EQ(generuj.Wyjscie, "bets: 7\n");
-    EXPECT_FALSE(std::filesystem::exists(plik + ".tmp~"));
+    EXPECT_FALSE(testy::ZostalPlikTymczasowy(katalog_.Sciezka()));
 
     // Own numbers other than the positions: the second array maps position i to 10 + i.
     auto naglowek = CzytajNaglowekSystemu(plik);
@@ -418,7 +428,7 @@ TEST_F(PoleceniaTest, GuaranteeCzytaPlikUstawienZainstalowanegoProgramu)
         std::ostringstream wyjscie;
         std::ostringstream bledy;
         const int kod = cli::Uruchom({"guarantee", plik, "--m", "5"},
-                                     TOpcjeWspolne{katalog_.Sciezka().string(), plikUstawien}, wyjscie, bledy);
+                                     TOpcjeWspolne{katalog_.Sciezka().string(), plikUstawien, {}}, wyjscie, bledy);
         EXPECT_EQ(kod, KodSukces) << bledy.str();
         return wyjscie.str();
     };
@@ -434,14 +444,7 @@ TEST_F(PoleceniaTest, GuaranteeCzytaPlikUstawienZainstalowanegoProgramu)
 void ZapiszSystem(const std::string& plik, int32_t n, int32_t k, const std::vector<int>& wlasne,
                   const std::vector<std::vector<int>>& zaklady, int32_t normalnie = 3)
 {
-    TObGraLista gra;
-    gra.Id = 1;
-    gra.KodGry = 11;
-    gra.Nazwa = "Łatwy lotek";
-    gra.IleLiczb = 42;
-    gra.IleLosowanych = 3;
-    gra.MinSkreslen = 3;
-    gra.MaxSkreslen = 8;
+    TObGraLista gra = Gra({}, 1, 11, "Łatwy lotek");
     gra.NormSkreslen = normalnie;
     TInfoGryRec info = TInfoGryRec::DlaGry(gra);
     info.n = n;
@@ -488,7 +491,7 @@ TEST_F(PoleceniaTest, SumDiffComposeZapisujaJakProgram)
         EXPECT_EQ(uruchomione.Kod, KodSukces) << ::testing::PrintToString(p.Argumenty) << uruchomione.Bledy;
         EXPECT_EQ(uruchomione.Wyjscie, p.Wyjscie) << ::testing::PrintToString(p.Argumenty);
         EXPECT_EQ(Uruchom({"show", wynik}).Wyjscie, p.Pokaz) << ::testing::PrintToString(p.Argumenty);
-        EXPECT_FALSE(std::filesystem::exists(wynik + ".tmp~"));
+        EXPECT_FALSE(testy::ZostalPlikTymczasowy(katalog_.Sciezka()));
     }
 }
 
@@ -503,11 +506,11 @@ TEST_F(PoleceniaTest, SumDiffComposeOdmawiajaZanimCokolwiekZapisza)
     ZapiszSystem(k3, 4, 3, {}, {{1, 2, 3}});
     ZapiszSystem(duzy, 25, 2, {}, {{1, 2}});
     ZapiszSystem(inny, 4, 2, {}, {{1, 2}}, 4);
-    ZapiszSystem(pilkarski, 4, 2, {}, {{1, 2}});
+    ZapiszSystem(pilkarski, 10, 10, {}, {{1, 2, 3, 1, 2, 3, 1, 2, 3, 1}});
     std::string dane = CzytajPlik(pilkarski);
     // A pool system keeps its matches per bet where a number system keeps the normal count.
     Wpisz(dane, 4, KodSystemuPilkarskiego);
-    Wpisz(dane, 76, 2);
+    Wpisz(dane, 76, 10);
     ZapiszPlik(pilkarski, dane);
     const std::string wynik = katalog_.Plik("wynik.ss2");
     struct TPrzypadek {
@@ -536,6 +539,156 @@ TEST_F(PoleceniaTest, SumDiffComposeOdmawiajaZanimCokolwiekZapisza)
         EXPECT_NE(uruchomione.Bledy.find(p.Powod), std::string::npos)
             << ::testing::PrintToString(p.Argumenty) << uruchomione.Bledy;
         EXPECT_FALSE(std::filesystem::exists(wynik)) << ::testing::PrintToString(p.Argumenty);
+    }
+}
+
+// A pool system of the given matches whose bets are given as sign codes (1 "1", 2 "x", 3 "2").
+void ZapiszSystemPilkarski(const std::string& plik, int32_t meczow, const std::vector<std::vector<int>>& zaklady)
+{
+    TInfoGryRec info;
+    info.IdGry = KodSystemuPilkarskiego;
+    info.KodGry = KodSystemuPilkarskiego;
+    info.Nazwa = "Toto";
+    info.k = meczow;
+    info.Pilkarski = 1;
+    TPisarzSystemu pisarz(plik, meczow);
+    for (const auto& zaklad : zaklady) {
+        std::array<uint8_t, MaxLiczbSystemu> bajty{};
+        std::copy(zaklad.begin(), zaklad.end(), bajty.begin());
+        pisarz.Dodaj(bajty.data());
+    }
+    ASSERT_TRUE(pisarz.Zakoncz(info));
+}
+
+TEST_F(PoleceniaTest, GuaranteeSystemuBezZakladowIPilkarskiegoPozaFormatem)
+{
+    const std::string konfiguracja = katalog_.Plik("konfiguracja");
+    std::filesystem::create_directory(konfiguracja);
+    ::setenv("XDG_CONFIG_HOME", konfiguracja.c_str(), 1);
+    const std::string system = katalog_.Plik("s.ss2");
+    const std::string pusty = katalog_.Plik("e.ss2");
+    ASSERT_EQ(Uruchom({"generate", "0", "--n", "10", "--k", "3", "--method", "0", "--bets", "20", "-o", system}).Kod,
+              KodSukces);
+    const auto roznica = Uruchom({"diff", system, system, "-o", pusty});
+    ASSERT_EQ(roznica.Kod, KodSukces) << roznica.Bledy;
+    EXPECT_EQ(roznica.Wyjscie, "n: 10\nbets: 0\n");
+    const auto gwarancja = Uruchom({"guarantee", pusty, "--m", "2"});
+    EXPECT_EQ(gwarancja.Kod, KodSukces) << gwarancja.Bledy;
+    EXPECT_EQ(gwarancja.Wyjscie, "=====================================\nIlość trafionych liczb -  - 2 -  Błąd 0%\n");
+
+    // 64 matches typed "1" and "x": 2^64 outcomes, which no pool system of at most 13 matches has.
+    const std::string toto = katalog_.Plik("toto.ss2");
+    ZapiszSystemPilkarski(toto, 64, {std::vector<int>(64, 1), std::vector<int>(64, 2)});
+    const auto pilkarski = Uruchom({"guarantee", toto});
+    EXPECT_EQ(pilkarski.Kod, KodBladDanych);
+    EXPECT_TRUE(pilkarski.Wyjscie.empty()) << pilkarski.Wyjscie;
+    EXPECT_NE(pilkarski.Bledy.find(toto), std::string::npos) << pilkarski.Bledy;
+    // Thirteen such matches are fine: 2^13 outcomes; j signs "1" and 13 - j signs "x" give the same
+    // configuration as 13 - j and j, so seven configurations: five above 1 %, then Max and Min.
+    ZapiszSystemPilkarski(toto, 13, {std::vector<int>(13, 1), std::vector<int>(13, 2)});
+    const auto trzynascie = Uruchom({"guarantee", toto});
+    EXPECT_EQ(trzynascie.Kod, KodSukces) << trzynascie.Bledy;
+    EXPECT_EQ(Linie(trzynascie.Wyjscie).size(), 9u) << trzynascie.Wyjscie;
+}
+
+// The file named by -o is replaced only when it is a plain file (or missing): a device, a FIFO or a
+// directory stays as it was, and no temporary file is left beside it.
+TEST_F(PoleceniaTest, ZapisNieZastepujeUrzadzeniaKolejkiAniKatalogu)
+{
+    const std::string a = katalog_.Plik("a.ss2");
+    ZapiszSystem(a, 4, 2, {}, {{1, 2}, {3, 4}});
+    std::filesystem::create_directory(katalog_.Plik("wyniki"));
+    const std::string fifo = katalog_.Plik("wyniki/kolejka.ss2");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string podkatalog = katalog_.Plik("wyniki/katalog.ss2");
+    std::filesystem::create_directory(podkatalog);
+    for (const std::string& cel : {fifo, podkatalog}) {
+        for (const std::vector<std::string>& argumenty :
+             {std::vector<std::string>{"generate", "0", "--n", "7", "--k", "3", "--method", "2", "--bets", "5", "-o", cel},
+              std::vector<std::string>{"sum", a, "-o", cel}, std::vector<std::string>{"compose", a, a, "-o", cel}}) {
+            const auto wynik = Uruchom(argumenty);
+            EXPECT_EQ(wynik.Kod, KodBladDanych) << ::testing::PrintToString(argumenty);
+            EXPECT_NE(wynik.Bledy.find("cannot write " + cel), std::string::npos) << wynik.Bledy;
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_directory(podkatalog));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(katalog_.Plik("wyniki")),
+                            std::filesystem::directory_iterator()),
+              2);
+}
+
+TEST_F(PoleceniaTest, GenerateOdrzucaGreZKodemPilkarskim)
+{
+    ASSERT_TRUE(UtworzPlikGry(Gra(katalog_.Plik("c.pl2"), 5, KodSystemuPilkarskiego, "Lotek z kodem Toto")));
+    const std::string plik = katalog_.Plik("s.ss2");
+    const auto wynik = Uruchom({"generate", "2", "--n", "7", "--k", "3", "--method", "0", "--bets", "5", "-o", plik});
+    EXPECT_EQ(wynik.Kod, KodBladUzycia);
+    EXPECT_NE(wynik.Bledy.find("not a number game"), std::string::npos) << wynik.Bledy;
+    EXPECT_FALSE(std::filesystem::exists(plik));
+}
+
+// Every record stays on one line: tabs and line breaks in a name are shown as blanks.
+TEST_F(PoleceniaTest, NazwaZTabulatoremINowaLiniaNieLamieRekordow)
+{
+    TKatalogTymczasowy dane;
+    ASSERT_TRUE(UtworzPlikGry(Gra(dane.Plik("a.pl2"), 1, 11, "Lotek\tz\nłamaniem\r")));
+    const std::string katalogDanych = dane.Sciezka().string();
+    const auto gry = Uruchom({"--dane", katalogDanych, "games"});
+    EXPECT_EQ(gry.Kod, KodSukces);
+    EXPECT_EQ(gry.Wyjscie, "0\t1\t11\tLotek z łamaniem \t42\t3\t0\n");
+    const auto losowania = Uruchom({"--dane", katalogDanych, "draws", "0"});
+    EXPECT_EQ(Linie(losowania.Wyjscie).front(), "Lotek z łamaniem ");
+    const std::string plik = dane.Plik("s.ss2");
+    ASSERT_EQ(Uruchom({"--dane", katalogDanych, "generate", "0", "--n", "5", "--k", "3", "--method", "0", "--bets",
+                       "2", "-o", plik})
+                  .Kod,
+              KodSukces);
+    const auto pokaz = Uruchom({"show", plik});
+    ASSERT_EQ(Linie(pokaz.Wyjscie).size(), LiniiNaglowka + 2) << pokaz.Wyjscie;
+    EXPECT_EQ(Linie(pokaz.Wyjscie)[2], "name: Lotek z łamaniem ");
+}
+
+// A damaged game file is left out with one warning line; a game file that cannot be read at all
+// (here: a FIFO and a directory under a game file's name) makes the data unreadable.
+TEST_F(PoleceniaTest, PominieteGryIPlikiNieczytelne)
+{
+    ZapiszPlik(katalog_.Plik("c.pl2"), "za krótki");
+    ZapiszPlik(katalog_.Plik("d.pl2"), std::string(100, '\0'));
+    const auto gry = Uruchom({"games"});
+    EXPECT_EQ(gry.Kod, KodSukces);
+    EXPECT_EQ(Linie(gry.Wyjscie).size(), 2u);
+    const std::vector<std::string> ostrzezenia = Linie(gry.Bledy);
+    ASSERT_EQ(ostrzezenia.size(), 2u) << gry.Bledy;
+    EXPECT_NE(ostrzezenia[0].find(katalog_.Plik("c.pl2")), std::string::npos) << ostrzezenia[0];
+    EXPECT_NE(ostrzezenia[1].find(katalog_.Plik("d.pl2")), std::string::npos) << ostrzezenia[1];
+
+    for (const char* nazwa : {"e.pl2", "f.pl2"}) {
+        const std::string sciezka = katalog_.Plik(nazwa);
+        if (std::string(nazwa) == "e.pl2")
+            ASSERT_EQ(mkfifo(sciezka.c_str(), 0600), 0);
+        else
+            std::filesystem::create_directory(sciezka);
+        for (const std::vector<std::string>& argumenty :
+             {std::vector<std::string>{"games"}, std::vector<std::string>{"draws", "0"},
+              std::vector<std::string>{"generate", "0", "--n", "7", "--k", "3", "--method", "0", "--bets", "5", "-o",
+                                       katalog_.Plik("s.ss2")}}) {
+            const auto wynik = Uruchom(argumenty);
+            EXPECT_EQ(wynik.Kod, KodBladDanych) << nazwa << ::testing::PrintToString(argumenty);
+            EXPECT_TRUE(wynik.Wyjscie.empty()) << wynik.Wyjscie;
+            EXPECT_NE(wynik.Bledy.find(sciezka), std::string::npos) << wynik.Bledy;
+        }
+        std::filesystem::remove(sciezka);
+    }
+    EXPECT_FALSE(std::filesystem::exists(katalog_.Plik("s.ss2")));
+
+    // A data directory that cannot be listed (the superuser may list any, so only others see this).
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(katalog_.Sciezka(), std::filesystem::perms::none);
+        const auto wynik = Uruchom({"games"});
+        std::filesystem::permissions(katalog_.Sciezka(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(wynik.Kod, KodBladDanych);
+        EXPECT_NE(wynik.Bledy.find("cannot read the data directory"), std::string::npos) << wynik.Bledy;
     }
 }
 

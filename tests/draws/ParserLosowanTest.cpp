@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace tarvomund {
@@ -108,8 +109,21 @@ TEST(ParserLosowan, KazdaKolejnoscDaty)
     }
     EXPECT_FALSE(KolejnoscDaty("DDD"));
     EXPECT_FALSE(KolejnoscDaty("dmr"));
-    // The year is taken as written: no century is added.
-    EXPECT_EQ(DataZPola("12/5/01", K::DMR), DniZDaty({1, 5, 12}));
+    // The year is taken as written: no century is added, so "01" is the year 1, which no game file can
+    // hold (its draws lie within 1900..9999) and which would make the whole game unreadable once saved.
+    const std::pair<const char*, std::optional<TDataKal>> granice[] = {
+        {"12/5/01", std::nullopt},
+        {"31.12.1899", std::nullopt},
+        {"01.01.1900", TDataKal{1900, 1, 1}},
+        {"31.12.9999", TDataKal{9999, 12, 31}},
+    };
+    for (const auto& [pole, data] : granice) {
+        const std::optional<double> dni = DataZPola(pole, K::DMR);
+        ASSERT_EQ(dni.has_value(), data.has_value()) << pole;
+        if (data) {
+            EXPECT_EQ(*dni, DniZDaty(*data)) << pole;
+        }
+    }
     EXPECT_FALSE(DataZPola("", K::DMR));
     EXPECT_FALSE(DataZPola("12.05.2001.", K::DMR));
 }

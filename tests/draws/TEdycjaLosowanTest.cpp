@@ -2,8 +2,8 @@
 
 #include "model/Daty.h"
 #include "model/PlikGry.h"
-#include "model/ZapisAtomowy.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/LimitZapisu.h"
 
 #include <gtest/gtest.h>
 
@@ -125,10 +125,11 @@ TEST_F(EdycjaLosowan, NieudanyZapisZostawiaStaryPlikIListe)
     TEdycjaLosowan edycja(gra_);
     edycja.Dodaj(Los(36000, 1));
     const std::vector<double> wPamieci = Daty();
-    // The temporary file beside the game file cannot be created: a directory holds its name.
-    const std::string tymczasowy = TZapisAtomowy(gra_.Plik).PlikTymczasowy();
-    std::filesystem::create_directory(tymczasowy);
-    EXPECT_FALSE(edycja.Zatwierdz());
+    // The new file cannot be written whole, as on a full disk.
+    {
+        const testy::TLimitZapisu pelnyDysk(DlugoscNaglowkaGry);
+        EXPECT_FALSE(edycja.Zatwierdz());
+    }
     EXPECT_TRUE(edycja.Zmieniono());
     EXPECT_EQ(CzytajPlik(gra_.Plik), przed);
     EXPECT_EQ(Daty(), wPamieci);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tarvomund {
 namespace {
 
@@ -46,6 +48,25 @@ TEST(Daty, ZleTekstyDat)
     for (const char* tekst : {"", "31.02.2001", "1.13.2001", "12.05", "12-05-2001", "12.05.2001x", "0.1.2001"})
         EXPECT_FALSE(DataZTekstu(tekst).has_value()) << tekst;
     EXPECT_DOUBLE_EQ(*DataZTekstu("1.1.1900"), 2.0);
+}
+
+// Day counts from damaged data never leave the calendar: beyond its ends they show the nearest end,
+// and a value that is no number shows the first day of the count.
+TEST(Daty, WartosciPozaKalendarzem)
+{
+    const double nieLiczba = std::numeric_limits<double>::quiet_NaN();
+    const double nieskonczonosc = std::numeric_limits<double>::infinity();
+    struct TPrzypadek {
+        double Dni;
+        const char* Tekst;
+    };
+    for (const TPrzypadek& p : {TPrzypadek{1e300, "31.12.9999"}, TPrzypadek{nieskonczonosc, "31.12.9999"},
+                                TPrzypadek{-1e300, "01.01.0001"}, TPrzypadek{-nieskonczonosc, "01.01.0001"},
+                                TPrzypadek{-211678748940.0, "01.01.0001"}, TPrzypadek{nieLiczba, "30.12.1899"}}) {
+        EXPECT_EQ(TekstDaty(p.Dni), p.Tekst) << p.Dni;
+        const int dzien = DzienTygodnia(p.Dni);
+        EXPECT_TRUE(dzien >= 0 && dzien <= 6) << p.Dni;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 namespace tarvomund {
 namespace {
@@ -105,7 +106,7 @@ TEST(PlikGry, ZapiszLosowaniaZmieniaTylkoLicznikWNaglowku)
     TCzytnikBin licznik(po);
     licznik.Skocz(8);
     EXPECT_EQ(licznik.Int32(), 4);
-    EXPECT_FALSE(std::filesystem::exists(gra.Plik + ".tmp~"));
+    EXPECT_FALSE(testy::ZostalPlikTymczasowy(katalog.Sciezka()));
 
     TObGraLista kopia = gra;
     kopia.Losowania.clear();
@@ -200,6 +201,41 @@ INSTANTIATE_TEST_SUITE_P(
                       TUszkodzenie{"zeroLosowanych", 0, 3, 0, TBladPlikuGry::ZlaIloscLosowanych},
                       TUszkodzenie{"31Losowanych", 0, 3, 31, TBladPlikuGry::ZlaIloscLosowanych},
                       TUszkodzenie{"ujemnieLosowanych", 0, 3, -6, TBladPlikuGry::ZlaIloscLosowanych}),
+    [](const auto& przypadek) { return std::string(przypadek.param.Nazwa); });
+
+struct TDataLosowania {
+    const char* Nazwa;
+    double Data;
+    bool Przyjeta;
+};
+
+class DataLosowaniaTest : public ::testing::TestWithParam<TDataLosowania> {};
+
+// Dates are kept within 1.1.1900 .. 31.12.9999: anything else marks the file as damaged, so that no
+// window ever computes a calendar date from it.
+TEST_P(DataLosowaniaTest, PozaKalendarzemPlikJestUszkodzony)
+{
+    TKatalogTymczasowy katalog;
+    TObGraLista gra = Lotek(katalog.Plik("daty.pl2"));
+    gra.Losowania[1].Data = GetParam().Data;
+    TBladPlikuGry blad = TBladPlikuGry::Brak;
+    const auto wczytana = RozbierzPlikGry(ZbudujPlikGry(gra), gra.Plik, &blad);
+    EXPECT_EQ(wczytana.has_value(), GetParam().Przyjeta);
+    EXPECT_EQ(blad, GetParam().Przyjeta ? TBladPlikuGry::Brak : TBladPlikuGry::ZlaData);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Daty, DataLosowaniaTest,
+    ::testing::Values(TDataLosowania{"pierwszyDzien1900", 2.0, true},
+                      TDataLosowania{"ostatniDzien9999", 2958465.0, true},
+                      TDataLosowania{"wieczorOstatniegoDnia", 2958465.75, true},
+                      TDataLosowania{"dzienPrzed1900", 1.0, false},
+                      TDataLosowania{"rok10000", 2958466.0, false},
+                      TDataLosowania{"ujemnaOgromna", -211678748940.0, false},
+                      TDataLosowania{"dodatniaOgromna", 1e300, false},
+                      TDataLosowania{"nieLiczba", std::numeric_limits<double>::quiet_NaN(), false},
+                      TDataLosowania{"plusNieskonczonosc", std::numeric_limits<double>::infinity(), false},
+                      TDataLosowania{"minusNieskonczonosc", -std::numeric_limits<double>::infinity(), false}),
     [](const auto& przypadek) { return std::string(przypadek.param.Nazwa); });
 
 TEST(PlikGry, NadmiarowyOgonIPustaHistoriaSaCzytane)

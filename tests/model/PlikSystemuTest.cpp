@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <limits>
+
 namespace tarvomund {
 namespace {
 
@@ -173,6 +176,77 @@ INSTANTIATE_TEST_SUITE_P(
                       TZlyNaglowek{"kZero", 108, 0, 0, TBladSystemu::ZleParametry},
                       TZlyNaglowek{"k121", 108, 121, 0, TBladSystemu::ZleParametry},
                       TZlyNaglowek{"nieznanyKod", 4, 1500, 0, TBladSystemu::NieznanyKod}),
+    [](const auto& przypadek) { return std::string(przypadek.param.Nazwa); });
+
+// A system may count up to 2,147,483,647 bets: the walk over them reaches the last one and ends
+// there, without its bet numbers running past the 32-bit range.
+TEST(PlikSystemu, StrumienDochodziDoOstatniegoZNajwiekszejLiczbyZakladow)
+{
+    TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Plik("ogromny.ss2");
+    TInfoGryRec info = Info();
+    info.n = 1;
+    info.k = 1;
+    info.Zakladow = std::numeric_limits<int32_t>::max();
+    ZapiszPlik(plik, ZbudujNaglowekSystemu(info, 1));
+    std::filesystem::resize_file(plik, DlugoscNaglowkaSystemu + uint64_t{std::numeric_limits<int32_t>::max()});
+    TCzytnikSystemu czytnik(plik);
+    ASSERT_TRUE(czytnik.Otwarty());
+    TStrumienZakladow strumien(czytnik);
+    strumien.Od(int64_t{std::numeric_limits<int32_t>::max()} - 2);
+    int ile = 0;
+    while (strumien.Nastepny())
+        ++ile;
+    EXPECT_EQ(ile, 3);
+    EXPECT_FALSE(strumien.Blad());
+    EXPECT_EQ(strumien.Numer(), int64_t{std::numeric_limits<int32_t>::max()} + 1);
+    EXPECT_EQ(strumien.Nastepny(), nullptr);
+    // Walked again from the start, the first chunk is read anew.
+    strumien.OdNowa();
+    EXPECT_NE(strumien.Nastepny(), nullptr);
+    EXPECT_EQ(strumien.Numer(), 2);
+}
+
+struct TPlikPilkarski {
+    const char* Nazwa;
+    int32_t Meczow;
+    int64_t Zakladow; // the count in the header; the file holds that many records (sparse)
+    bool Przyjety;
+};
+
+class PlikPilkarskiTest : public ::testing::TestWithParam<TPlikPilkarski> {};
+
+// A pool system types at most 13 matches and holds at most one bet per outcome (3^13): anything
+// else is damaged and refused before a single bet is allocated.
+TEST_P(PlikPilkarskiTest, MeczeIZakladyWGranicachFormatu)
+{
+    const auto& p = GetParam();
+    TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Plik("toto.ss2");
+    TInfoGryRec info;
+    info.IdGry = KodSystemuPilkarskiego;
+    info.KodGry = KodSystemuPilkarskiego;
+    info.k = p.Meczow;
+    info.Pilkarski = 1;
+    info.Zakladow = static_cast<int32_t>(p.Zakladow);
+    ZapiszPlik(plik, ZbudujNaglowekSystemu(info, p.Meczow));
+    std::filesystem::resize_file(plik, DlugoscNaglowkaSystemu + static_cast<uint64_t>(p.Zakladow) *
+                                                                    static_cast<uint64_t>(p.Meczow));
+    TBladSystemu blad = TBladSystemu::Brak;
+    EXPECT_EQ(CzytajNaglowekSystemu(plik, &blad).has_value(), p.Przyjety);
+    EXPECT_EQ(blad, p.Przyjety ? TBladSystemu::Brak : TBladSystemu::ZleParametry);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pliki, PlikPilkarskiTest,
+    ::testing::Values(TPlikPilkarski{"dziesiecMeczow", 10, 3, true},
+                      TPlikPilkarski{"trzynascieMeczow", 13, 3, true},
+                      TPlikPilkarski{"kazdyWynikTrzynastu", 13, 1594323, true},
+                      TPlikPilkarski{"jedenMecz", 1, 100000000, false},
+                      TPlikPilkarski{"dziewiecMeczow", 9, 3, true},
+                      TPlikPilkarski{"czternascieMeczow", 14, 3, false},
+                      TPlikPilkarski{"szescdziesiatCzteryMecze", 64, 2, false},
+                      TPlikPilkarski{"wiecejNizWynikow", 13, 1594324, false}),
     [](const auto& przypadek) { return std::string(przypadek.param.Nazwa); });
 
 } // namespace

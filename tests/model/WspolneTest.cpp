@@ -156,7 +156,7 @@ TEST(KopiujPlik, KopiujeTrescCzasIZastepujeCel)
     ASSERT_TRUE(KopiujPlik(zrodlo, cel));
     EXPECT_EQ(CzytajPlik(cel), tresc);
     EXPECT_EQ(fs::last_write_time(cel), czas);
-    EXPECT_FALSE(fs::exists(cel + ".tmp~"));
+    EXPECT_FALSE(testy::ZostalPlikTymczasowy(katalog.Sciezka()));
 }
 
 TEST(KopiujPlik, TaSamaNazwaNicNieRobi)
@@ -178,7 +178,7 @@ TEST(KopiujPlik, NieudanaKopiaZostawiaStaryPlik)
     fs::create_directory(katalog.Plik("katalog.ss2"));
     EXPECT_FALSE(KopiujPlik(katalog.Plik("katalog.ss2"), cel));
     EXPECT_EQ(CzytajPlik(cel), "stary system");
-    EXPECT_FALSE(fs::exists(cel + ".tmp~"));
+    EXPECT_FALSE(testy::ZostalPlikTymczasowy(katalog.Sciezka()));
     // A target directory that does not exist.
     ZapiszPlik(katalog.Plik("a.ss2"), "x");
     EXPECT_FALSE(KopiujPlik(katalog.Plik("a.ss2"), katalog.Plik("brak/b.ss2")));

@@ -341,6 +341,31 @@ TEST_F(ArytmetykaSystemowTest, BledyPlikowKonczaCicho)
     EXPECT_TRUE(bezCelu.BladPliku);
 }
 
+// A damaged bet (a position repeated, or beyond the system's n, or two positions showing one number)
+// has no place in a composite or a sum: it is skipped as the other readers skip it.
+TEST_F(ArytmetykaSystemowTest, UszkodzoneZakladySaPomijane)
+{
+    const TInfoGryRec infoA = System(4, 2);
+    const std::string a = Zapisz("a.ss2", infoA, {{1, 2}, {3, 3}, {2, 5}, {1, 4}, {120, 1}});
+    const std::string b = Zapisz("b.ss2", System(3, 2), {{1, 2}, {2, 9}, {3, 3}});
+
+    const TWynikGeneracji zlozenie =
+        ZlozSystemy(ParametryZlozenia(infoA, System(3, 2)), Wynik(), a, b, przerwij_, postep_);
+    EXPECT_FALSE(zlozenie.BladPliku);
+    EXPECT_EQ(Czytaj(Wynik()).Zaklady, (std::vector<TBet>{{1, 2, 5, 6}, {1, 4, 5, 6}}));
+    EXPECT_EQ(zlozenie.Zakladow, 2);
+
+    // Positions 2 and 3 both show the number 7: the bet {2, 3} would hold 7 twice.
+    const std::string c = Zapisz("c.ss2", System(4, 2, {5, 7, 7, 9}), {{2, 3}, {1, 4}, {1, 2}});
+    for (TTrybSumy tryb : {TTrybSumy::Suma, TTrybSumy::Roznica}) {
+        const TWynikGeneracji suma = Sumuj({a, c}, tryb);
+        EXPECT_FALSE(suma.BladPliku);
+        const TSystem wynik = Czytaj(Wynik());
+        EXPECT_EQ(WLiczbach(wynik), (std::set<TBet>{{1, 2}, {1, 4}, {5, 9}, {5, 7}}));
+        EXPECT_EQ(suma.Zakladow, 4);
+    }
+}
+
 TEST_F(ArytmetykaSystemowTest, GeneratorKierujeDoArytmetyki)
 {
     const TInfoGryRec infoA = System(4, 2, {11, 12, 13, 14});

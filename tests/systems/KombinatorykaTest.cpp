@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <set>
 
 namespace tarvomund {
@@ -149,6 +150,23 @@ TEST(Losowanie, TLosGenZPewnymi)
         EXPECT_EQ(z[0], 1);
         EXPECT_TRUE(std::count(z.begin(), z.begin() + 5, 4));
     }
+    EXPECT_EQ(gen.Lista.Ile(), 6u);
+}
+
+// A draw that can find no further distinct bet would search for ever; the stop flag ends it.
+TEST(Losowanie, TLosGenKonczySieNaStopGdyBrakNowychZakladow)
+{
+    TLosowe losowe(5);
+    TLosGen gen(2, 0, TTablicaLiczb{}, 8, 4, losowe);
+    std::atomic<bool> przerwij{false};
+    gen.UstawPrzerwij(&przerwij);
+    for (int i = 0; i < 6; ++i)
+        gen.Losuj();
+    EXPECT_EQ(gen.Lista.Ile(), 6u); // every 2 of 4
+    EXPECT_FALSE(gen.Przerwany());
+    przerwij = true;
+    gen.Losuj();
+    EXPECT_TRUE(gen.Przerwany());
     EXPECT_EQ(gen.Lista.Ile(), 6u);
 }
 

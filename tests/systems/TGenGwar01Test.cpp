@@ -298,6 +298,27 @@ TEST(TGenGwar01, WczytanieSystemu)
     EXPECT_EQ(blad, TBladWczytaniaGwarancji::BladOdczytu);
 }
 
+// A system without bets (the difference of a system with itself) gives the table's two header
+// lines and nothing else, for every m and every sampling step.
+TEST(TGenGwar01, SystemBezZakladowDajePustaTabele)
+{
+    TSystemGwarancji system;
+    system.n = 12;
+    system.k = 6;
+    const std::atomic<bool> przerwij{false};
+    for (int m = 1; m <= 12; m += 5)
+        for (int blad : {0, 9}) {
+            SCOPED_TRACE("m=" + std::to_string(m) + " error=" + std::to_string(blad));
+            TUstawieniaGwarancji ust;
+            ust.m = m;
+            ust.IndeksBledu = blad;
+            const TWynikGwarancji wynik = TGenGwar01(system, ust, przerwij, {}, 2).Wykonaj();
+            ASSERT_EQ(wynik.Wiersze.size(), 2u);
+            EXPECT_EQ(wynik.Wiersze[0], "=====================================");
+            EXPECT_FALSE(wynik.Przerwano);
+        }
+}
+
 TEST(TGenGwar01, TypowaneMeczePuliZBlokuTypowan)
 {
     testy::TKatalogTymczasowy katalog;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <regex>
 #include <set>
@@ -293,6 +294,46 @@ TEST_F(TGenSys01Test, RownomiernaTrzymaPewneWKazdymZakladzie)
             for (const TBet& zaklad : system.Zaklady)
                 EXPECT_TRUE(ZawieraPodzbior(zaklad, p.Pewne)) << ::testing::PrintToString(zaklad);
         }
+}
+
+// Method 1 asked for (nearly) every bet there is, or for half of them: B distinct bets with all sure
+// positions, and the counts of the free positions at most one apart.
+TEST_F(TGenSys01Test, RownomiernaBliskoWszystkichZakladow)
+{
+    struct TPrzypadek {
+        TParametry Parametry;
+        TBet Pewne;
+    };
+    const std::vector<TPrzypadek> przypadki{
+        {{16, 9, TMetoda::SkroconaRownomierna, 11439}, {}},
+        {{16, 14, TMetoda::SkroconaRownomierna, 60}, {}},
+        {{16, 14, TMetoda::SkroconaRownomierna, 119}, {}},
+        {{16, 8, TMetoda::SkroconaRownomierna, 6435}, {}},
+        {{20, 10, TMetoda::SkroconaRownomierna, 184000}, {}},
+        {{12, 6, TMetoda::SkroconaRownomierna, 209}, {3, 9}},
+        {{12, 6, TMetoda::SkroconaRownomierna, 100}, {3, 9}},
+        {{30, 27, TMetoda::SkroconaRownomierna, 2000}, {1, 2, 30}},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(Opis(p.Parametry, 1));
+        TInfoGryRec info = Info(p.Parametry);
+        for (int pozycja : p.Pewne)
+            info.Wlasne[2][static_cast<std::size_t>(pozycja - 1)] = ZnakPewnejPozycji;
+        const TWynikGeneracji wynik = Generuj(info);
+        EXPECT_EQ(wynik.Zakladow, p.Parametry.Zakladow);
+        const TSystem system = Czytaj(Plik());
+        SprawdzSystem(system, info, wynik);
+        for (const TBet& zaklad : system.Zaklady)
+            ASSERT_TRUE(ZawieraPodzbior(zaklad, p.Pewne)) << ::testing::PrintToString(zaklad);
+        int32_t najmniej = std::numeric_limits<int32_t>::max();
+        int32_t najwiecej = 0;
+        for (int pozycja = 1; pozycja <= p.Parametry.n; ++pozycja)
+            if (std::find(p.Pewne.begin(), p.Pewne.end(), pozycja) == p.Pewne.end()) {
+                najmniej = std::min(najmniej, wynik.Wystapienia[static_cast<std::size_t>(pozycja - 1)]);
+                najwiecej = std::max(najwiecej, wynik.Wystapienia[static_cast<std::size_t>(pozycja - 1)]);
+            }
+        EXPECT_LE(najwiecej - najmniej, 1) << "counts between " << najmniej << " and " << najwiecej;
+    }
 }
 
 TEST_F(TGenSys01Test, GwarancyjnaPokrywaKazdyPodzbior)

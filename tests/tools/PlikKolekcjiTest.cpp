@@ -108,7 +108,7 @@ TEST(PlikKolekcji, ZapisZastepujePlikABrakPlikuToBrakDrzewa)
     ZapiszPlik(plik, std::string(500, 'x'));
     ASSERT_TRUE(ZapiszDrzewoKolekcji(plik, {{"A", 0, 9}}));
     EXPECT_EQ(CzytajPlik(plik), "A\r\n");
-    EXPECT_FALSE(fs::exists(plik + ".tmp~"));
+    EXPECT_FALSE(testy::ZostalPlikTymczasowy(katalog.Sciezka()));
 
     EXPECT_FALSE(WczytajDrzewoKolekcji(katalog.Plik("brak.k22")));
     EXPECT_FALSE(WczytajDrzewoKolekcji(katalog.Sciezka().string()));

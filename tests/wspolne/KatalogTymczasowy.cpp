@@ -32,6 +32,16 @@ std::string CzytajPlik(const std::string& plik)
     return {std::istreambuf_iterator<char>(we), std::istreambuf_iterator<char>()};
 }
 
+bool ZostalPlikTymczasowy(const std::filesystem::path& katalog)
+{
+    for (const auto& wpis : fs::directory_iterator(katalog)) {
+        const std::string nazwa = wpis.path().filename().string();
+        if (nazwa.starts_with(".") && nazwa.ends_with(".tmp"))
+            return true;
+    }
+    return false;
+}
+
 void ZapiszPlik(const std::string& plik, std::string_view dane)
 {
     std::ofstream wy(plik, std::ios::binary | std::ios::trunc);

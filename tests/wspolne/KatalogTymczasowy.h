@@ -22,6 +22,8 @@ private:
 };
 
 std::string CzytajPlik(const std::string& plik);
+// True while a directory holds a temporary file of an atomic write (the hidden `.NAME.*.tmp` form).
+bool ZostalPlikTymczasowy(const std::filesystem::path& katalog);
 void ZapiszPlik(const std::string& plik, std::string_view dane);
 
 } // namespace tarvomund::testy

@@ -1,6 +1,7 @@
 #include "draws/ParserLosowan.h"
 
 #include "model/Daty.h"
+#include "model/PlikGry.h"
 #include "model/Wspolne.h"
 
 #include <algorithm>
@@ -98,7 +99,11 @@ std::optional<double> DataZPola(std::string_view pole, TKolejnoscDaty kolejnosc)
     if (data.Rok < 1 || data.Rok > MaxRok || data.Miesiac < 1 || data.Miesiac > 12 || data.Dzien < 1 ||
         data.Dzien > DniMiesiaca(data.Rok, data.Miesiac))
         return std::nullopt;
-    return DniZDaty(data);
+    // A game file holds draws of 1900..9999 only: an earlier date would make the whole game unreadable.
+    const double dni = DniZDaty(data);
+    if (dni < PierwszyDzienLosowania || dni > OstatniDzienLosowania)
+        return std::nullopt;
+    return dni;
 }
 
 TWynikWiersza RozbierzWiersz(std::string_view sformatowany, const TUkladWiersza& uklad, TObLos& los)

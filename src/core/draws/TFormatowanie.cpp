@@ -1,11 +1,9 @@
 #include "draws/TFormatowanie.h"
 
 #include "model/Cp1250.h"
+#include "model/OdczytPliku.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 namespace tarvomund {
 
@@ -50,18 +48,12 @@ bool TFormatowanie::WczytajPlik(const std::string& plik)
 {
     UstawTekst({});
     // Only a regular file: a pipe or a device would never end.
-    std::error_code blad;
-    if (!std::filesystem::is_regular_file(plik, blad))
+    TOdczytPliku we(plik);
+    if (!we.Otwarty())
         return false;
-    std::ifstream we(plik, std::ios::binary);
-    if (!we)
-        return false;
-    const auto rozmiar = std::min<std::uintmax_t>(std::filesystem::file_size(plik, blad), MaxRozmiarTekstu);
-    std::string tekst(blad ? 0 : static_cast<std::size_t>(rozmiar), '\0');
-    we.read(tekst.data(), static_cast<std::streamsize>(tekst.size()));
-    // A read error keeps what was read so far.
-    tekst.resize(static_cast<std::size_t>(std::max<std::streamsize>(we.gcount(), 0)));
-    UstawTekst(std::move(tekst));
+    // A read error keeps nothing: the list is shown empty.
+    std::optional<std::string> tekst = we.CzytajDo(0, MaxRozmiarTekstu);
+    UstawTekst(tekst ? std::move(*tekst) : std::string());
     return true;
 }
 

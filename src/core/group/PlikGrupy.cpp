@@ -3,11 +3,12 @@
 #include "model/BinIO.h"
 #include "model/Cp1250.h"
 #include "model/Daty.h"
+#include "model/OdczytPliku.h"
 #include "model/ZapisAtomowy.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 namespace tarvomund {
 
@@ -258,29 +259,22 @@ std::optional<TGrupa> RozbierzGrupe(std::string_view dane, TBladGrupy* blad)
 
 std::optional<TGrupa> CzytajGrupe(const std::string& plik, TBladGrupy* blad)
 {
-    std::ifstream we(plik, std::ios::binary);
-    if (!we)
+    // Only a regular file is read: a FIFO or a device under a group's name is never waited on.
+    TOdczytPliku we(plik);
+    if (!we.Otwarty())
         return Niepowodzenie(blad, TBladGrupy::NieOtwarty);
-    we.seekg(0, std::ios::end);
-    const std::streamoff rozmiar = we.tellg();
-    if (rozmiar < 0)
-        return Niepowodzenie(blad, TBladGrupy::NieOtwarty);
-    we.seekg(0);
-    std::string dane(std::min<uint64_t>(static_cast<uint64_t>(rozmiar), DlugoscNaglowkaGrupy), '\0');
-    we.read(dane.data(), static_cast<std::streamsize>(dane.size()));
-    if (dane.size() < DlugoscNaglowkaGrupy || we.gcount() != static_cast<std::streamsize>(dane.size()))
+    std::string dane(DlugoscNaglowkaGrupy, '\0');
+    if (we.Rozmiar() < DlugoscNaglowkaGrupy || !we.Czytaj(0, dane.data(), dane.size()))
         return Niepowodzenie(blad, TBladGrupy::ZaKrotki);
-    // Only what the count announces is read, and only once the file is known to hold it.
+    // Only what the count announces is read, and only once the file is known to hold it. A count
+    // the file cannot hold is judged on the header alone, which gives the reason the bytes would.
     TCzytnikBin licznik(dane);
     const int32_t ile = licznik.Int32();
-    if (ile < 0)
-        return Niepowodzenie(blad, TBladGrupy::ZlaLiczbaGier);
-    const uint64_t potrzeba = DlugoscNaglowkaGrupy + static_cast<uint64_t>(ile) * DlugoscGryGrupy;
-    if (potrzeba > static_cast<uint64_t>(rozmiar))
-        return Niepowodzenie(blad, TBladGrupy::ZaKrotki);
+    const uint64_t potrzeba = DlugoscNaglowkaGrupy + static_cast<uint64_t>(std::max(ile, 0)) * DlugoscGryGrupy;
+    if (ile < 0 || potrzeba > we.Rozmiar())
+        return RozbierzGrupe(dane, blad);
     dane.resize(static_cast<std::size_t>(potrzeba));
-    we.read(dane.data() + DlugoscNaglowkaGrupy, static_cast<std::streamsize>(potrzeba - DlugoscNaglowkaGrupy));
-    if (we.gcount() != static_cast<std::streamsize>(potrzeba - DlugoscNaglowkaGrupy))
+    if (!we.Czytaj(DlugoscNaglowkaGrupy, dane.data() + DlugoscNaglowkaGrupy, dane.size() - DlugoscNaglowkaGrupy))
         return Niepowodzenie(blad, TBladGrupy::ZaKrotki);
     return RozbierzGrupe(dane, blad);
 }

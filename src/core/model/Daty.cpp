@@ -40,6 +40,23 @@ TDataKal DataOdUniksa(long long z)
     return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
+// Day counts outside years 1 .. 9999 (and values that are no number) would leave the integer range
+// of the conversion; they are held to the calendar's ends, a value that is no number to day 0.
+constexpr long long PierwszyDzien = -693593; // 1.1.0001
+constexpr long long OstatniDzien = 2958465;  // 31.12.9999
+
+long long DzienWKalendarzu(double dni)
+{
+    if (std::isnan(dni))
+        return 0;
+    const double dzien = std::floor(dni);
+    if (dzien < static_cast<double>(PierwszyDzien))
+        return PierwszyDzien;
+    if (dzien > static_cast<double>(OstatniDzien))
+        return OstatniDzien;
+    return static_cast<long long>(dzien);
+}
+
 } // namespace
 
 double DniZDaty(const TDataKal& data)
@@ -51,13 +68,13 @@ double DniZDaty(const TDataKal& data)
 
 TDataKal DataZDni(double dni)
 {
-    return DataOdUniksa(static_cast<long long>(std::floor(dni)) - DniOdEpokiDoUniksa);
+    return DataOdUniksa(DzienWKalendarzu(dni) - DniOdEpokiDoUniksa);
 }
 
 int DzienTygodnia(double dni)
 {
     // Day 0, 30.12.1899, was a Saturday.
-    const long long d = static_cast<long long>(std::floor(dni));
+    const long long d = DzienWKalendarzu(dni);
     return static_cast<int>(((d + 5) % 7 + 7) % 7);
 }
 

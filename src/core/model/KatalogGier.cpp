@@ -10,12 +10,21 @@ namespace tarvomund {
 
 namespace fs = std::filesystem;
 
-TKatalogGier TKatalogGier::WczytajGry(const std::string& katalogDane)
+TKatalogGier TKatalogGier::WczytajGry(const std::string& katalogDane, TRaportKatalogu* raport)
 {
     TKatalogGier katalog;
-    for (const fs::path& plik : PlikiZRozszerzeniem(katalogDane, RozszerzeniePlikuGry))
-        if (std::optional<TObGraLista> gra = WczytajPlikGry(plik.string()))
+    TRaportKatalogu pusty;
+    TRaportKatalogu& r = raport ? *raport : pusty;
+    r = {};
+    // Every entry named like a game file, whatever it is: the reader refuses what is no regular file,
+    // and the report names it.
+    for (const fs::path& plik : WpisyZRozszerzeniem(katalogDane, RozszerzeniePlikuGry, &r.KatalogNieczytelny)) {
+        TBladPlikuGry bladGry = TBladPlikuGry::Brak;
+        if (std::optional<TObGraLista> gra = WczytajPlikGry(plik.string(), &bladGry))
             katalog.Dodaj(std::move(*gra));
+        else
+            r.Pominiete.push_back({plik.string(), bladGry});
+    }
     return katalog;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PlikGry.h"
 #include "model/TInfoGryRec.h"
 #include "model/TObGraLista.h"
 
@@ -22,13 +23,26 @@ struct TOpisGryStatystyki {
     uint8_t Pilkarski = 0;
 };
 
+// A game file the scan of the data directory left out, and why.
+struct TPominietaGra {
+    std::string Plik;
+    TBladPlikuGry Blad = TBladPlikuGry::Brak;
+};
+
+// What the scan could not read: the directory itself, or single game files.
+struct TRaportKatalogu {
+    bool KatalogNieczytelny = false;
+    std::vector<TPominietaGra> Pominiete;
+};
+
 // The ordered list of all games with their draws. The order is that of the game file names
 // (byte-wise ascending), so every menu and dialog lists games the same way on every platform.
 // Games keep their addresses for the whole run: windows hold references to them.
 class TKatalogGier {
 public:
-    // Reads every `*.pl2` file of the directory; files that cannot be read are left out.
-    static TKatalogGier WczytajGry(const std::string& katalogDane);
+    // Reads every `*.pl2` file of the directory; files that cannot be read or are damaged are left
+    // out (and listed in the report, in name order, when one is asked for).
+    static TKatalogGier WczytajGry(const std::string& katalogDane, TRaportKatalogu* raport = nullptr);
 
     std::size_t Ile() const { return gry_.size(); }
     bool Pusty() const { return gry_.empty(); }

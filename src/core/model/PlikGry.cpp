@@ -1,11 +1,11 @@
 #include "model/PlikGry.h"
 
 #include "model/BinIO.h"
+#include "model/OdczytPliku.h"
 #include "model/PlikiDanych.h"
 #include "model/ZapisAtomowy.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace tarvomund {
 
@@ -17,13 +17,24 @@ void Ustaw(TBladPlikuGry* blad, TBladPlikuGry wartosc)
         *blad = wartosc;
 }
 
-// Reads at most `ile` bytes from the start of the stream.
-std::string CzytajPoczatek(std::ifstream& we, std::size_t ile)
+bool DataWKalendarzu(double data)
 {
-    std::string dane(ile, '\0');
-    we.read(dane.data(), static_cast<std::streamsize>(ile));
-    dane.resize(static_cast<std::size_t>(std::max<std::streamsize>(we.gcount(), 0)));
-    return dane;
+    // Written so that a value that is no number fails too.
+    return data >= PierwszyDzienLosowania && data < OstatniDzienLosowania + 1.0;
+}
+
+TBladPlikuGry BladPlikuGry(TBladOdczytu blad)
+{
+    switch (blad) {
+    case TBladOdczytu::NieRegularny:
+        return TBladPlikuGry::NieRegularny;
+    case TBladOdczytu::ZaDuzy:
+        return TBladPlikuGry::ZaDuzy;
+    case TBladOdczytu::BladOdczytu:
+        return TBladPlikuGry::BladOdczytu;
+    default:
+        return TBladPlikuGry::NieOtwarty;
+    }
 }
 
 // Name and the parameters from offset 64 to the direction byte: the part of the header the
@@ -101,6 +112,10 @@ std::optional<TObGraLista> RozbierzPlikGry(std::string_view dane, const std::str
     const auto ileLiczb = static_cast<std::size_t>(gra.IleLosowanych);
     for (TObLos& los : gra.Losowania) {
         los.Data = czytnik.Double();
+        if (!DataWKalendarzu(los.Data)) {
+            Ustaw(blad, TBladPlikuGry::ZlaData);
+            return std::nullopt;
+        }
         const std::string_view liczby = czytnik.Bajty(ileLiczb);
         std::copy(liczby.begin(), liczby.end(), los.Liczby.begin());
     }
@@ -108,36 +123,53 @@ std::optional<TObGraLista> RozbierzPlikGry(std::string_view dane, const std::str
     return gra;
 }
 
+bool NieczytelnyPlikGry(TBladPlikuGry blad)
+{
+    return blad == TBladPlikuGry::NieOtwarty || blad == TBladPlikuGry::NieRegularny ||
+           blad == TBladPlikuGry::BladOdczytu;
+}
+
 std::optional<TObGraLista> WczytajPlikGry(const std::string& plik, TBladPlikuGry* blad)
 {
-    std::ifstream we(plik, std::ios::binary);
-    if (!we) {
-        Ustaw(blad, TBladPlikuGry::NieOtwarty);
+    TOdczytPliku we(plik);
+    if (!we.Otwarty()) {
+        Ustaw(blad, BladPlikuGry(we.Blad()));
         return std::nullopt;
     }
-    std::string dane = CzytajPoczatek(we, DlugoscNaglowkaGry);
-    if (dane.size() < DlugoscNaglowkaGry) {
+    std::optional<std::string> dane = we.CzytajDo(0, DlugoscNaglowkaGry);
+    if (!dane) {
+        Ustaw(blad, TBladPlikuGry::BladOdczytu);
+        return std::nullopt;
+    }
+    if (dane->size() < DlugoscNaglowkaGry) {
         Ustaw(blad, TBladPlikuGry::ZaKrotki);
         return std::nullopt;
     }
     // One further read of exactly the draw records the header announces, once the file size has
     // been shown to hold them; a damaged count never leads to a large allocation.
-    TCzytnikBin naglowek(dane);
+    TCzytnikBin naglowek(*dane);
     naglowek.Skocz(PozycjaLiczbyLosowan);
     const int32_t ileLosowan = naglowek.Int32();
     naglowek.Skocz(PozycjaIleLosowanych);
     const int32_t ileLosowanych = naglowek.Int32();
     if (ileLosowan > 0 && ileLosowanych >= 1 && ileLosowanych <= MaxLiczbWLosowaniu) {
-        we.seekg(0, std::ios::end);
-        const auto rozmiar = static_cast<std::size_t>(std::max<std::streamoff>(we.tellg(), 0));
-        const std::size_t rekord = RozmiarRekordu(ileLosowanych);
-        const std::size_t reszta = rozmiar - DlugoscNaglowkaGry;
-        if (reszta / rekord >= static_cast<std::size_t>(ileLosowan)) {
-            we.seekg(static_cast<std::streamoff>(DlugoscNaglowkaGry));
-            dane += CzytajPoczatek(we, rekord * static_cast<std::size_t>(ileLosowan));
+        const uint64_t losowan = RozmiarRekordu(ileLosowanych) * static_cast<uint64_t>(ileLosowan);
+        // A file too short for its count is told as such by the parse below.
+        if (we.Rozmiar() - DlugoscNaglowkaGry >= losowan) {
+            if (DlugoscNaglowkaGry + losowan > MaxRozmiarPlikuGry) {
+                Ustaw(blad, TBladPlikuGry::ZaDuzy);
+                return std::nullopt;
+            }
+            const std::optional<std::string> rekordy =
+                we.CzytajDo(DlugoscNaglowkaGry, static_cast<std::size_t>(losowan));
+            if (!rekordy) {
+                Ustaw(blad, TBladPlikuGry::BladOdczytu);
+                return std::nullopt;
+            }
+            *dane += *rekordy;
         }
     }
-    return RozbierzPlikGry(dane, plik, blad);
+    return RozbierzPlikGry(*dane, plik, blad);
 }
 
 std::string ZbudujPlikGry(const TObGraLista& gra)
@@ -163,7 +195,7 @@ bool UtworzPlikGry(const TObGraLista& gra)
 
 bool ZapiszNaglowek(const TObGraLista& gra)
 {
-    std::optional<std::string> dane = CzytajCalyPlik(gra.Plik);
+    std::optional<std::string> dane = CzytajCalyPlik(gra.Plik, MaxRozmiarPlikuGry);
     if (!dane || dane->size() < DlugoscNaglowkaGry)
         return false;
     TPisarzBin nazwa;
@@ -177,16 +209,13 @@ bool ZapiszNaglowek(const TObGraLista& gra)
 
 bool ZapiszLosowania(const TObGraLista& gra)
 {
-    std::ifstream we(gra.Plik, std::ios::binary);
-    if (!we)
-        return false;
-    const std::string naglowek = CzytajPoczatek(we, DlugoscNaglowkaGry);
-    we.close();
-    if (naglowek.size() < DlugoscNaglowkaGry)
+    TOdczytPliku we(gra.Plik);
+    const std::optional<std::string> naglowek = we.CzytajDo(0, DlugoscNaglowkaGry);
+    if (!naglowek || naglowek->size() < DlugoscNaglowkaGry)
         return false;
     TPisarzBin pisarz;
     pisarz.Rezerwuj(DlugoscNaglowkaGry + gra.Losowania.size() * RozmiarRekordu(gra.IleLosowanych));
-    pisarz.Bajty(naglowek);
+    pisarz.Bajty(*naglowek);
     pisarz.Int32Na(PozycjaLiczbyLosowan, static_cast<int32_t>(gra.Losowania.size()));
     PiszLosowania(pisarz, gra);
     return ZapiszPlikAtomowo(gra.Plik, pisarz.Dane());

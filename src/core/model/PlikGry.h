@@ -21,14 +21,28 @@ inline constexpr std::size_t PozycjaIleLosowanych = 84;
 inline constexpr std::size_t RozmiarDatyLosowania = 8;
 inline constexpr const char* RozszerzeniePlikuGry = ".pl2";
 
+// The dates a draw may carry: 1.1.1900 .. 31.12.9999 as day counts.
+inline constexpr double PierwszyDzienLosowania = 2.0;
+inline constexpr double OstatniDzienLosowania = 2958465.0;
+// The most bytes a game file's header and draws may take: over 1.7 million draws of 30 numbers,
+// far beyond any real history, yet a bound on what a damaged count can make the catalogue hold.
+inline constexpr uint64_t MaxRozmiarPlikuGry = uint64_t{64} << 20;
+
 enum class TBladPlikuGry {
     Brak,
     NieOtwarty,
     ZaKrotki,             // shorter than its header or than the draws its count announces
     ZlaIloscLosowanych,   // IleLosowanych outside 1..30
     ZlaLiczbaLosowan,     // negative draw count
+    ZlaData,              // a draw dated outside 1.1.1900 .. 31.12.9999 (or no number at all)
     BladZapisu,
+    NieRegularny,         // a directory, a FIFO or a device under a game file's name
+    ZaDuzy,               // the draws its count announces exceed MaxRozmiarPlikuGry
+    BladOdczytu,          // the system reported an error while reading
 };
+
+// A file that cannot be read at all, as opposed to one whose content is damaged.
+bool NieczytelnyPlikGry(TBladPlikuGry blad);
 
 // Reads one game file with all its draws in one pass over the bytes it announces.
 std::optional<TObGraLista> WczytajPlikGry(const std::string& plik, TBladPlikuGry* blad = nullptr);

@@ -104,8 +104,11 @@ std::optional<TNaglowekSystemu> RozbierzNaglowekSystemu(std::string_view dane, u
         Ustaw(blad, TBladSystemu::NieznanyKod);
         return std::nullopt;
     }
+    const bool pilkarski = info.KodGry == KodSystemuPilkarskiego;
     if (info.k < 1 || info.k > MaxLiczbSystemu || info.Zakladow < 0 ||
-        (info.KodGry != KodSystemuPilkarskiego && (info.n < 1 || info.n > MaxLiczbSystemu))) {
+        (!pilkarski && (info.n < 1 || info.n > MaxLiczbSystemu)) ||
+        (pilkarski && (info.k > MaxMeczowPilkarskich ||
+                       info.Zakladow > MaxZakladowPilkarskich))) {
         Ustaw(blad, TBladSystemu::ZleParametry);
         return std::nullopt;
     }
@@ -122,20 +125,41 @@ std::optional<TNaglowekSystemu> RozbierzNaglowekSystemu(std::string_view dane, u
     return n;
 }
 
-std::optional<TNaglowekSystemu> CzytajNaglowekSystemu(const std::string& plik, TBladSystemu* blad)
+namespace {
+
+TBladSystemu BladSystemu(TBladOdczytu blad)
 {
-    std::FILE* f = std::fopen(plik.c_str(), "rb");
-    if (!f) {
-        Ustaw(blad, TBladSystemu::NieOtwarty);
+    switch (blad) {
+    case TBladOdczytu::NieRegularny:
+        return TBladSystemu::NieRegularny;
+    case TBladOdczytu::BladOdczytu:
+        return TBladSystemu::BladOdczytu;
+    default:
+        return TBladSystemu::NieOtwarty;
+    }
+}
+
+// The header of an opened file, checked against its size.
+std::optional<TNaglowekSystemu> CzytajNaglowek(TOdczytPliku& plik, TBladSystemu* blad)
+{
+    if (!plik.Otwarty()) {
+        Ustaw(blad, BladSystemu(plik.Blad()));
         return std::nullopt;
     }
-    std::string dane(DlugoscNaglowkaSystemu, '\0');
-    const std::size_t przeczytano = std::fread(dane.data(), 1, dane.size(), f);
-    std::fseek(f, 0, SEEK_END);
-    const long rozmiar = std::ftell(f);
-    std::fclose(f);
-    dane.resize(przeczytano);
-    return RozbierzNaglowekSystemu(dane, rozmiar < 0 ? 0 : static_cast<uint64_t>(rozmiar), blad);
+    const std::optional<std::string> dane = plik.CzytajDo(0, DlugoscNaglowkaSystemu);
+    if (!dane) {
+        Ustaw(blad, TBladSystemu::BladOdczytu);
+        return std::nullopt;
+    }
+    return RozbierzNaglowekSystemu(*dane, plik.Rozmiar(), blad);
+}
+
+} // namespace
+
+std::optional<TNaglowekSystemu> CzytajNaglowekSystemu(const std::string& plik, TBladSystemu* blad)
+{
+    TOdczytPliku odczyt(plik);
+    return CzytajNaglowek(odczyt, blad);
 }
 
 TPisarzSystemu::TPisarzSystemu(const std::string& plik, int32_t rozmiarRekordu) : rozmiarRekordu_(rozmiarRekordu)
@@ -163,6 +187,10 @@ void TPisarzSystemu::Oproznij()
 
 void TPisarzSystemu::Dodaj(const uint8_t* rekord)
 {
+    if (Pelny()) {
+        dobrze_ = false;
+        return;
+    }
     const auto rozmiar = static_cast<std::size_t>(rozmiarRekordu_);
     if (zajete_ + rozmiar > bufor_.size())
         Oproznij();
@@ -185,59 +213,59 @@ bool TPisarzSystemu::Zakoncz(TInfoGryRec info)
     return dobrze_;
 }
 
-TCzytnikSystemu::TCzytnikSystemu(const std::string& plik)
+TCzytnikSystemu::TCzytnikSystemu(const std::string& plik) : plik_(std::make_unique<TOdczytPliku>(plik))
 {
-    naglowek_ = CzytajNaglowekSystemu(plik, &blad_);
-    if (naglowek_)
-        plik_ = std::fopen(plik.c_str(), "rb");
-    if (!plik_) {
-        naglowek_.reset();
-        if (blad_ == TBladSystemu::Brak)
-            blad_ = TBladSystemu::NieOtwarty;
-    }
+    naglowek_ = CzytajNaglowek(*plik_, &blad_);
 }
 
-TCzytnikSystemu::~TCzytnikSystemu()
-{
-    if (plik_)
-        std::fclose(plik_);
-}
+TCzytnikSystemu::~TCzytnikSystemu() = default;
 
 std::vector<std::array<uint8_t, MaxLiczbSystemu>> TCzytnikSystemu::Zaklady(int32_t od, int32_t ile)
 {
     std::vector<std::array<uint8_t, MaxLiczbSystemu>> wynik;
-    if (!plik_ || od < 1 || ile <= 0)
+    if (!naglowek_ || od < 1 || ile <= 0)
         return wynik;
-    const int32_t wszystkich = naglowek_->Info.Zakladow;
-    const int32_t koniec = std::min<int64_t>(static_cast<int64_t>(od) + ile - 1, wszystkich);
+    const int64_t wszystkich = naglowek_->Info.Zakladow;
+    const int64_t koniec = std::min<int64_t>(int64_t{od} + ile - 1, wszystkich);
     if (od > koniec)
         return wynik;
     const auto rekord = static_cast<std::size_t>(naglowek_->RozmiarRekordu);
-    std::vector<uint8_t> bajty(rekord * static_cast<std::size_t>(koniec - od + 1));
-    const long pozycja = static_cast<long>(DlugoscNaglowkaSystemu + static_cast<std::size_t>(od - 1) * rekord);
-    if (std::fseek(plik_, pozycja, SEEK_SET) != 0 || std::fread(bajty.data(), 1, bajty.size(), plik_) != bajty.size())
+    const auto ileZakladow = static_cast<std::size_t>(koniec - od + 1);
+    std::vector<uint8_t> bajty(rekord * ileZakladow);
+    const uint64_t pozycja = DlugoscNaglowkaSystemu + static_cast<uint64_t>(od - 1) * rekord;
+    if (!plik_->Czytaj(pozycja, bajty.data(), bajty.size()))
         return wynik;
-    wynik.resize(static_cast<std::size_t>(koniec - od + 1));
+    wynik.resize(ileZakladow);
     for (std::size_t i = 0; i < wynik.size(); ++i)
         std::copy_n(bajty.data() + i * rekord, rekord, wynik[i].begin());
     return wynik;
 }
 
+const std::array<uint8_t, MaxLiczbSystemu>* TStrumienZakladow::Nastepny()
+{
+    if (blad_ || numer_ < 1 || numer_ > czytnik_.Naglowek().Info.Zakladow)
+        return nullptr;
+    if (numer_ < poczatekPorcji_ || numer_ - poczatekPorcji_ >= static_cast<int64_t>(porcja_.size())) {
+        // numer_ lies within 1..Zakladow, so it fits the reader's 32-bit bet numbers.
+        porcja_ = czytnik_.Zaklady(static_cast<int32_t>(numer_), Porcja);
+        poczatekPorcji_ = numer_;
+        if (porcja_.empty()) {
+            blad_ = true;
+            return nullptr;
+        }
+    }
+    return &porcja_[static_cast<std::size_t>(numer_++ - poczatekPorcji_)];
+}
+
 int32_t TCzytnikSystemu::DlaKazdego(
     const std::function<void(int32_t, const std::array<uint8_t, MaxLiczbSystemu>&)>& f)
 {
-    constexpr int32_t Porcja = 4096;
-    if (!plik_)
+    if (!Otwarty())
         return 1;
-    for (int32_t od = 1; od <= naglowek_->Info.Zakladow; od += Porcja) {
-        const auto zaklady = Zaklady(od, Porcja);
-        if (zaklady.empty())
-            return od;
-        int32_t numer = od;
-        for (const auto& zaklad : zaklady)
-            f(numer++, zaklad);
-    }
-    return 0;
+    TStrumienZakladow strumien(*this);
+    while (const auto* zaklad = strumien.Nastepny())
+        f(static_cast<int32_t>(strumien.Numer() - 1), *zaklad);
+    return strumien.Blad() ? static_cast<int32_t>(strumien.Numer()) : 0;
 }
 
 bool ZapiszWlasneLiczby(const std::string& plik, const TInfoGryRec& info)

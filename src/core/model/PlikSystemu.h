@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/OdczytPliku.h"
 #include "model/TInfoGryRec.h"
 
 #include <array>
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,15 +24,21 @@ inline constexpr std::size_t PozycjaWlasnychLiczb = 124;
 inline constexpr std::size_t DlugoscWlasnychLiczb = 3 * MaxLiczbSystemu;
 inline constexpr std::size_t PozycjaWystapien = 484;
 inline constexpr int32_t MaxKodSystemuLiczbowego = 1000;
+// A pool system types at most 13 matches (the pool window 10 to 13) and holds at most one bet per
+// outcome of 13 matches.
+inline constexpr int32_t MaxMeczowPilkarskich = 13;
+inline constexpr int32_t MaxZakladowPilkarskich = 1'594'323; // 3^13
 
 enum class TBladSystemu {
     Brak,
     NieOtwarty,
     ZaKrotki,        // shorter than its header or than the bets its count announces
     ZlyRozmiar,      // record size differs from k
-    ZleParametry,    // n or k outside 1..120, or a negative count
+    ZleParametry,    // n or k outside 1..120, a negative count, or a pool system outside its limits
     NieznanyKod,     // neither a number system nor a pool system
     BladZapisu,
+    NieRegularny,    // a directory, a FIFO or a device under the system's name
+    BladOdczytu,     // the system reported an error while reading
 };
 
 struct TNaglowekSystemu {
@@ -57,8 +65,10 @@ public:
     TPisarzSystemu& operator=(const TPisarzSystemu&) = delete;
 
     bool Otwarty() const { return plik_ != nullptr; }
+    // A bet beyond the most a system file counts (2,147,483,647) is not written and fails the file.
     void Dodaj(const uint8_t* rekord);
     int32_t Zapisanych() const { return zapisanych_; }
+    bool Pelny() const { return zapisanych_ == std::numeric_limits<int32_t>::max(); }
     // Writes the header with the count of bets written and closes the file.
     bool Zakoncz(TInfoGryRec info);
 
@@ -73,7 +83,8 @@ private:
     std::size_t zajete_ = 0;
 };
 
-// Reads the bets of a system file by number; the header is checked once on opening.
+// Reads the bets of a system file by number; the header is checked once on opening. Only a regular
+// file is opened.
 class TCzytnikSystemu {
 public:
     explicit TCzytnikSystemu(const std::string& plik);
@@ -91,9 +102,35 @@ public:
     int32_t DlaKazdego(const std::function<void(int32_t, const std::array<uint8_t, MaxLiczbSystemu>&)>& f);
 
 private:
-    std::FILE* plik_ = nullptr;
+    std::unique_ptr<TOdczytPliku> plik_;
     std::optional<TNaglowekSystemu> naglowek_;
     TBladSystemu blad_ = TBladSystemu::Brak;
+};
+
+// The bets of a system one after another, read a chunk at a time. A system that fits into one
+// chunk is read once however often it is walked again. Bet numbers are 64-bit, so the walk ends
+// cleanly at the last of 2,147,483,647 bets.
+class TStrumienZakladow {
+public:
+    static constexpr int32_t Porcja = 4096;
+
+    explicit TStrumienZakladow(TCzytnikSystemu& czytnik) : czytnik_(czytnik) {}
+
+    // The next bet (RozmiarRekordu bytes are meaningful), or null at the end or when the file
+    // cannot be read (then Blad()).
+    const std::array<uint8_t, MaxLiczbSystemu>* Nastepny();
+    // Number of the bet Nastepny() gives next (1-based).
+    int64_t Numer() const { return numer_; }
+    void Od(int64_t numer) { numer_ = numer; }
+    void OdNowa() { Od(1); }
+    bool Blad() const { return blad_; }
+
+private:
+    TCzytnikSystemu& czytnik_;
+    std::vector<std::array<uint8_t, MaxLiczbSystemu>> porcja_;
+    int64_t poczatekPorcji_ = 1;
+    int64_t numer_ = 1;
+    bool blad_ = false;
 };
 
 // Rewrites the own-numbers block (bytes 124..483) of a system file in place.

@@ -1,8 +1,9 @@
 #include "model/PlikiDanych.h"
 
+#include "model/OdczytPliku.h"
+
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <system_error>
 
 namespace tarvomund {
@@ -20,34 +21,32 @@ bool RowneBezWielkosci(std::string_view a, std::string_view b)
 
 } // namespace
 
-std::optional<std::string> CzytajCalyPlik(const std::string& plik)
+std::optional<std::string> CzytajCalyPlik(const std::string& plik, uint64_t maxRozmiar)
 {
-    std::ifstream we(plik, std::ios::binary | std::ios::ate);
-    if (!we)
-        return std::nullopt;
-    const auto rozmiar = we.tellg();
-    if (rozmiar < 0)
-        return std::nullopt;
-    we.seekg(0);
-    std::string dane(static_cast<std::size_t>(rozmiar), '\0');
-    we.read(dane.data(), static_cast<std::streamsize>(dane.size()));
-    if (we.bad())
-        return std::nullopt;
-    dane.resize(static_cast<std::size_t>(std::max<std::streamsize>(we.gcount(), 0)));
-    return dane;
+    return CzytajPlikRegularny(plik, maxRozmiar);
+}
+
+std::vector<fs::path> WpisyZRozszerzeniem(const std::string& katalog, std::string_view rozszerzenie, bool* nieczytelny)
+{
+    std::vector<fs::path> pliki;
+    std::error_code blad;
+    for (fs::directory_iterator it(katalog, blad), koniec; !blad && it != koniec; it.increment(blad))
+        if (RowneBezWielkosci(it->path().extension().string(), rozszerzenie))
+            pliki.push_back(it->path());
+    if (nieczytelny)
+        *nieczytelny = static_cast<bool>(blad);
+    std::sort(pliki.begin(), pliki.end(),
+              [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
+    return pliki;
 }
 
 std::vector<fs::path> PlikiZRozszerzeniem(const std::string& katalog, std::string_view rozszerzenie)
 {
-    std::vector<fs::path> pliki;
-    std::error_code blad;
-    for (fs::directory_iterator it(katalog, blad), koniec; !blad && it != koniec; it.increment(blad)) {
-        std::error_code bladWpisu;
-        if (it->is_regular_file(bladWpisu) && RowneBezWielkosci(it->path().extension().string(), rozszerzenie))
-            pliki.push_back(it->path());
-    }
-    std::sort(pliki.begin(), pliki.end(),
-              [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
+    std::vector<fs::path> pliki = WpisyZRozszerzeniem(katalog, rozszerzenie);
+    std::erase_if(pliki, [](const fs::path& plik) {
+        std::error_code blad;
+        return !fs::is_regular_file(plik, blad);
+    });
     return pliki;
 }
 

@@ -1,11 +1,12 @@
 #include "model/UstawieniaIni.h"
 
+#include "model/OdczytPliku.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 namespace tarvomund {
 
@@ -78,11 +79,8 @@ TParametry RozbierzUstawieniaIni(std::string_view tekst)
 
 TParametry CzytajUstawieniaIni(const std::string& plik)
 {
-    std::ifstream we(plik, std::ios::binary);
-    if (!we)
-        return {};
-    const std::string tekst{std::istreambuf_iterator<char>(we), std::istreambuf_iterator<char>()};
-    return RozbierzUstawieniaIni(tekst);
+    const std::optional<std::string> tekst = CzytajPlikRegularny(plik, MaxRozmiarUstawien);
+    return tekst ? RozbierzUstawieniaIni(*tekst) : TParametry{};
 }
 
 std::string DomyslnyPlikUstawienIni()

@@ -1,17 +1,21 @@
 #include "model/Wspolne.h"
 
+#include "model/OdczytPliku.h"
 #include "model/ZapisAtomowy.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace tarvomund {
 
 namespace fs = std::filesystem;
+
+// A file is copied in blocks of this many bytes.
+constexpr std::size_t RozmiarBlokuKopii = 40000;
 
 double Procent(int32_t a, int32_t b)
 {
@@ -99,6 +103,10 @@ bool KopiujPlik(const std::string& zrodlo, const std::string& cel)
 {
     if (zrodlo == cel)
         return false;
+    // Only a regular file is copied: a FIFO would wait for a writer, a device never end.
+    TOdczytPliku we(zrodlo);
+    if (!we.Otwarty())
+        return false;
     std::error_code blad;
     const auto czas = fs::last_write_time(zrodlo, blad);
     if (blad)
@@ -107,21 +115,17 @@ bool KopiujPlik(const std::string& zrodlo, const std::string& cel)
     if (blad)
         return false;
 
-    std::ifstream we(zrodlo, std::ios::binary);
-    if (!we)
-        return false;
     TZapisAtomowy zapis(cel);
     if (!zapis.Otwarty())
         return false;
-    std::array<char, 40000> blok{};
-    while (we) {
-        we.read(blok.data(), static_cast<std::streamsize>(blok.size()));
-        const std::streamsize przeczytano = we.gcount();
-        if (przeczytano > 0)
-            zapis.Pisz(std::string_view(blok.data(), static_cast<std::size_t>(przeczytano)));
+    std::array<char, RozmiarBlokuKopii> blok{};
+    for (uint64_t pozycja = 0; pozycja < we.Rozmiar();) {
+        const auto ile = static_cast<std::size_t>(std::min<uint64_t>(blok.size(), we.Rozmiar() - pozycja));
+        if (!we.Czytaj(pozycja, blok.data(), ile))
+            return false;
+        zapis.Pisz(std::string_view(blok.data(), ile));
+        pozycja += ile;
     }
-    if (we.bad())
-        return false;
     if (!zapis.Zatwierdz())
         return false;
     fs::last_write_time(cel, czas, blad);

@@ -141,9 +141,14 @@ private:
 
 TTypy TypyZZakladow(const std::vector<TZaklad>& zaklady, int k)
 {
+    return TypyZZakladow(zaklady.size(), [&](std::size_t i) { return zaklady[i].data(); }, k);
+}
+
+TTypy TypyZZakladow(std::size_t ile, const std::function<const uint8_t*(std::size_t)>& zaklad, int k)
+{
     TUzyteZnaki uzyte(k);
-    for (const TZaklad& z : zaklady)
-        uzyte.Dodaj(z.data());
+    for (std::size_t i = 0; i < ile; ++i)
+        uzyte.Dodaj(zaklad(i));
     return uzyte.Typy();
 }
 
@@ -155,16 +160,9 @@ std::optional<TTypy> TypyPlikuSystemu(const std::string& plik)
     const TInfoGryRec& info = czytnik.Naglowek().Info;
     if (!BlokPusty(info.Wlasne, info.k))
         return TypyZBloku(info.Wlasne, info.k);
-    // The bets are read a slice at a time: a full system of thirteen matches has 1.6 million.
-    constexpr int32_t Porcja = 4096;
     TUzyteZnaki uzyte(info.k);
-    for (int32_t od = 1; od <= info.Zakladow; od += Porcja) {
-        const auto zaklady = czytnik.Zaklady(od, Porcja);
-        if (zaklady.empty())
-            return std::nullopt;
-        for (const auto& zaklad : zaklady)
-            uzyte.Dodaj(zaklad.data());
-    }
+    if (czytnik.DlaKazdego([&](int32_t, const std::array<uint8_t, MaxLiczbSystemu>& zaklad) { uzyte.Dodaj(zaklad.data()); }) != 0)
+        return std::nullopt;
     return uzyte.Typy();
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +55,8 @@ bool BlokPusty(const std::array<TTablicaLiczb, 3>& blok, int k);
 // The signs the bets use at each match, in the order 1, x, 2: the typings of a system whose typing
 // block was left empty.
 TTypy TypyZZakladow(const std::vector<TZaklad>& zaklady, int k);
+// The same over `ile` bets of any store, `zaklad(i)` giving the bytes of the i-th.
+TTypy TypyZZakladow(std::size_t ile, const std::function<const uint8_t*(std::size_t)>& zaklad, int k);
 // The typings of a system file: its typing block or, when the block is empty, the signs its bets
 // use. Nothing when the file cannot be read.
 std::optional<TTypy> TypyPlikuSystemu(const std::string& plik);

@@ -1,13 +1,13 @@
 #include "slips/PlikBlankietu.h"
 
 #include "model/BinIO.h"
+#include "model/OdczytPliku.h"
 #include "model/PlikiDanych.h"
 #include "model/ZapisAtomowy.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 namespace tarvomund {
@@ -308,14 +308,13 @@ std::optional<TBlankietOb> WczytajBlankiet(const std::string& plik, TBladBlankie
 
 std::optional<TNaglowekBlankietu> CzytajNaglowekBlankietu(const std::string& plik, TBladBlankietu* blad)
 {
-    std::ifstream we(plik, std::ios::binary);
-    if (!we) {
+    TOdczytPliku we(plik);
+    if (!we.Otwarty()) {
         Ustaw(blad, TBladBlankietu::NieOtwarty);
         return std::nullopt;
     }
     std::string dane(DlugoscNaglowkaBlankietu, '\0');
-    we.read(dane.data(), static_cast<std::streamsize>(dane.size()));
-    if (static_cast<std::size_t>(we.gcount()) < DlugoscNaglowkaBlankietu) {
+    if (!we.Czytaj(0, dane.data(), dane.size())) {
         Ustaw(blad, TBladBlankietu::ZaKrotki);
         return std::nullopt;
     }

@@ -16,51 +16,32 @@ namespace {
 
 constexpr int InterwalCzytaniaMs = 100;
 constexpr int InterwalZapisuMs = 200;
-// Bets are read from a source this many at a time.
-constexpr int32_t PorcjaZakladow = 4096;
 // Own numbers are bytes: the set of numbers the summed systems use.
 using TUzyteLiczby = std::bitset<256>;
 
-// The second own-numbers array of positions 1..n: the numbers a system stands for.
+// The second own-numbers array of positions 1..n: the numbers a system stands for (a damaged 0 is
+// no number).
 void DodajUzyte(const TInfoGryRec& info, TUzyteLiczby& uzyte)
 {
     const int n = std::clamp(info.n, 0, MaxLiczbSystemu);
     for (int p = 0; p < n; ++p)
-        uzyte.set(info.Wlasne[1][static_cast<std::size_t>(p)]);
+        if (info.Wlasne[1][static_cast<std::size_t>(p)] != 0)
+            uzyte.set(info.Wlasne[1][static_cast<std::size_t>(p)]);
 }
 
-// Reads a system's bets in file order, a chunk at a time. A system that fits into one chunk is
-// read once however often it is walked again.
-class TStrumienZakladow {
-public:
-    explicit TStrumienZakladow(TCzytnikSystemu& czytnik) : czytnik_(czytnik) {}
-
-    // The next bet, or null at the end or when the file cannot be read (then Blad()).
-    const std::array<uint8_t, MaxLiczbSystemu>* Nastepny()
-    {
-        if (numer_ > czytnik_.Naglowek().Info.Zakladow)
-            return nullptr;
-        const auto wPorcji = static_cast<std::size_t>(numer_ - poczatekPorcji_);
-        if (porcja_.empty() || numer_ < poczatekPorcji_ || wPorcji >= porcja_.size()) {
-            porcja_ = czytnik_.Zaklady(numer_, PorcjaZakladow);
-            poczatekPorcji_ = numer_;
-            if (porcja_.empty()) {
-                blad_ = true;
-                return nullptr;
-            }
-        }
-        return &porcja_[static_cast<std::size_t>(numer_++ - poczatekPorcji_)];
+// A bet as the arithmetic takes it: k positions within 1..n, none repeated (the order is the
+// writer's). Anything else is damaged and skipped, as the other readers skip it.
+bool PoprawnyZaklad(const uint8_t* pozycje, int k, int n)
+{
+    std::bitset<MaxLiczbSystemu + 1> uzyte;
+    for (int j = 0; j < k; ++j) {
+        const uint8_t p = pozycje[j];
+        if (p < 1 || p > n || uzyte.test(p))
+            return false;
+        uzyte.set(p);
     }
-    void OdNowa() { numer_ = 1; }
-    bool Blad() const { return blad_; }
-
-private:
-    TCzytnikSystemu& czytnik_;
-    std::vector<std::array<uint8_t, MaxLiczbSystemu>> porcja_;
-    int32_t poczatekPorcji_ = 1;
-    int32_t numer_ = 1;
-    bool blad_ = false;
-};
+    return true;
+}
 
 // A number system that can be read, or nothing.
 std::unique_ptr<TCzytnikSystemu> OtworzLiczbowy(const std::string& plik)
@@ -181,6 +162,7 @@ TWynikGeneracji ZlozSystemy(const TInfoGryRec& info, const std::string& plik, co
     const int kA = czytnikA->Naglowek().Info.k;
     const int kB = czytnikB->Naglowek().Info.k;
     const int nA = czytnikA->Naglowek().Info.n;
+    const int nB = czytnikB->Naglowek().Info.n;
     const int64_t wszystkich = int64_t{czytnikA->Naglowek().Info.Zakladow} * czytnikB->Naglowek().Info.Zakladow;
     TStrumienZakladow zakladyA(*czytnikA);
     TStrumienZakladow zakladyB(*czytnikB);
@@ -189,32 +171,22 @@ TWynikGeneracji ZlozSystemy(const TInfoGryRec& info, const std::string& plik, co
     bool przerwano = false;
     int64_t i = 0;
     TZaklad zaklad{};
-    // A damaged bet whose positions leave 1..120 (or would overlap A's) has no place in the counts
-    // and is left out.
-    const auto wZakresie = [](int p, int od) { return p >= od && p <= MaxLiczbSystemu; };
     while (!przerwano) {
         const auto* a = zakladyA.Nastepny();
         if (!a)
             break;
-        bool poprawnyA = true;
-        for (int j = 0; j < kA; ++j) {
-            zaklad[static_cast<std::size_t>(j)] = (*a)[static_cast<std::size_t>(j)];
-            poprawnyA = poprawnyA && wZakresie((*a)[static_cast<std::size_t>(j)], 1);
-        }
+        const bool poprawnyA = PoprawnyZaklad(a->data(), kA, nA);
+        std::copy_n(a->begin(), kA, zaklad.begin());
         zakladyB.OdNowa();
         while (!(przerwano = przerwij.load(std::memory_order_relaxed))) {
             const auto* b = zakladyB.Nastepny();
             if (!b)
                 break;
             postep.Zglos(++i, wszystkich);
-            bool poprawny = poprawnyA;
-            for (int j = 0; j < kB; ++j) {
-                const int p = (*b)[static_cast<std::size_t>(j)] + nA;
-                poprawny = poprawny && wZakresie(p, nA + 1);
-                zaklad[static_cast<std::size_t>(kA + j)] = static_cast<uint8_t>(p);
-            }
-            if (!poprawny)
+            if (!poprawnyA || !PoprawnyZaklad(b->data(), kB, nB))
                 continue;
+            for (int j = 0; j < kB; ++j)
+                zaklad[static_cast<std::size_t>(kA + j)] = static_cast<uint8_t>((*b)[static_cast<std::size_t>(j)] + nA);
             pisarz.Dodaj(zaklad.data());
             for (int j = 0; j < info.k; ++j)
                 ++wystapienia[static_cast<std::size_t>(zaklad[static_cast<std::size_t>(j)] - 1)];
@@ -223,7 +195,7 @@ TWynikGeneracji ZlozSystemy(const TInfoGryRec& info, const std::string& plik, co
             break;
     }
     TInfoGryRec naglowek = info;
-    naglowek.n = std::min(nA + czytnikB->Naglowek().Info.n, MaxLiczbSystemu);
+    naglowek.n = std::min(nA + nB, MaxLiczbSystemu);
     return Zakoncz(pisarz, naglowek, wystapienia, przerwano, zakladyA.Blad() || zakladyB.Blad());
 }
 
@@ -237,6 +209,7 @@ TWynikGeneracji SumujSystemy(const TInfoGryRec& info, const std::string& plik, c
     std::array<int32_t, MaxLiczbSystemu> wystapienia{};
     TInfoGryRec naglowek = info;
     bool blad = false;
+    bool brakPamieci = false;
     bool przerwano = false;
     TUzyteLiczby uzyte;
     if (k < 1 || k > MaxLiczbSystemu)
@@ -271,18 +244,17 @@ TWynikGeneracji SumujSystemy(const TInfoGryRec& info, const std::string& plik, c
                 if (!rekord)
                     break;
                 postep.Zglos(++i, wszystkich);
-                // Compared in lottery numbers: each position through its own system's numbers.
+                // Compared in lottery numbers: each position through its own system's numbers. A
+                // damaged bet, or one whose positions show the same number twice, has none to compare.
+                if (!PoprawnyZaklad(rekord->data(), k, zrodlo.n))
+                    continue;
                 TZaklad liczby{};
-                bool poprawny = true;
-                for (int j = 0; j < k && poprawny; ++j) {
-                    const uint8_t p = (*rekord)[static_cast<std::size_t>(j)];
-                    poprawny = p >= 1 && p <= MaxLiczbSystemu;
-                    if (poprawny)
-                        liczby[static_cast<std::size_t>(j)] = zrodlo.Wlasne[1][static_cast<std::size_t>(p - 1)];
-                }
-                if (!poprawny)
-                    continue; // a damaged bet has no lottery numbers to compare
+                for (int j = 0; j < k; ++j)
+                    liczby[static_cast<std::size_t>(j)] =
+                        zrodlo.Wlasne[1][static_cast<std::size_t>((*rekord)[static_cast<std::size_t>(j)] - 1)];
                 SortujZaklad(liczby, k);
+                if (liczby[0] == 0 || std::adjacent_find(liczby.begin(), liczby.begin() + k) != liczby.begin() + k)
+                    continue;
                 for (int j = 0; j < k; ++j)
                     uzyte.set(liczby[static_cast<std::size_t>(j)]);
                 // The difference keeps what occurs an odd number of times.
@@ -297,7 +269,7 @@ TWynikGeneracji SumujSystemy(const TInfoGryRec& info, const std::string& plik, c
         }
     } catch (const std::bad_alloc&) {
         // No memory for the list: what it holds is still written out.
-        blad = true;
+        brakPamieci = true;
     }
 
     // The used numbers in ascending order are the new system's numbers; a position is a byte, so
@@ -329,7 +301,9 @@ TWynikGeneracji SumujSystemy(const TInfoGryRec& info, const std::string& plik, c
         pisarz.Dodaj(zaklad.data());
         postep.Zglos(++i, doZapisu);
     });
-    return Zakoncz(pisarz, naglowek, wystapienia, przerwano, blad);
+    TWynikGeneracji wynik = Zakoncz(pisarz, naglowek, wystapienia, przerwano, blad);
+    wynik.BrakPamieci = brakPamieci;
+    return wynik;
 }
 
 } // namespace tarvomund

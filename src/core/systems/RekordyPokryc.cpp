@@ -1,18 +1,17 @@
 #include "systems/RekordyPokryc.h"
 
+#include "model/OdczytPliku.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace tarvomund {
 
 namespace {
 
 // The shipped table is about 130 kB; anything far larger is not this table.
-constexpr std::uintmax_t MaxRozmiarPliku = std::uintmax_t{16} << 20;
+constexpr uint64_t MaxRozmiarPliku = uint64_t{16} << 20;
 constexpr int MaxParametru = 1000;
 
 } // namespace
@@ -66,16 +65,8 @@ TRekordyPokryc TRekordyPokryc::ZTekstu(std::string_view tekst)
 
 TRekordyPokryc TRekordyPokryc::Wczytaj(const std::string& plik)
 {
-    std::error_code blad;
-    const std::uintmax_t rozmiar = std::filesystem::file_size(plik, blad);
-    if (blad || rozmiar > MaxRozmiarPliku)
-        return {};
-    std::ifstream wejscie(plik, std::ios::binary);
-    if (!wejscie)
-        return {};
-    std::ostringstream tresc;
-    tresc << wejscie.rdbuf();
-    return ZTekstu(tresc.str());
+    const std::optional<std::string> tresc = CzytajPlikRegularny(plik, MaxRozmiarPliku);
+    return tresc ? ZTekstu(*tresc) : TRekordyPokryc{};
 }
 
 std::optional<TRekordPokrycia> TRekordyPokryc::Znajdz(int v, int k, int t) const

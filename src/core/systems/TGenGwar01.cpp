@@ -32,9 +32,11 @@ constexpr uint64_t PaczkaPostepu = 64;
 std::optional<uint64_t> DokladnaLiczba(const TSystemGwarancji& system, int m)
 {
     if (system.Pilkarski) {
+        // Beyond 64 bits (more than 40 matches of three signs, or 64 of two) the count is not exact.
         uint64_t iloczyn = 1;
         for (const TTypowanie& t : system.Typy)
-            iloczyn *= t.IleTypow;
+            if (__builtin_mul_overflow(iloczyn, uint64_t{t.IleTypow}, &iloczyn))
+                return std::nullopt;
         return iloczyn;
     }
     const int n = system.n;
@@ -129,31 +131,32 @@ private:
 // Per-mask bit sets over the bets and the bit-sliced counters of one thread.
 class TMaskiZakladow {
 public:
+    // A system without bets still gets one word per mask (all clear), which keeps the arithmetic
+    // uniform; the guarantee itself does not run for it.
     TMaskiZakladow(const TSystemGwarancji& system, int L) : L_(L)
     {
         const std::size_t zakladow = system.Zaklady.size();
-        W_ = (zakladow + 63) / 64;
-        ostatnie_ = zakladow % 64 == 0 ? ~uint64_t{0} : (uint64_t{1} << (zakladow % 64)) - 1;
-        if (W_ == 0)
-            ostatnie_ = 0;
+        W_ = std::max<std::size_t>((zakladow + 63) / 64, 1);
+        ostatnie_ = zakladow == 0 ? 0
+                    : zakladow % 64 == 0 ? ~uint64_t{0}
+                                         : (uint64_t{1} << (zakladow % 64)) - 1;
         P_ = std::max(1, static_cast<int>(std::bit_width(static_cast<unsigned>(L))));
+        const std::size_t szerokosc = static_cast<std::size_t>(system.Zaklady.Szerokosc());
         if (system.Pilkarski) {
             for (const TTypowanie& t : system.Typy) {
-                poczatek_.push_back(static_cast<int>(maski_.size() / std::max<std::size_t>(W_, 1)));
-                for (int z = 0; z < t.IleTypow; ++z)
-                    DodajMaske(system, [&](const TZaklad& zaklad) {
-                        return zaklad[static_cast<std::size_t>(t.Mecz - 1)] == KodZnaku(t.Typy[static_cast<std::size_t>(z)]);
-                    });
+                poczatek_.push_back(static_cast<int>(maski_.size() / W_));
+                const auto mecz = static_cast<std::size_t>(t.Mecz - 1);
+                for (int z = 0; z < t.IleTypow; ++z) {
+                    const uint8_t kod = KodZnaku(t.Typy[static_cast<std::size_t>(z)]);
+                    DodajMaske(system, [&](const uint8_t* zaklad) { return mecz < szerokosc && zaklad[mecz] == kod; });
+                }
             }
         } else {
             poczatek_.assign(static_cast<std::size_t>(L), 0);
+            const auto k = static_cast<std::size_t>(std::clamp<int>(system.k, 0, static_cast<int>(szerokosc)));
             for (int p = 1; p <= system.n; ++p)
-                DodajMaske(system, [&](const TZaklad& zaklad) {
-                    return std::find(zaklad.begin(), zaklad.begin() + system.k, p) != zaklad.begin() + system.k;
-                });
+                DodajMaske(system, [&](const uint8_t* zaklad) { return std::find(zaklad, zaklad + k, p) != zaklad + k; });
         }
-        if (W_ == 0)
-            W_ = 1; // keeps the arithmetic uniform for a system without bets
         if (maski_.empty())
             maski_.assign(W_, 0);
     }
@@ -174,7 +177,7 @@ private:
         const std::size_t start = maski_.size();
         maski_.resize(start + W_, 0);
         for (std::size_t b = 0; b < system.Zaklady.size(); ++b)
-            if (trafia(system.Zaklady[b]))
+            if (trafia(system.Zaklady.Dane(b)))
                 maski_[start + b / 64] |= uint64_t{1} << (b % 64);
     }
 
@@ -310,6 +313,38 @@ int ProcentBleduGwarancji(int indeks)
     return indeks >= 0 && indeks < IleBledowGwarancji ? ProcentyBledu[static_cast<std::size_t>(indeks)] : 0;
 }
 
+TZakladyGwarancji& TZakladyGwarancji::operator=(const std::vector<TZaklad>& zaklady)
+{
+    bajty_.clear();
+    reserve(zaklady.size());
+    for (const TZaklad& zaklad : zaklady)
+        push_back(zaklad);
+    return *this;
+}
+
+void TZakladyGwarancji::UstawSzerokosc(int szerokosc)
+{
+    if (bajty_.empty())
+        szerokosc_ = static_cast<std::size_t>(std::clamp(szerokosc, 1, MaxLiczbSystemu));
+}
+
+void TZakladyGwarancji::push_back(const TZaklad& zaklad)
+{
+    push_back(zaklad.data());
+}
+
+void TZakladyGwarancji::push_back(const uint8_t* rekord)
+{
+    bajty_.insert(bajty_.end(), rekord, rekord + szerokosc_);
+}
+
+TZaklad TZakladyGwarancji::operator[](std::size_t i) const
+{
+    TZaklad zaklad{};
+    std::copy_n(Dane(i), szerokosc_, zaklad.begin());
+    return zaklad;
+}
+
 std::optional<TSystemGwarancji> WczytajSystemGwarancji(const std::string& plik, TBladWczytaniaGwarancji* blad)
 {
     auto ustaw = [blad](TBladWczytaniaGwarancji b) {
@@ -331,8 +366,14 @@ std::optional<TSystemGwarancji> WczytajSystemGwarancji(const std::string& plik, 
         ustaw(TBladWczytaniaGwarancji::ZbytDuzy);
         return std::nullopt;
     }
-    system.Zaklady = czytnik.Zaklady(1, naglowek.Info.Zakladow);
-    if (static_cast<int32_t>(system.Zaklady.size()) != naglowek.Info.Zakladow) {
+    // The header was checked against the file's size and the format's limits, so the count is safe
+    // to reserve; the bets come a chunk at a time.
+    system.Zaklady.UstawSzerokosc(system.k);
+    system.Zaklady.reserve(static_cast<std::size_t>(naglowek.Info.Zakladow));
+    TStrumienZakladow strumien(czytnik);
+    while (const auto* rekord = strumien.Nastepny())
+        system.Zaklady.push_back(rekord->data());
+    if (strumien.Blad()) {
         ustaw(TBladWczytaniaGwarancji::BladOdczytu);
         return std::nullopt;
     }
@@ -340,7 +381,8 @@ std::optional<TSystemGwarancji> WczytajSystemGwarancji(const std::string& plik, 
         // The typed matches are those of the typing block, as the pool window restores them; only a
         // system whose block is empty falls back on the signs its bets happen to use.
         const std::array<TTablicaLiczb, 3>& blok = naglowek.Info.Wlasne;
-        const TTypy typy = BlokPusty(blok, system.k) ? TypyZZakladow(system.Zaklady, system.k)
+        const TTypy typy = BlokPusty(blok, system.k) ? TypyZZakladow(
+                                                           system.Zaklady.size(), [&](std::size_t i) { return system.Zaklady.Dane(i); }, system.k)
                                                      : TypyZBloku(blok, system.k);
         system.Typy = TypowaniaWielokrotne(TypowaniaZTypow(typy, system.k));
     }
@@ -405,7 +447,8 @@ TKonfig TGenGwar01::Konfiguracje(bool& przerwano, bool& zaDuzo)
     TKonfig wynik(L, ustawienia_.LimitKonfiguracji);
     przerwano = false;
     zaDuzo = false;
-    if (L <= 0 || (!system_.Pilkarski && (m > system_.n || system_.n < 1)))
+    // Without bets no case forms a configuration: the table is empty.
+    if (L <= 0 || system_.Zaklady.empty() || (!system_.Pilkarski && (m > system_.n || system_.n < 1)))
         return wynik;
 
     const TMaskiZakladow maski(system_, L);

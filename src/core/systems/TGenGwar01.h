@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,56 @@ inline constexpr int32_t MaxZakladowGwarancji = 50'000;
 inline constexpr int IleBledowGwarancji = 10;
 int ProcentBleduGwarancji(int indeks);
 
+// Bets held compactly, `Szerokosc()` bytes each (k positions of a number bet, or one sign per match
+// of a pool bet), handed out as TZaklad buffers like a vector of them. A pool system may hold more
+// than a million bets of 13 bytes: a full buffer each would take nine times the memory.
+class TZakladyGwarancji {
+public:
+    class TIterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = TZaklad;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = TZaklad;
+
+        TIterator(const TZakladyGwarancji& zaklady, std::size_t i) : zaklady_(&zaklady), i_(i) {}
+        TZaklad operator*() const { return (*zaklady_)[i_]; }
+        TIterator& operator++()
+        {
+            ++i_;
+            return *this;
+        }
+        bool operator==(const TIterator& inny) const { return i_ == inny.i_; }
+
+    private:
+        const TZakladyGwarancji* zaklady_;
+        std::size_t i_;
+    };
+
+    TZakladyGwarancji() = default;
+    TZakladyGwarancji(const std::vector<TZaklad>& zaklady) { *this = zaklady; }
+    TZakladyGwarancji& operator=(const std::vector<TZaklad>& zaklady);
+
+    // Set while empty; 120 (a whole buffer) until then.
+    void UstawSzerokosc(int szerokosc);
+    int Szerokosc() const { return static_cast<int>(szerokosc_); }
+    void reserve(std::size_t ile) { bajty_.reserve(ile * szerokosc_); }
+    void push_back(const TZaklad& zaklad);
+    void push_back(const uint8_t* rekord);
+    std::size_t size() const { return bajty_.size() / szerokosc_; }
+    bool empty() const { return bajty_.empty(); }
+    TZaklad operator[](std::size_t i) const;
+    // The bet's Szerokosc() bytes in place.
+    const uint8_t* Dane(std::size_t i) const { return bajty_.data() + i * szerokosc_; }
+    TIterator begin() const { return {*this, 0}; }
+    TIterator end() const { return {*this, size()}; }
+
+private:
+    std::size_t szerokosc_ = MaxLiczbSystemu;
+    std::vector<uint8_t> bajty_;
+};
+
 // The bets of a system as the guarantee needs them. A number bet holds positions 1..n; a pool bet
 // holds one sign code per match (1 "1", 2 "x", 3 "2"). `Typy` are the pool system's matches typed
 // with more than one sign, in match order.
@@ -27,7 +78,7 @@ struct TSystemGwarancji {
     int n = 0;
     int k = 0;
     int IleLosowanych = 0; // the game's drawn count, the most hits a draw can bring
-    std::vector<TZaklad> Zaklady;
+    TZakladyGwarancji Zaklady;
     std::vector<TTypowanie> Typy;
 };
 

@@ -76,6 +76,7 @@ private:
     void MetodaPelna();
     void DodajWystapieniaSerii(const TZaklad& zaklad, int64_t zakladow);
     void MetodaRownomierna();
+    void Wyrownaj(TListaZakladow& lista, const TTablicaLiczb& pewne);
     void MetodaPrzypadkowa();
     void MetodaLancuchowaI();
     void MetodaLancuchowaII();
@@ -187,31 +188,147 @@ void TPrzebieg::DodajWystapieniaSerii(const TZaklad& zaklad, int64_t zakladow)
 }
 
 // Method 1: balanced random bets; sure positions stand in every bet.
+//
+// The draws work on the free positions alone (n - s of them, k - s in a bet), each with the quota of
+// an even share. Two mirrors keep every draw quick however close B comes to all the bets there are:
+// a bet holding more than half of the free positions is drawn as the positions it leaves out, and
+// more than half of all bets are written as the full system less a balanced draw of the bets left
+// out. Both keep the counts even: a position's count is B less its count among the left-out
+// positions, or its count in the full system less its count among the left-out bets.
 void TPrzebieg::MetodaRownomierna()
 {
     TTablicaLiczb pewne{};
-    int s = 0;
+    std::vector<uint8_t> wolne;
+    std::vector<uint8_t> pewnePozycje;
     for (int p = 1; p <= n_; ++p)
         if (info_.Wlasne[2][static_cast<std::size_t>(p - 1)] == ZnakPewnejPozycji) {
             pewne[static_cast<std::size_t>(p - 1)] = 1;
-            ++s;
+            pewnePozycje.push_back(static_cast<uint8_t>(p));
+        } else {
+            wolne.push_back(static_cast<uint8_t>(p));
         }
-    if (zakladow_ >= IleMozliwych(n_, k_, s)) {
+    const int s = static_cast<int>(pewnePozycje.size());
+    const int64_t mozliwych = IleMozliwych(n_, k_, s);
+    if (zakladow_ >= mozliwych) {
         TListaZakladow lista(k_);
         WszystkieMozliwe(lista, pewne, s);
         ZapiszListe(lista);
         return;
     }
-    TLosGen gen(k_, s, pewne, static_cast<int>(zakladow_), n_, losowe_);
-    gen.Lista.Rezerwuj(static_cast<std::size_t>(std::min<int64_t>(zakladow_, MaxRezerwy)));
-    for (int64_t i = 1; i <= zakladow_ && !Stop(); ++i) {
-        if (s >= 1)
-            gen.LosujZPewnymi();
-        else
-            gen.Losuj();
-        postep_.Zglos(i, zakladow_);
+    const int wolnych = n_ - s;
+    const int wZakladzie = k_ - s;
+    const bool dopelnienia = 2 * wZakladzie > wolnych;
+    const int losowanych = dopelnienia ? wolnych - wZakladzie : wZakladzie;
+    const bool pozostale = 2 * zakladow_ > mozliwych;
+    const int64_t ile = pozostale ? mozliwych - zakladow_ : zakladow_;
+
+    TLosGen gen(losowanych, 0, TTablicaLiczb{}, static_cast<int>(ile), wolnych, losowe_);
+    gen.UstawPrzerwij(&przerwij_);
+    gen.Lista.Rezerwuj(static_cast<std::size_t>(std::min<int64_t>(ile, MaxRezerwy)));
+    for (int64_t i = 1; i <= ile && !Stop(); ++i) {
+        gen.Losuj();
+        if (gen.Przerwany())
+            break;
+        postep_.Zglos(i, ile);
     }
-    ZapiszListe(gen.Lista);
+    if (s == 0 && !dopelnienia && !pozostale) {
+        // The drawn bets are the bets.
+        Wyrownaj(gen.Lista, pewne);
+        ZapiszListe(gen.Lista);
+        return;
+    }
+    // A drawn choice (ascending indexes 1..wolnych of the free positions) as a bet.
+    auto zaklad = [&](const TZaklad& wybor) {
+        TZaklad wynik{};
+        int j = 0;
+        for (uint8_t p : pewnePozycje)
+            wynik[static_cast<std::size_t>(j++)] = p;
+        int w = 0;
+        for (int indeks = 1; indeks <= wolnych; ++indeks) {
+            const bool wybrany = w < losowanych && wybor[static_cast<std::size_t>(w)] == indeks;
+            if (wybrany)
+                ++w;
+            if (wybrany != dopelnienia)
+                wynik[static_cast<std::size_t>(j++)] = wolne[static_cast<std::size_t>(indeks - 1)];
+        }
+        SortujZaklad(wynik, k_);
+        return wynik;
+    };
+    TListaZakladow lista(k_);
+    // Stopped while the left-out bets were drawn, the run has settled no bet yet and writes none.
+    if (!pozostale) {
+        gen.Lista.DlaKazdegoPosortowanego([&](const TZaklad& wybor) { lista.Dodaj(zaklad(wybor)); });
+    } else if (!Stop()) {
+        postep_.NowaFaza(InterwalGeneracjiMs);
+        lista.Rezerwuj(static_cast<std::size_t>(std::min<int64_t>(zakladow_, MaxRezerwy)));
+        int64_t i = 0;
+        for (TKombGen komb(losowanych, wolnych); !komb.Koniec; komb.Nastepna()) {
+            if (++i % KrokProbkowania == 0 && Stop())
+                break;
+            ZglosRzadko(i, mozliwych);
+            if (!gen.Lista.Zawiera(komb.Kombinacja))
+                lista.Dodaj(zaklad(komb.Kombinacja));
+        }
+    }
+    Wyrownaj(lista, pewne);
+    ZapiszListe(lista);
+}
+
+// The quotas leave the counts of the free positions a few apart where many draws met bets already
+// held. Each pass walks the bets once and moves the most frequent position of a bet to the least
+// frequent one wherever the bet so changed is not held yet, until the counts are at most one apart
+// (or no bet can change).
+void TPrzebieg::Wyrownaj(TListaZakladow& lista, const TTablicaLiczb& pewne)
+{
+    constexpr int MaxPrzejsc = 4;
+    std::array<int64_t, MaxLiczbSystemu + 1> ile{};
+    std::vector<uint8_t> zaklady;
+    zaklady.reserve(lista.Ile() * static_cast<std::size_t>(k_));
+    lista.DlaKazdegoPosortowanego([&](const TZaklad& zaklad) {
+        zaklady.insert(zaklady.end(), zaklad.begin(), zaklad.begin() + k_);
+        for (int j = 0; j < k_; ++j)
+            ++ile[zaklad[static_cast<std::size_t>(j)]];
+    });
+    int naj = 0;
+    int min = 0;
+    auto skrajne = [&] {
+        naj = min = 0;
+        for (int p = 1; p <= n_; ++p) {
+            if (pewne[static_cast<std::size_t>(p - 1)] != 0)
+                continue;
+            if (naj == 0 || ile[static_cast<std::size_t>(p)] > ile[static_cast<std::size_t>(naj)])
+                naj = p;
+            if (min == 0 || ile[static_cast<std::size_t>(p)] < ile[static_cast<std::size_t>(min)])
+                min = p;
+        }
+        return naj != 0 && ile[static_cast<std::size_t>(naj)] - ile[static_cast<std::size_t>(min)] > 1;
+    };
+    for (int przejscie = 0; przejscie < MaxPrzejsc && skrajne() && !Stop(); ++przejscie) {
+        bool zmiana = false;
+        for (std::size_t b = 0; b < zaklady.size(); b += static_cast<std::size_t>(k_)) {
+            uint8_t* pozycje = zaklady.data() + b;
+            uint8_t* const koniec = pozycje + k_;
+            if (std::find(pozycje, koniec, naj) == koniec || std::find(pozycje, koniec, min) != koniec)
+                continue;
+            TZaklad stary{};
+            std::copy_n(pozycje, k_, stary.begin());
+            TZaklad nowy = stary;
+            *std::find(nowy.begin(), nowy.begin() + k_, naj) = static_cast<uint8_t>(min);
+            SortujZaklad(nowy, k_);
+            if (lista.Zawiera(nowy))
+                continue;
+            lista.Usun(stary);
+            lista.Dodaj(nowy);
+            std::copy_n(nowy.begin(), k_, pozycje);
+            --ile[static_cast<std::size_t>(naj)];
+            ++ile[static_cast<std::size_t>(min)];
+            zmiana = true;
+            if (!skrajne())
+                return;
+        }
+        if (!zmiana)
+            return;
+    }
 }
 
 // Method 2: uniformly drawn bets until B distinct ones are held.
@@ -273,6 +390,7 @@ void TPrzebieg::MetodaGwarancyjna()
         WszystkieMozliwe(lista, TTablicaLiczb{}, 0);
     } else {
         TLosGen gen(k_, 0, TTablicaLiczb{}, static_cast<int>(zakladow_), n_, losowe_);
+        gen.UstawPrzerwij(&przerwij_);
         gen.Lista.Rezerwuj(static_cast<std::size_t>(std::min<int64_t>(zakladow_, MaxRezerwy)));
         // The first candidate goes straight into the list and leaves the quotas alone.
         TZaklad pierwszy{};
@@ -282,6 +400,8 @@ void TPrzebieg::MetodaGwarancyjna()
         postep_.Zglos(1, zakladow_);
         for (int64_t i = 2; i <= zakladow_ && !Stop(); ++i) {
             gen.Losuj();
+            if (gen.Przerwany())
+                break;
             postep_.Zglos(i, zakladow_);
         }
         lista = std::move(gen.Lista);
@@ -450,7 +570,7 @@ TWynikGeneracji TGenSys01::Wykonaj()
             przebieg.Generuj();
         } catch (const std::bad_alloc&) {
             // No memory for the list: the run ends quietly like a file error, with the bets written.
-            wynik.BladPliku = true;
+            wynik.BrakPamieci = true;
         }
     }
     wynik.Zakladow = pisarz.Zapisanych();

@@ -31,6 +31,7 @@ struct TWynikGeneracji {
     std::optional<std::array<TTablicaLiczb, 3>> Wlasne;
     bool Przerwano = false;  // the stop flag ended the run early; the file still holds a valid system
     bool BladPliku = false;  // the file could not be written; the run ended quietly
+    bool BrakPamieci = false; // no memory for the bets; the run ended quietly with those written
 };
 
 // The number-system generator: writes the bets of `info` (n, k, bets, method, guarantee, own

@@ -25,7 +25,6 @@ constexpr int SzerokoscDaty = 10;
 constexpr int SzerokoscNumeru = 11;
 constexpr int SzerokoscTrafien = 3;
 constexpr int64_t OdstepPostepuMs = 100;
-constexpr int32_t ZakladowWPorcji = 4096;
 // Bit sets cover the byte values 0..255: four 64-bit words.
 constexpr int MaxSlow = 4;
 
@@ -173,39 +172,32 @@ void ZliczBitami(int slow, const std::vector<uint64_t>& zaklady, const std::arra
 std::optional<TSystemTestu> WczytajSystemTestu(const std::string& plik, const std::atomic<bool>& przerwij,
                                                const TPostepWczytaniaTestu& postep)
 {
-    const std::optional<TNaglowekSystemu> naglowek = CzytajNaglowekSystemu(plik);
-    if (!naglowek)
+    // One open file for the header and the bets, so a file swapped in between is never mixed in.
+    TCzytnikSystemu czytnik(plik);
+    if (!czytnik.Otwarty())
         return std::nullopt;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(plik.c_str(), "rb"), &std::fclose);
-    if (!f || std::fseek(f.get(), static_cast<long>(DlugoscNaglowkaSystemu), SEEK_SET) != 0)
-        return std::nullopt;
-
     TSystemTestu system;
-    system.Info = naglowek->Info;
-    system.Pilkarski = naglowek->Pilkarski();
-    system.k = naglowek->RozmiarRekordu;
+    system.Info = czytnik.Naglowek().Info;
+    system.Pilkarski = czytnik.Naglowek().Pilkarski();
+    system.k = czytnik.Naglowek().RozmiarRekordu;
     const int32_t wszystkich = system.Info.Zakladow;
     const auto k = static_cast<std::size_t>(system.k);
     // The header's count was checked against the file's size, so this never exceeds the file.
     system.Zaklady.reserve(static_cast<std::size_t>(wszystkich) * k);
-    std::vector<uint8_t> porcja(static_cast<std::size_t>(ZakladowWPorcji) * k);
+    TStrumienZakladow strumien(czytnik);
     bool przerwano = false;
-    for (int32_t i = 0; i < wszystkich && !przerwano;) {
-        const int32_t ile = std::min(ZakladowWPorcji, wszystkich - i);
-        const std::size_t bajtow = static_cast<std::size_t>(ile) * k;
-        if (std::fread(porcja.data(), 1, bajtow, f.get()) != bajtow)
-            return std::nullopt;
-        for (int32_t j = 0; j < ile; ++j, ++i) {
-            if (przerwij) {
-                przerwano = true;
-                break;
-            }
-            if (postep && i % PostepWczytaniaCo == 0)
-                postep(i, wszystkich);
-            const uint8_t* zaklad = porcja.data() + static_cast<std::size_t>(j) * k;
-            for (std::size_t p = 0; p < k; ++p)
-                system.Zaklady.push_back(system.Pilkarski ? zaklad[p] : WlasnaLiczba(system.Info, zaklad[p]));
+    for (int32_t i = 0; i < wszystkich; ++i) {
+        if (przerwij) {
+            przerwano = true;
+            break;
         }
+        const auto* zaklad = strumien.Nastepny();
+        if (!zaklad)
+            return std::nullopt;
+        if (postep && i % PostepWczytaniaCo == 0)
+            postep(i, wszystkich);
+        for (std::size_t p = 0; p < k; ++p)
+            system.Zaklady.push_back(system.Pilkarski ? (*zaklad)[p] : WlasnaLiczba(system.Info, (*zaklad)[p]));
     }
     if (postep && !przerwano && wszystkich > 0)
         postep(wszystkich - 1, wszystkich);

@@ -72,6 +72,10 @@ TZaklad TLosGen::Wylosuj(bool zPewnymi)
     const int32_t maks = std::max<int32_t>(0, *std::max_element(limit_.begin(), limit_.begin() + n_));
     int32_t luz = 0;
     while (true) {
+        if (przerwij_ && przerwij_->load(std::memory_order_relaxed)) {
+            przerwany_ = true;
+            return {};
+        }
         TZaklad zaklad{};
         std::array<bool, MaxLiczbSystemu + 1> uzyta{};
         int wybrano = 0;

@@ -5,6 +5,7 @@
 #include "systems/TListaZakladow.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 
 namespace tarvomund {
@@ -20,9 +21,12 @@ public:
     TLosGen(int k, int ilePewnych, const TTablicaLiczb& pewne, int zakladow, int n, TLosowe& losowe);
 
     // The next distinct bet; its key is in Lista afterwards. The caller keeps B within the count
-    // of distinct bets that can be formed.
+    // of distinct bets that can be formed, or sets a stop flag: once it is raised a draw gives up
+    // (an empty bet, not in Lista) and Przerwany() tells so.
     TZaklad Losuj();
     TZaklad LosujZPewnymi();
+    void UstawPrzerwij(const std::atomic<bool>* przerwij) { przerwij_ = przerwij; }
+    bool Przerwany() const { return przerwany_; }
 
     TListaZakladow Lista;
     int32_t Limit(int pozycja) const { return limit_[static_cast<std::size_t>(pozycja - 1)]; }
@@ -36,6 +40,8 @@ private:
     TTablicaLiczb pewne_;
     std::array<int32_t, MaxLiczbSystemu> limit_{};
     TLosowe& losowe_;
+    const std::atomic<bool>* przerwij_ = nullptr;
+    bool przerwany_ = false;
 };
 
 // One multi-sign match of a pool bet: its signs ("1", "x", "2"), its match number (1-based)

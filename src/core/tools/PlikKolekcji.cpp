@@ -1,12 +1,11 @@
 #include "tools/PlikKolekcji.h"
 
 #include "model/Cp1250.h"
+#include "model/OdczytPliku.h"
 #include "model/ZapisAtomowy.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
-#include <fstream>
 
 namespace tarvomund {
 
@@ -15,27 +14,6 @@ namespace {
 constexpr std::string_view KoniecLinii = "\r\n";
 constexpr char Wciecie = '\t';
 constexpr std::string_view RozszerzenieLiczb = "k12";
-
-// The whole file, or nothing when it cannot be opened or a read fails; `czesciowo` keeps what came
-// before a failed read.
-std::optional<std::string> CzytajCaly(const std::string& plik, std::string* czesciowo = nullptr)
-{
-    std::ifstream we(plik, std::ios::binary);
-    if (!we)
-        return std::nullopt;
-    std::string dane;
-    std::array<char, 16384> blok{};
-    while (we) {
-        we.read(blok.data(), static_cast<std::streamsize>(blok.size()));
-        dane.append(blok.data(), static_cast<std::size_t>(we.gcount()));
-    }
-    if (we.bad()) {
-        if (czesciowo)
-            *czesciowo = std::move(dane);
-        return std::nullopt;
-    }
-    return dane;
-}
 
 } // namespace
 
@@ -94,7 +72,7 @@ bool ZapiszDrzewoKolekcji(const std::string& plik, const TDrzewoKolekcji& drzewo
 
 std::optional<TDrzewoKolekcji> WczytajDrzewoKolekcji(const std::string& plik)
 {
-    const std::optional<std::string> tekst = CzytajCaly(plik);
+    const std::optional<std::string> tekst = CzytajPlikRegularny(plik, MaxRozmiarDrzewaKolekcji);
     if (!tekst)
         return std::nullopt;
     return CzytajDrzewoKolekcji(*tekst);
@@ -127,9 +105,8 @@ bool ZapiszLiczbyKolekcji(const std::string& plik, const std::vector<TLiczbaKole
 
 std::vector<TLiczbaKolekcji> WczytajLiczbyKolekcji(const std::string& plik)
 {
-    std::string czesciowo;
-    const std::optional<std::string> bajty = CzytajCaly(plik, &czesciowo);
-    return CzytajLiczbyKolekcji(bajty ? *bajty : czesciowo);
+    const std::optional<std::string> bajty = CzytajPlikRegularny(plik, MaxRozmiarLiczbKolekcji);
+    return bajty ? CzytajLiczbyKolekcji(*bajty) : std::vector<TLiczbaKolekcji>{};
 }
 
 std::string PlikLiczbKolekcji(const std::string& plikDrzewa)

@@ -33,6 +33,12 @@ struct TPozycjaKolekcji {
 };
 using TDrzewoKolekcji = std::vector<TPozycjaKolekcji>;
 
+// The most a collection's files may take; anything larger (like a directory, a FIFO or a device
+// under their names) is not read. A collection of a hundred copied statistics takes a few hundred
+// kilobytes, and the panel holds at most 256 distinct numbers of two bytes.
+inline constexpr uint64_t MaxRozmiarDrzewaKolekcji = uint64_t{16} << 20;
+inline constexpr uint64_t MaxRozmiarLiczbKolekcji = uint64_t{1} << 20;
+
 // The `*.k22` text: one line per entry, its text in Windows-1250 after one tab per level, every
 // line ended by CR LF. Line breaks inside a text would split the entry, so they become blanks.
 std::string TekstDrzewaKolekcji(const TDrzewoKolekcji& drzewo);
@@ -42,7 +48,7 @@ std::string TekstDrzewaKolekcji(const TDrzewoKolekcji& drzewo);
 TDrzewoKolekcji CzytajDrzewoKolekcji(std::string_view tekst);
 // Replaces the file atomically; false when it could not be written (the old file then stays).
 bool ZapiszDrzewoKolekcji(const std::string& plik, const TDrzewoKolekcji& drzewo);
-// Nothing when the file cannot be opened.
+// Nothing when the file cannot be opened or read, or is larger than MaxRozmiarDrzewaKolekcji.
 std::optional<TDrzewoKolekcji> WczytajDrzewoKolekcji(const std::string& plik);
 
 // One number of the panel as the `*.k12` file keeps it: two bytes, the number and its mark (1 or 0).
@@ -56,7 +62,7 @@ std::string BajtyLiczbKolekcji(const std::vector<TLiczbaKolekcji>& liczby);
 // Every whole pair in order; an odd byte at the end is ignored; any non-zero mark byte marks.
 std::vector<TLiczbaKolekcji> CzytajLiczbyKolekcji(std::string_view bajty);
 bool ZapiszLiczbyKolekcji(const std::string& plik, const std::vector<TLiczbaKolekcji>& liczby);
-// What can be read: empty for a missing file, the whole pairs before a read error otherwise.
+// Every whole pair; empty for a file that cannot be read or is larger than MaxRozmiarLiczbKolekcji.
 std::vector<TLiczbaKolekcji> WczytajLiczbyKolekcji(const std::string& plik);
 
 // The companion `*.k12` of a tree file: the file name's extension (from its last dot) replaced by

@@ -162,6 +162,14 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
 TfrmGlowne::~TfrmGlowne()
 {
     qApp->removeEventFilter(this);
+    // No slot of the frame may run once its destruction has begun: the document area would report
+    // every window it loses, and a window its last state, to a frame already half gone. So every way
+    // back is cut first, and the windows go while the frame is still whole.
+    disconnect(obszar_, nullptr, this, nullptr);
+    for (QMdiSubWindow* podokno : obszar_->subWindowList())
+        if (auto* dokument = dynamic_cast<TOknoDokumentu*>(podokno->widget()))
+            dokument->UstawPowiadomienie({});
+    delete obszar_;
 }
 
 void TfrmGlowne::ZbudujPaski()

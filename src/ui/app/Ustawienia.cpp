@@ -1,8 +1,17 @@
 #include "app/Ustawienia.h"
 
+#include "model/OdczytPliku.h"
+#include "model/UstawieniaIni.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QUuid>
+
+#include <sys/stat.h>
 
 #include <array>
+#include <cerrno>
 #include <memory>
 #include <type_traits>
 #include <variant>
@@ -83,11 +92,39 @@ int32_t CzytajLiczbe(const QVariant& wartosc, int32_t domyslna, TZakresUstawieni
     return ok && zakres.Zawiera(liczba) ? liczba : domyslna;
 }
 
+// The store's file, found without opening it: QSettings reads its file as soon as it is made, so
+// a FIFO there would hold the program for ever and a link to a device would fill its memory. A
+// store under a name no file has tells the folder.
+QString SciezkaMagazynu()
+{
+    if (!WskazanyPlik().isEmpty())
+        return WskazanyPlik();
+    const QString proba = QStringLiteral("Quorbane-%1").arg(QUuid::createUuid().toString(QUuid::Id128));
+    const QSettings probny(QSettings::IniFormat, QSettings::UserScope, proba);
+    return QFileInfo(probny.fileName()).dir().filePath(QStringLiteral("Quorbane.ini"));
+}
+
+// No file yet, or a regular file of the size a settings file has: anything else is neither read
+// nor replaced, and the program runs with the defaults.
+bool MagazynDoUzytku()
+{
+    const std::string plik = SciezkaMagazynu().toStdString();
+    struct stat st {};
+    if (::lstat(plik.c_str(), &st) != 0 && errno == ENOENT)
+        return true;
+    const TOdczytPliku odczyt(plik);
+    return odczyt.Otwarty() && odczyt.Rozmiar() <= MaxRozmiarUstawien;
+}
+
 } // namespace
 
 void CzytajUstawienia(TParametry& parametry)
 {
     const TParametry domyslne;
+    if (!MagazynDoUzytku()) {
+        parametry = domyslne;
+        return;
+    }
     const auto magazyn = Magazyn();
     for (const TWpisUstawienia& wpis : Wpisy) {
         const QVariant wartosc = magazyn->value(Klucz(wpis));
@@ -109,6 +146,8 @@ void CzytajUstawienia(TParametry& parametry)
 
 void ZapiszUstawienia(const TParametry& parametry)
 {
+    if (!MagazynDoUzytku())
+        return;
     const auto magazyn = Magazyn();
     for (const TWpisUstawienia& wpis : Wpisy) {
         std::visit(
@@ -126,7 +165,7 @@ void ZapiszUstawienia(const TParametry& parametry)
 
 QString PlikUstawien()
 {
-    return Magazyn()->fileName();
+    return SciezkaMagazynu();
 }
 
 void UstawPlikUstawien(const QString& plik)
@@ -136,8 +175,10 @@ void UstawPlikUstawien(const QString& plik)
 
 QStringList CzytajOstatnioOtwierane()
 {
-    const auto magazyn = Magazyn();
     QStringList pliki;
+    if (!MagazynDoUzytku())
+        return pliki;
+    const auto magazyn = Magazyn();
     for (int numer = 1; numer <= NajwiecejOstatnich; ++numer) {
         const QString plik = magazyn->value(KluczOstatniego(numer)).toString();
         if (!plik.isEmpty() && !pliki.contains(plik))
@@ -148,6 +189,8 @@ QStringList CzytajOstatnioOtwierane()
 
 void ZapiszOstatnioOtwierane(const QStringList& pliki)
 {
+    if (!MagazynDoUzytku())
+        return;
     const auto magazyn = Magazyn();
     magazyn->remove(QString::fromLatin1(SekcjaOstatnich));
     for (int numer = 1; numer <= NajwiecejOstatnich && numer <= pliki.size(); ++numer)

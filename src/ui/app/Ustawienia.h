@@ -10,9 +10,10 @@ namespace tarvomund {
 // The preferences live in the per-user store "Quorbane" (an INI file) in the sections
 // "USTAWIENIA", "STATYSTYKA" and "GWARANCJA", one value per field of TParametry.
 
-// Reads every value; a missing, unreadable or out-of-range value reads as its default.
+// Reads every value; a missing, unreadable or out-of-range value reads as its default. A store file
+// that is no regular file (a directory, a FIFO, a device) or is far too large is not read at all.
 void CzytajUstawienia(TParametry& parametry);
-// Writes all seven values and flushes the store.
+// Writes all seven values and flushes the store; a store file that is no regular file is left alone.
 void ZapiszUstawienia(const TParametry& parametry);
 // The file the store lives in.
 QString PlikUstawien();
