@@ -57,6 +57,9 @@ TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<
                                       std::size_t pozycyjnych);
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                       std::initializer_list<std::string_view> flagi, std::size_t pozycyjnych);
+// The same with a list of options built by the command.
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, const std::vector<std::string_view>& dozwolone,
+                                      std::size_t pozycyjnych);
 
 template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
 {
@@ -86,5 +89,10 @@ int PolecenieImport(TKontekst& k);
 int PolecenieTest(TKontekst& k);
 int PolecenieGroup(TKontekst& k);
 int PolecenieSettle(TKontekst& k);
+int PolecenieSearchDraws(TKontekst& k);
+int PolecenieFilter(TKontekst& k);
+int PolecenieSearchNumbers(TKontekst& k);
+int PolecenieSearchSystem(TKontekst& k);
+int PolecenieFindNumbers(TKontekst& k);
 
 } // namespace tarvomund::cli

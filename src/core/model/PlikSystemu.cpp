@@ -138,9 +138,11 @@ std::optional<TNaglowekSystemu> CzytajNaglowekSystemu(const std::string& plik, T
     return RozbierzNaglowekSystemu(dane, rozmiar < 0 ? 0 : static_cast<uint64_t>(rozmiar), blad);
 }
 
-TPisarzSystemu::TPisarzSystemu(const std::string& plik, int32_t rozmiarRekordu) : rozmiarRekordu_(rozmiarRekordu)
+TPisarzSystemu::TPisarzSystemu(const std::string& plik, int32_t rozmiarRekordu)
+    : sciezka_(plik), rozmiarRekordu_(rozmiarRekordu)
 {
-    plik_ = std::fopen(plik.c_str(), "wb");
+    // Opened for reading too, so that the bets can be renumbered in place before the header.
+    plik_ = std::fopen(plik.c_str(), "w+b");
     if (!plik_)
         return;
     bufor_.resize(std::max<std::size_t>(RozmiarBufora, static_cast<std::size_t>(std::max(rozmiarRekordu, 0))));
@@ -169,6 +171,43 @@ void TPisarzSystemu::Dodaj(const uint8_t* rekord)
     std::memcpy(bufor_.data() + zajete_, rekord, rozmiar);
     zajete_ += rozmiar;
     ++zapisanych_;
+}
+
+bool TPisarzSystemu::Przenumeruj(const std::array<uint8_t, 256>& mapa)
+{
+    if (!plik_)
+        return false;
+    Oproznij();
+    const std::size_t rekord = static_cast<std::size_t>(std::max(rozmiarRekordu_, 0));
+    uint64_t pozostalo = static_cast<uint64_t>(zapisanych_) * rekord;
+    long pozycja = static_cast<long>(DlugoscNaglowkaSystemu);
+    while (pozostalo > 0 && dobrze_) {
+        const std::size_t ile = static_cast<std::size_t>(std::min<uint64_t>(pozostalo, bufor_.size()));
+        dobrze_ = std::fseek(plik_, pozycja, SEEK_SET) == 0 && std::fread(bufor_.data(), 1, ile, plik_) == ile;
+        if (!dobrze_)
+            break;
+        for (std::size_t i = 0; i < ile; ++i)
+            bufor_[i] = mapa[bufor_[i]];
+        dobrze_ = std::fseek(plik_, pozycja, SEEK_SET) == 0 && std::fwrite(bufor_.data(), 1, ile, plik_) == ile;
+        pozycja += static_cast<long>(ile);
+        pozostalo -= ile;
+    }
+    // Further bets go after the renumbered ones.
+    dobrze_ = std::fseek(plik_, 0, SEEK_END) == 0 && dobrze_;
+    return dobrze_;
+}
+
+bool TPisarzSystemu::Odrzuc()
+{
+    if (!plik_)
+        return false;
+    zajete_ = 0;
+    zapisanych_ = 0;
+    std::error_code blad;
+    dobrze_ = std::fflush(plik_) == 0 && dobrze_;
+    std::filesystem::resize_file(sciezka_, DlugoscNaglowkaSystemu, blad);
+    dobrze_ = !blad && std::fseek(plik_, 0, SEEK_END) == 0 && dobrze_;
+    return dobrze_;
 }
 
 bool TPisarzSystemu::Zakoncz(TInfoGryRec info)
@@ -221,6 +260,22 @@ std::vector<std::array<uint8_t, MaxLiczbSystemu>> TCzytnikSystemu::Zaklady(int32
     for (std::size_t i = 0; i < wynik.size(); ++i)
         std::copy_n(bajty.data() + i * rekord, rekord, wynik[i].begin());
     return wynik;
+}
+
+const std::array<uint8_t, MaxLiczbSystemu>* TStrumienZakladow::Nastepny()
+{
+    if (numer_ > czytnik_.Naglowek().Info.Zakladow)
+        return nullptr;
+    const auto wPorcji = static_cast<std::size_t>(numer_ - poczatekPorcji_);
+    if (porcja_.empty() || numer_ < poczatekPorcji_ || wPorcji >= porcja_.size()) {
+        porcja_ = czytnik_.Zaklady(numer_, Porcja);
+        poczatekPorcji_ = numer_;
+        if (porcja_.empty()) {
+            blad_ = true;
+            return nullptr;
+        }
+    }
+    return &porcja_[static_cast<std::size_t>(numer_++ - poczatekPorcji_)];
 }
 
 bool ZapiszWlasneLiczby(const std::string& plik, const TInfoGryRec& info)

@@ -58,12 +58,19 @@ public:
     bool Otwarty() const { return plik_ != nullptr; }
     void Dodaj(const uint8_t* rekord);
     int32_t Zapisanych() const { return zapisanych_; }
+    // Replaces every byte of the bets written so far by its entry in `mapa` (a computation that
+    // learns the numbering of its bets only at the end writes them first and renumbers them here,
+    // before the header). False when the file could not be read back or written.
+    bool Przenumeruj(const std::array<uint8_t, 256>& mapa);
+    // Drops every bet written so far (the file is cut back to its header).
+    bool Odrzuc();
     // Writes the header with the count of bets written and closes the file.
     bool Zakoncz(TInfoGryRec info);
 
 private:
     void Oproznij();
 
+    std::string sciezka_;
     std::FILE* plik_ = nullptr;
     int32_t rozmiarRekordu_;
     int32_t zapisanych_ = 0;
@@ -90,6 +97,30 @@ private:
     std::FILE* plik_ = nullptr;
     std::optional<TNaglowekSystemu> naglowek_;
     TBladSystemu blad_ = TBladSystemu::Brak;
+};
+
+// Reads a system's bets in file order, a chunk at a time. A system that fits into one chunk is
+// read once however often it is walked again.
+class TStrumienZakladow {
+public:
+    // Bets are read this many at a time.
+    static constexpr int32_t Porcja = 4096;
+
+    explicit TStrumienZakladow(TCzytnikSystemu& czytnik) : czytnik_(czytnik) {}
+
+    // The next bet, or null at the end or when the file cannot be read (then Blad()).
+    const std::array<uint8_t, MaxLiczbSystemu>* Nastepny();
+    // The 1-based number of the bet Nastepny gives next.
+    int32_t Numer() const { return numer_; }
+    void OdNowa() { numer_ = 1; }
+    bool Blad() const { return blad_; }
+
+private:
+    TCzytnikSystemu& czytnik_;
+    std::vector<std::array<uint8_t, MaxLiczbSystemu>> porcja_;
+    int32_t poczatekPorcji_ = 1;
+    int32_t numer_ = 1;
+    bool blad_ = false;
 };
 
 // Rewrites the own-numbers block (bytes 124..483) of a system file in place.

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int InterwalCzytaniaMs = 100;
 constexpr int InterwalZapisuMs = 200;
-// Bets are read from a source this many at a time.
-constexpr int32_t PorcjaZakladow = 4096;
 // Own numbers are bytes: the set of numbers the summed systems use.
 using TUzyteLiczby = std::bitset<256>;
 
@@ -28,39 +26,6 @@ void DodajUzyte(const TInfoGryRec& info, TUzyteLiczby& uzyte)
     for (int p = 0; p < n; ++p)
         uzyte.set(info.Wlasne[1][static_cast<std::size_t>(p)]);
 }
-
-// Reads a system's bets in file order, a chunk at a time. A system that fits into one chunk is
-// read once however often it is walked again.
-class TStrumienZakladow {
-public:
-    explicit TStrumienZakladow(TCzytnikSystemu& czytnik) : czytnik_(czytnik) {}
-
-    // The next bet, or null at the end or when the file cannot be read (then Blad()).
-    const std::array<uint8_t, MaxLiczbSystemu>* Nastepny()
-    {
-        if (numer_ > czytnik_.Naglowek().Info.Zakladow)
-            return nullptr;
-        const auto wPorcji = static_cast<std::size_t>(numer_ - poczatekPorcji_);
-        if (porcja_.empty() || numer_ < poczatekPorcji_ || wPorcji >= porcja_.size()) {
-            porcja_ = czytnik_.Zaklady(numer_, PorcjaZakladow);
-            poczatekPorcji_ = numer_;
-            if (porcja_.empty()) {
-                blad_ = true;
-                return nullptr;
-            }
-        }
-        return &porcja_[static_cast<std::size_t>(numer_++ - poczatekPorcji_)];
-    }
-    void OdNowa() { numer_ = 1; }
-    bool Blad() const { return blad_; }
-
-private:
-    TCzytnikSystemu& czytnik_;
-    std::vector<std::array<uint8_t, MaxLiczbSystemu>> porcja_;
-    int32_t poczatekPorcji_ = 1;
-    int32_t numer_ = 1;
-    bool blad_ = false;
-};
 
 // A number system that can be read, or nothing.
 std::unique_ptr<TCzytnikSystemu> OtworzLiczbowy(const std::string& plik)

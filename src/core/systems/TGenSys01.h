@@ -31,6 +31,8 @@ struct TWynikGeneracji {
     std::optional<std::array<TTablicaLiczb, 3>> Wlasne;
     bool Przerwano = false;  // the stop flag ended the run early; the file still holds a valid system
     bool BladPliku = false;  // the file could not be written; the run ended quietly
+    // A search found sets over more numbers than a system can number (120); nothing was written.
+    bool PonadMaxLiczb = false;
 };
 
 // The number-system generator: writes the bets of `info` (n, k, bets, method, guarantee, own

@@ -100,18 +100,7 @@ void TfrmNoweOkno::Ustaw(const TObGraLista& gra, const TInfoGryRec& info)
         return;
     gra_ = &gra;
     info_ = info;
-    info_.Nazwa = gra.Nazwa;
-    info_.PlikGry = gra.Plik;
-    info_.MinSkreslen = gra.MinSkreslen;
-    info_.MaxSkreslen = gra.MaxSkreslen;
-    info_.NormSkreslen = gra.NormSkreslen;
-    info_.IleDodatkowych = gra.IleDodatkowych;
-    info_.IleLiczb = gra.IleLiczb;
-    info_.IleLosowanych = gra.IleLosowanych;
-    info_.IlePoziomo = gra.IlePoziomo;
-    info_.IlePionowo = gra.IlePionowo;
-    info_.Kierunek = gra.Kierunek;
-    info_.Pilkarski = gra.Pilkarski;
+    info_.UstawGre(gra);
 
     UstawTytul();
     UstawSiatke();
