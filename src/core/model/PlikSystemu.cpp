@@ -104,8 +104,10 @@ std::optional<TNaglowekSystemu> RozbierzNaglowekSystemu(std::string_view dane, u
         Ustaw(blad, TBladSystemu::NieznanyKod);
         return std::nullopt;
     }
+    // A search that finds nothing leaves a system of no bets over no numbers.
+    const bool pustyBezLiczb = info.n == 0 && info.Zakladow == 0;
     if (info.k < 1 || info.k > MaxLiczbSystemu || info.Zakladow < 0 ||
-        (info.KodGry != KodSystemuPilkarskiego && (info.n < 1 || info.n > MaxLiczbSystemu))) {
+        (info.KodGry != KodSystemuPilkarskiego && !pustyBezLiczb && (info.n < 1 || info.n > MaxLiczbSystemu))) {
         Ustaw(blad, TBladSystemu::ZleParametry);
         return std::nullopt;
     }

@@ -27,7 +27,7 @@ enum class TBladSystemu {
     NieOtwarty,
     ZaKrotki,        // shorter than its header or than the bets its count announces
     ZlyRozmiar,      // record size differs from k
-    ZleParametry,    // n or k outside 1..120, or a negative count
+    ZleParametry,    // n or k outside 1..120 (n 0 only without bets), or a negative count
     NieznanyKod,     // neither a number system nor a pool system
     BladZapisu,
 };
