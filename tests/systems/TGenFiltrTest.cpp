@@ -149,7 +149,7 @@ TEST_F(TGenFiltrTest, ZatrzymanieIPustyWybor)
     // No filter chosen: nothing runs and the store keeps the source's copy.
     const TWynikGeneracji nic = Filtruj(
         1, [](TFiltr& f) { f.Kryteria = {}; }, {{1, 2, 3}, {2, 3, 5}}, 5);
-    EXPECT_TRUE(nic.BladPliku);
+    EXPECT_TRUE(nic.BezZmian);
     EXPECT_EQ(wynik_.Zaklady.size(), 2u);
 }
 

@@ -32,6 +32,7 @@ TWynikGeneracji TGenSzukBaza::Wykonaj()
     if (!pisarz.Otwarty()) {
         TWynikGeneracji wynik;
         wynik.BladPliku = true;
+        wynik.BezZmian = true;
         return wynik;
     }
     const int kryterium = WybraneKryterium(filtr_.Kryteria.data(), IleKryteriowBazy);

@@ -303,6 +303,7 @@ TWynikGeneracji TGenSzukBazaL::Wykonaj()
     if (!pisarz.Otwarty()) {
         TWynikGeneracji wynik;
         wynik.BladPliku = true;
+        wynik.BezZmian = true;
         return wynik;
     }
     if (kryterium == static_cast<int>(TKryteriumLiczb::NigdyRazem))

@@ -17,7 +17,7 @@ TWynikGeneracji TGenSzukSys::Wykonaj()
     const int kryterium = WybraneKryterium(filtr_.Kryteria.data(), IleKryteriowSystemu);
     if (kryterium < 1) {
         TWynikGeneracji nic;
-        nic.BladPliku = true;
+        nic.BezZmian = true;
         return nic;
     }
     const TTestZakladu test(kryterium, kryterium == KryteriumWylosowanych, filtr_, filtr_.SumaOd, filtr_.SumaDo,

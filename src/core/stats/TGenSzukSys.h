@@ -26,7 +26,7 @@ class TGenSzukSys {
 public:
     TGenSzukSys(TInfoGryRec info, TFiltrSzukSys filtr, const std::vector<TObLos>& losowania,
                 const std::atomic<bool>& przerwij, TPokazPostep postep);
-    // With no criterion chosen nothing runs and the store stays as it is (BladPliku).
+    // With no criterion chosen nothing runs and the store stays as it is (BezZmian).
     TWynikGeneracji Wykonaj();
 
 private:

@@ -20,6 +20,7 @@ TWynikGeneracji BladPliku()
 {
     TWynikGeneracji wynik;
     wynik.BladPliku = true;
+    wynik.BezZmian = true;
     return wynik;
 }
 

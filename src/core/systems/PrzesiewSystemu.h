@@ -28,7 +28,7 @@ TInfoGryRec InfoWynikuPrzesiewu(const TInfoGryRec& zrodlo);
 //
 // A stop ends the reading before the next bet and the writing after the bet being written. A
 // copy or a source that cannot be read, or a bet size other than the window's, ends the run
-// quietly (BladPliku) with the store as it was.
+// quietly (BladPliku, BezZmian) with the store as it was.
 TWynikGeneracji PrzesiejSystem(const TInfoGryRec& info, const std::string& roboczy, const std::string& wynik,
                                const TWarunekZakladu& zostaw, const std::atomic<bool>& przerwij,
                                TRaportPostepu& postep);

@@ -26,7 +26,7 @@ TWynikGeneracji TGenFiltr::Wykonaj()
     }
     if (filtr < 1 || filtr > static_cast<int>(TRodzajFiltru::Wylosowane)) {
         TWynikGeneracji nic;
-        nic.BladPliku = true;
+        nic.BezZmian = true;
         return nic;
     }
     // A filter removes the bets its criterion finds.

@@ -27,7 +27,7 @@ class TGenFiltr {
 public:
     TGenFiltr(TInfoGryRec info, TFiltr filtr, const std::vector<TObLos>& losowania, const std::atomic<bool>& przerwij,
               TPokazPostep postep);
-    // With no filter chosen nothing runs and the store stays as it is (BladPliku).
+    // With no filter chosen nothing runs and the store stays as it is (BezZmian).
     TWynikGeneracji Wykonaj();
 
 private:

@@ -33,6 +33,9 @@ struct TWynikGeneracji {
     bool BladPliku = false;  // the file could not be written; the run ended quietly
     // A search found sets over more numbers than a system can number (120); nothing was written.
     bool PonadMaxLiczb = false;
+    // Nothing ran or nothing could be written: the file holds what it held before, and the figures
+    // above mean nothing.
+    bool BezZmian = false;
 };
 
 // The number-system generator: writes the bets of `info` (n, k, bets, method, guarantee, own

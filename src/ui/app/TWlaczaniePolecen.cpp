@@ -66,7 +66,7 @@ struct TWierszStalego {
     bool Drukuj;
 };
 
-constexpr std::array<TWierszStalego, 8> TabelaStalych{{
+constexpr std::array<TWierszStalego, 9> TabelaStalych{{
     {TRodzajOkna::Kolekcja, true, true, true},
     {TRodzajOkna::Biorytmy, true, false, true},
     {TRodzajOkna::Rozklad, true, false, true},
@@ -74,6 +74,7 @@ constexpr std::array<TWierszStalego, 8> TabelaStalych{{
     {TRodzajOkna::Gwarancja, true, false, true},
     {TRodzajOkna::Grupa, true, true, true},
     {TRodzajOkna::RozliczenieGrupy, true, false, true},
+    {TRodzajOkna::SzukanieLiczb, true, false, true},
     {TRodzajOkna::Inne, true, false, false},
 }};
 

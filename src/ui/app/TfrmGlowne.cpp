@@ -22,6 +22,7 @@
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
+#include "stats/TPoleceniaSzukania.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/TfrmParam.h"
@@ -115,6 +116,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
 
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    poleceniaSzukania_ = new TPoleceniaSzukania(*this);
     poleceniaGier_ = new TPoleceniaGier(*this);
     connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
             &TPoleceniaGier::ZmianaParametrow);
@@ -484,7 +486,7 @@ void TfrmGlowne::Ustawienia()
     dialog.exec();
 }
 
-void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
+void TfrmGlowne::PolecenieGry(TPolecenieGry polecenie, int indeksGry)
 {
     if (indeksGry < 0 || static_cast<std::size_t>(indeksGry) >= katalog_.Ile())
         return;
@@ -492,7 +494,8 @@ void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
         Komunikat(Tekst(TTekst::BazaLosowanJestPusta), ObrazekOstrzezenie, PrzyciskiOK, this);
         return;
     }
-    // Statistics and searches open their windows here once those exist.
+    poleceniaSzukania_->PolecenieGry(polecenie, static_cast<std::size_t>(indeksGry));
+    // Statistics open their windows here once those exist.
 }
 
 void TfrmGlowne::UlozPionowo()

@@ -28,6 +28,7 @@ class TfrmTest;
 class TOknoPomocy;
 class TPoleceniaGier;
 class TPoleceniaSystemow;
+class TPoleceniaSzukania;
 class TPasekStanuSystemu;
 class TZegarGlowny;
 enum class TPolecenieGry;
@@ -73,6 +74,8 @@ public:
     TfrmKolekcja01* Kolekcja() const;
     // Own numbers, the distribution window, sums and composites of number systems.
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
+    // The filters, the search in a system and the per-game searches of the draw history.
+    TPoleceniaSzukania& PoleceniaSzukania() const { return *poleceniaSzukania_; }
     // A new number game and the correction of a game's parameters.
     TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
     // Builds the per-game menu entries again from the catalogue: after a game joined it or was
@@ -145,6 +148,7 @@ private:
     QMdiArea* obszar_ = nullptr;
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
+    TPoleceniaSzukania* poleceniaSzukania_ = nullptr;
     TPoleceniaGier* poleceniaGier_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
