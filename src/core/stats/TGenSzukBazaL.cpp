@@ -79,14 +79,6 @@ bool Postep(int x, int krok, int rozmiar, const TZakresLiczb& zakres, const TMas
     return true;
 }
 
-bool JakikolwiekWspolny(const uint64_t* a, const uint64_t* b, std::size_t slow)
-{
-    for (std::size_t w = 0; w < slow; ++w)
-        if (a[w] & b[w])
-            return true;
-    return false;
-}
-
 } // namespace
 
 int RozmiarZbioru(const TFiltrSzukBazaL& filtr)
@@ -197,10 +189,14 @@ bool SzukajNigdyRazem(const std::vector<uint8_t>& pula, int rozmiar, const std::
     const int d = std::clamp(ileLosowanych, 0, MaxLiczbWLosowaniu);
     const long double wszystkich = Kombinacje(p, c);
 
-    // One bit per draw for each number of the pool.
+    // One bit per draw for each number of the pool, stored word by word: the w-th words of all the
+    // numbers' masks stand together, so that testing one subset after another reads along memory.
     const std::size_t slow = (losowania.size() + 63) / 64;
+    const auto liczb = static_cast<std::size_t>(p);
     std::vector<uint64_t> maski;
-    // prefiks[t]: the draws holding the subset's first t + 1 numbers; pusty[t]: none does.
+    // prefiks[t]: the draws holding the subset's first t + 1 numbers, kept for t < c - 2 (the last
+    // two numbers are ANDed in while testing, word by word until a common draw turns up);
+    // pusty[t]: no draw holds them.
     std::vector<uint64_t> prefiks;
     std::vector<bool> pusty(static_cast<std::size_t>(c), false);
     if (sposob == TSposobNigdy::Maski) {
@@ -208,34 +204,33 @@ bool SzukajNigdyRazem(const std::vector<uint8_t>& pula, int rozmiar, const std::
         indeks.fill(-1);
         for (int i = 0; i < p; ++i)
             indeks[pula[static_cast<std::size_t>(i)]] = i;
-        maski.assign(static_cast<std::size_t>(p) * slow, 0);
-        for (std::size_t j = 0; j < losowania.size(); ++j)
+        maski.assign(liczb * slow, 0);
+        for (std::size_t j = 0; j < losowania.size(); ++j) {
+            uint64_t* wiersz = maski.data() + (j / 64) * liczb;
+            const uint64_t bit = uint64_t{1} << (j % 64);
             for (int i = 0; i < d; ++i) {
-                const int w = indeks[losowania[j].Liczby[static_cast<std::size_t>(i)]];
-                if (w >= 0)
-                    maski[static_cast<std::size_t>(w) * slow + j / 64] |= uint64_t{1} << (j % 64);
+                const int k = indeks[losowania[j].Liczby[static_cast<std::size_t>(i)]];
+                if (k >= 0)
+                    wiersz[k] |= bit;
             }
+        }
         prefiks.assign(static_cast<std::size_t>(c) * slow, 0);
     }
-    const auto maska = [&](int i) { return maski.data() + static_cast<std::size_t>(i) * slow; };
+    // The w-th word of the draw mask of the pool's i-th number.
+    const auto maska = [&](int i, std::size_t w) { return maski[w * liczb + static_cast<std::size_t>(i)]; };
 
     std::vector<int> idx(static_cast<std::size_t>(c));
     std::iota(idx.begin(), idx.end(), 0);
     std::vector<uint8_t> zbior(static_cast<std::size_t>(c));
-    // The prefixes from level `od` on follow the subset's indexes.
+    // The kept prefixes from level `od` on follow the subset's indexes.
     const auto przelicz = [&](int od) {
-        for (int t = od; t < c - 1; ++t) {
+        for (int t = od; t < c - 2; ++t) {
             uint64_t* cel = prefiks.data() + static_cast<std::size_t>(t) * slow;
-            const uint64_t* m = maska(idx[static_cast<std::size_t>(t)]);
+            const int liczba = idx[static_cast<std::size_t>(t)];
+            const uint64_t* poprzedni = t == 0 ? nullptr : cel - slow;
             uint64_t suma = 0;
-            if (t == 0) {
-                for (std::size_t w = 0; w < slow; ++w)
-                    suma |= (cel[w] = m[w]);
-            } else {
-                const uint64_t* poprzedni = cel - slow;
-                for (std::size_t w = 0; w < slow; ++w)
-                    suma |= (cel[w] = poprzedni[w] & m[w]);
-            }
+            for (std::size_t w = 0; w < slow; ++w)
+                suma |= (cel[w] = poprzedni ? poprzedni[w] & maska(liczba, w) : maska(liczba, w));
             pusty[static_cast<std::size_t>(t)] = suma == 0;
         }
     };
@@ -248,37 +243,55 @@ bool SzukajNigdyRazem(const std::vector<uint8_t>& pula, int rozmiar, const std::
         }
         return false;
     };
-    const auto wylosowanyZMasek = [&] {
-        const uint64_t* ostatnia = maska(idx[static_cast<std::size_t>(c - 1)]);
-        if (c == 1)
-            return std::any_of(ostatnia, ostatnia + slow, [](uint64_t s) { return s != 0; });
-        if (pusty[static_cast<std::size_t>(c - 2)])
-            return false;
-        return JakikolwiekWspolny(prefiks.data() + static_cast<std::size_t>(c - 2) * slow, ostatnia, slow);
+    const auto wypelnij = [&] {
+        for (int t = 0; t < c; ++t)
+            zbior[static_cast<std::size_t>(t)] = pula[static_cast<std::size_t>(idx[static_cast<std::size_t>(t)])];
     };
 
     if (sposob == TSposobNigdy::Maski)
         przelicz(0);
-    for (uint64_t licznik = 1;; ++licznik) {
-        for (int t = 0; t < c; ++t)
-            zbior[static_cast<std::size_t>(t)] = pula[static_cast<std::size_t>(idx[static_cast<std::size_t>(t)])];
-        const bool wylosowany = sposob == TSposobNigdy::Maski ? wylosowanyZMasek() : wylosowanyPoLiczbie();
-        if (!wylosowany)
-            znaleziony(zbior.data());
-        if (licznik % KrokNigdy == 0) {
-            if (przerwij.load(std::memory_order_relaxed))
-                return false;
-            if (postep)
-                postep(static_cast<double>(static_cast<long double>(licznik) * 100.0L / wszystkich));
+    uint64_t licznik = 0;
+    while (true) {
+        // The subsets sharing the first c - 1 numbers differ in the last one only.
+        const int pierwsza = c == 1 ? 0 : idx[static_cast<std::size_t>(c - 2)] + 1;
+        const int przedostatnia = c >= 2 ? idx[static_cast<std::size_t>(c - 2)] : 0;
+        const uint64_t* reszta = c >= 3 ? prefiks.data() + static_cast<std::size_t>(c - 3) * slow : nullptr;
+        const bool nikt = c >= 3 && sposob == TSposobNigdy::Maski && pusty[static_cast<std::size_t>(c - 3)];
+        for (int x = pierwsza; x < p; ++x) {
+            idx[static_cast<std::size_t>(c - 1)] = x;
+            bool wylosowany = false;
+            if (sposob == TSposobNigdy::PoLiczbie) {
+                wypelnij();
+                wylosowany = wylosowanyPoLiczbie();
+            } else if (!nikt) {
+                for (std::size_t w = 0; w < slow && !wylosowany; ++w) {
+                    uint64_t wspolne = maska(x, w);
+                    if (c >= 2)
+                        wspolne &= maska(przedostatnia, w);
+                    if (c >= 3)
+                        wspolne &= reszta[w];
+                    wylosowany = wspolne != 0;
+                }
+            }
+            if (!wylosowany) {
+                wypelnij();
+                znaleziony(zbior.data());
+            }
+            if (++licznik % KrokNigdy == 0) {
+                if (przerwij.load(std::memory_order_relaxed))
+                    return false;
+                if (postep)
+                    postep(static_cast<double>(static_cast<long double>(licznik) * 100.0L / wszystkich));
+            }
         }
-        // The next subset in lexicographic order: the rightmost index that can still move.
-        int j = c - 1;
+        // The next prefix in lexicographic order: the rightmost of the first c - 1 indexes that can move.
+        int j = c - 2;
         while (j >= 0 && idx[static_cast<std::size_t>(j)] == p - c + j)
             --j;
         if (j < 0)
             return true;
         ++idx[static_cast<std::size_t>(j)];
-        for (int t = j + 1; t < c; ++t)
+        for (int t = j + 1; t < c - 1; ++t)
             idx[static_cast<std::size_t>(t)] = idx[static_cast<std::size_t>(t - 1)] + 1;
         if (sposob == TSposobNigdy::Maski)
             przelicz(j);

@@ -86,6 +86,7 @@ TfrmKryteria::TfrmKryteria(int kontekstPomocy, QWidget* parent)
     btnAnuluj_->setObjectName(QStringLiteral("btnAnuluj"));
     btnOK_->setDefault(true);
     CLB1_->setMinimumWidth(SzerokoscListy);
+    CLB1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (QPushButton* c : {btn1_, btn2_}) {
         c->setFixedWidth(c->fontMetrics().horizontalAdvance(QStringLiteral("c")) + 20);
         c->setToolTip(Tekst(TTekst::CalyZakres));
@@ -98,6 +99,7 @@ TfrmKryteria::TfrmKryteria(int kontekstPomocy, QWidget* parent)
     daty->addWidget(DoDaty_, 0, 3);
     daty->addWidget(btn1_, 0, 4);
     daty->addWidget(lblLosowan_, 1, 0, 1, 5);
+    daty->setColumnStretch(5, 1);
     auto* liczby = new QHBoxLayout(Label6_);
     liczby->addWidget(new QLabel(Tekst(TTekst::Od2), Label6_));
     liczby->addWidget(zakresOd_);
@@ -216,6 +218,10 @@ void TfrmKryteria::Zbuduj(const TObGraLista& gra, std::vector<TStrona> strony, b
             CLB1_->addItem(element);
         }
     }
+    // The whole list shows at once, without scrolling.
+    const int ramka = 2 * CLB1_->frameWidth() + 4;
+    CLB1_->setMinimumWidth(std::max(SzerokoscListy, CLB1_->sizeHintForColumn(0) + ramka));
+    CLB1_->setMinimumHeight(CLB1_->sizeHintForRow(0) * CLB1_->count() + ramka);
     while (strona_->count() > 0) {
         QWidget* stara = strona_->widget(0);
         strona_->removeWidget(stara);
@@ -248,6 +254,7 @@ QWidget* TfrmKryteria::ZbudujStrone(const TStrona& strona, int ileLosowanych, in
     auto* widok = new QWidget;
     auto* uklad = new QFormLayout(widok);
     uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     const auto para = [&](const TPole& pole, const char* nazwaOd, const char* nazwaDo, int od, int do_) {
         TKontrolka k{pole};
         k.Od = new QSpinBox(widok);

@@ -46,6 +46,7 @@ TfrmSzukLiczb::TfrmSzukLiczb(const TObGraLista& gra, QWidget* parent)
     UstawWygladSiatki(*Sg1_);
     Sg1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Sg1_->horizontalHeader()->setStretchLastSection(true);
+    Sg1_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     Sg1_->setColumnCount(Kolumn);
     for (int c = 0; c < Kolumn; ++c)
         Sg1_->setColumnWidth(c, Szerokosci[static_cast<std::size_t>(c)]);
@@ -99,7 +100,7 @@ void TfrmSzukLiczb::Szukaj(const std::vector<int>& szukane)
             komorka->setFlags(wiersz == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             if (wiersz == 0)
                 komorka->setBackground(Sg1_->palette().button());
-            else if (c < Kolumn - 1)
+            else if (c == 0 || c == 2)
                 komorka->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             Sg1_->setItem(wiersz, c, komorka);
         }
