@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, only when some are missing.
+# Installs the Debian packages the project needs, only when some are missing. Further package names
+# given as arguments (the packaging script's checking tools) are installed the same way.
 set -euo pipefail
 
 pakiety=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev googletest libbenchmark-dev
+    librsvg2-bin
     xvfb xauth fonts-dejavu-core
+    "$@"
 )
 
 brakujace=()

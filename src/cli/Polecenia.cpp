@@ -14,7 +14,8 @@ void Pomoc(std::ostream& wyjscie)
     wyjscie << "usage: tarvomund-cli [--dane DIR] COMMAND [ARGS]\n\n"
                "Headless companion of the Tarvomund workbench.\n\n"
                "options:\n"
-               "  --dane DIR   the data directory with the game files (default: Dane beside the program)\n"
+               "  --dane DIR   the data directory with the game files (default: Dane beside the program;\n"
+               "               installed: the workbench's Dane in the user's data directory)\n"
                "  --help       this text\n\n"
                "commands:\n";
     for (const TPolecenie& p : Polecenia())
@@ -50,9 +51,14 @@ const std::vector<TPolecenie>& Polecenia()
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},
-        {"show", "show FILE.ss2", "the header fields of a number system, then one line per bet with its own numbers",
+        {"pool", "pool --typing T1,T2,...,Tk --method 0|1|2 [--bets B] [--seed S] -o FILE.ss2",
+         "writes a pool system of k = 10..13 typed matches (each typing a sign-button text such as 1, x2, 1x2, 21) "
+         "into FILE.ss2 as the pool window does; B is required for methods 1 and 2",
+         PoleceniePool},
+        {"show", "show FILE.ss2",
+         "the header fields of a system, a pool system's typings, then one line per bet with its own numbers or signs",
          PolecenieShow},
-        {"guarantee", "guarantee FILE.ss2 --m M [--error I] [--above N] [--below N] [--minmax 0|1]",
+        {"guarantee", "guarantee FILE.ss2 [--m M] [--error I] [--above N] [--below N] [--minmax 0|1]",
          "the guarantee table of a system: the lines the guarantee window lists after a run", PolecenieGuarantee},
         {"test",
          "test FILE.ss2 (--numbers a,b,... | --random [--seed S] | --base [--from dd.mm.yyyy] [--to dd.mm.yyyy] | "
@@ -99,6 +105,15 @@ const std::vector<TPolecenie>& Polecenia()
          "the draws that hold all the numbers: a heading line, then number, day and date, sum and the draw's "
          "numbers (tab-separated)",
          PolecenieFindNumbers},
+        {"cover", "cover --n N --k K --t T [--m M] [--seconds S] [--seed S] [--threads J] -o FILE.ss2",
+         "as few bets of K out of N as it finds within S seconds so that any M drawn numbers hit T in some bet",
+         PolecenieCover},
+        {"reduce", "reduce FILE.ss2 --t T [--m M] [--seconds S] -o OUT.ss2",
+         "the system with as few bets as it finds that still guarantees T if M", PolecenieReduce},
+        {"complete", "complete FILE.ss2 --t T [--m M] -o OUT.ss2",
+         "the system with the fewest bets added that it finds so that it guarantees T if M", PolecenieComplete},
+        {"holes", "holes FILE.ss2 --t T [--m M] [--list]",
+         "the count of M-subsets that no bet hits in T numbers, and with --list each of them", PolecenieHoles},
     };
     return polecenia;
 }
@@ -115,7 +130,15 @@ std::optional<std::size_t> ZnajdzGre(const TKatalogGier& katalog, const std::str
 int Uruchom(const std::vector<std::string>& argumenty, const std::string& domyslnyKatalogDane,
             std::ostream& wyjscie, std::ostream& bledy)
 {
-    TOpcjeWspolne opcje{domyslnyKatalogDane};
+    return Uruchom(argumenty, TOpcjeWspolne{domyslnyKatalogDane, {}, domyslnyKatalogDane}, wyjscie, bledy);
+}
+
+int Uruchom(const std::vector<std::string>& argumenty, const TOpcjeWspolne& domyslne, std::ostream& wyjscie,
+            std::ostream& bledy)
+{
+    TOpcjeWspolne opcje = domyslne;
+    if (opcje.DomyslnyKatalogDane.empty())
+        opcje.DomyslnyKatalogDane = opcje.KatalogDane;
     std::size_t poz = 0;
     for (; poz < argumenty.size() && argumenty[poz].starts_with("--"); ++poz) {
         if (argumenty[poz] == "--help") {

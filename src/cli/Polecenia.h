@@ -18,6 +18,10 @@ inline constexpr int KodBladUzycia = 2;
 // Options every command shares, parsed once before the command runs.
 struct TOpcjeWspolne {
     std::string KatalogDane;
+    // The stored settings the guarantee follows; empty: the per-user INI file (DomyslnyPlikUstawienIni).
+    std::string PlikUstawien;
+    // Dane beside the program, whatever --dane says: where the shipped tables are.
+    std::string DomyslnyKatalogDane;
 };
 
 struct TKontekst {
@@ -39,6 +43,9 @@ const std::vector<TPolecenie>& Polecenia();
 // Runs the companion with its arguments (without the program name).
 int Uruchom(const std::vector<std::string>& argumenty, const std::string& domyslnyKatalogDane,
             std::ostream& wyjscie, std::ostream& bledy);
+// The same with every shared option's default given (an installed companion keeps its settings elsewhere).
+int Uruchom(const std::vector<std::string>& argumenty, const TOpcjeWspolne& domyslne, std::ostream& wyjscie,
+            std::ostream& bledy);
 
 // A game named by its catalogue index or its exact name.
 std::optional<std::size_t> ZnajdzGre(const TKatalogGier& katalog, const std::string& gra);

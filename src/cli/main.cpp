@@ -1,5 +1,7 @@
 #include "Polecenia.h"
 
+#include "model/MiejscaProgramu.h"
+
 #include <filesystem>
 #include <iostream>
 
@@ -10,7 +12,13 @@ int main(int argc, char** argv)
     fs::path program = fs::read_symlink("/proc/self/exe", blad);
     if (blad)
         program = fs::absolute(argv[0]);
-    const std::string dane = (program.parent_path() / "Dane").string();
+    // Run from the build directory the games are the Dane beside the program; installed they are the
+    // workbench's, in the user's data directory, with the workbench's settings file beside them.
+    const tarvomund::TMiejscaProgramu miejsca =
+        tarvomund::UstalMiejsca(program.parent_path(), tarvomund::KatalogDanychUzytkownika());
+    // The shipped tables (the best coverings known) stand with the sample games.
+    const tarvomund::cli::TOpcjeWspolne domyslne{miejsca.DaneDoOdczytu().string(), miejsca.PlikUstawien().string(),
+                                                 miejsca.PrzykladoweGry().string()};
     const std::vector<std::string> argumenty(argv + 1, argv + argc);
-    return tarvomund::cli::Uruchom(argumenty, dane, std::cout, std::cerr);
+    return tarvomund::cli::Uruchom(argumenty, domyslne, std::cout, std::cerr);
 }

@@ -1,25 +1,38 @@
 #include "app/TfrmGlowne.h"
 
 #include "app/TAkcjeGlowne.h"
+#include "app/TJednaInstancja.h"
+#include "app/TOstatnioOtwierane.h"
 #include "app/TPasekStanuSystemu.h"
 #include "app/TZegarGlowny.h"
+#include "app/Ustawienia.h"
 #include "model/PlikGry.h"
 #include "model/PlikiTymczasowe.h"
+#include "PomocnikiUI.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/SystemyTestowe.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
+#include <QRandomGenerator>
+#include <QSettings>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 
 namespace tarvomund {
 namespace {
@@ -41,7 +54,7 @@ public:
     TStanFlag StanPlikow() const override { return pliki_; }
     TStanFlag StanZadan() const override { return zadania_; }
     TPolaStatusu PolaStatusu() const override { return {QStringLiteral("12"), QStringLiteral("6"), QStringLiteral("3"),
-                                                         QStringLiteral("924"), QStringLiteral("Metoda pełna"), {}}; }
+                                                         QStringLiteral("924"), QStringLiteral("Metoda pełna"), {}, {}}; }
     void Przerwij() override { ++przerwan; }
     void UstawZadania(TStanFlag zadania)
     {
@@ -297,6 +310,189 @@ TEST_F(TfrmGlowneTest, DataPoPolskuIZegarPrzyKrawedzi)
     EXPECT_EQ(zegar.Zegar()->geometry().right(), 640 - 5 - 1);
     pasek.resize(641, 36);
     EXPECT_TRUE(zegar.Data()->isVisible());
+}
+
+// Files opened from outside: the command line, a later start, a drop and "Ostatnio otwierane".
+// Each test keeps the recently opened list in a store of its own.
+class TfrmGlowneOtwieranieTest : public TfrmGlowneTest {
+protected:
+    using TOtwarte = std::vector<std::pair<TRodzajPliku, QString>>;
+
+    void SetUp() override
+    {
+        TfrmGlowneTest::SetUp();
+        poprzedni_ = QFileInfo(PlikUstawien()).absolutePath();
+        fs::create_directory(katalog_.Sciezka() / "ustawienia");
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Q(katalog_.Sciezka() / "ustawienia"));
+    }
+    void TearDown() override { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, poprzedni_); }
+
+    static QString Q(const fs::path& sciezka) { return QString::fromStdString(sciezka.string()); }
+    QString Plik(const char* nazwa, const char* tresc = "x") const
+    {
+        ZapiszPlik(katalog_.Plik(nazwa), tresc);
+        return QString::fromStdString(katalog_.Plik(nazwa));
+    }
+    // A number system the catalogue's game "Lotek" opens.
+    QString System(const char* nazwa)
+    {
+        TObGraLista gra;
+        gra.IleLiczb = 49;
+        gra.IleLosowanych = 6;
+        TInfoGryRec info = TInfoGryRec::DlaGry(gra);
+        info.n = 7;
+        info.k = 6;
+        info.Zakladow = 1;
+        EXPECT_TRUE(testy::ZapiszSystemTestowy(katalog_.Plik(nazwa), info, {{1, 2, 3, 4, 5, 6}}));
+        return QString::fromStdString(katalog_.Plik(nazwa));
+    }
+    // Statistics, groups and slips open in windows of other subsystems; here they are only noted.
+    void Notuj(TfrmGlowne& okno)
+    {
+        for (TRodzajPliku rodzaj : {TRodzajPliku::Statystyka, TRodzajPliku::Grupa, TRodzajPliku::Blankiet})
+            okno.UstawOtwieranie(rodzaj,
+                                 [this, rodzaj](const QString& plik) { otwarte_.emplace_back(rodzaj, plik); });
+    }
+    static std::unique_ptr<QMimeData> Przeciagane(const QStringList& pliki)
+    {
+        auto dane = std::make_unique<QMimeData>();
+        QList<QUrl> adresy;
+        for (const QString& plik : pliki)
+            adresy << (plik.startsWith(QLatin1String("http")) ? QUrl(plik) : QUrl::fromLocalFile(plik));
+        dane->setUrls(adresy);
+        return dane;
+    }
+
+    TOtwarte otwarte_;
+    QString poprzedni_;
+};
+
+TEST_F(TfrmGlowneOtwieranieTest, KazdyPlikIdzieDoObslugiSwojegoRodzaju)
+{
+    EXPECT_EQ(RodzajPliku(QStringLiteral("uklad.BLN")), TRodzajPliku::Blankiet);
+    DodajGre("a.pl2", 1, "Lotek", 2);
+    auto okno = Okno();
+    Notuj(*okno);
+    const QString statystyka = Plik("s.st2");
+    const QString grupa = Plik("g.gr2");
+    const QString blankiet = Plik("b.bln");
+    const QString system = System("system.ss2");
+    const QString brak = QString::fromStdString(katalog_.Plik("brak.gr2"));
+
+    okno->OtworzPliki({statystyka, Plik("notatki.txt"), system, grupa, brak, blankiet});
+    EXPECT_EQ(otwarte_, (TOtwarte{{TRodzajPliku::Statystyka, statystyka},
+                                  {TRodzajPliku::Grupa, grupa},
+                                  {TRodzajPliku::Grupa, brak},
+                                  {TRodzajPliku::Blankiet, blankiet}}));
+    // The system opened in a window of its own, as the Open command opens it.
+    ASSERT_EQ(okno->Obszar()->subWindowList().size(), 1);
+    EXPECT_EQ(okno->Obszar()->subWindowList().front()->windowTitle(), QStringLiteral("<1>Lotek 6/7/1"));
+    // Files that exist and have a handler are remembered, the last opened first.
+    EXPECT_EQ(okno->OstatnioOtwierane().Pliki(), (QStringList{blankiet, grupa, system, statystyka}));
+    EXPECT_EQ(CzytajOstatnioOtwierane(), okno->OstatnioOtwierane().Pliki());
+}
+
+TEST_F(TfrmGlowneOtwieranieTest, OstatnioOtwieraneWMenuPlikow)
+{
+    const QString grupa = Plik("g.gr2");
+    const QString zniknie = Plik("z.st2");
+    ZapiszOstatnioOtwierane({grupa, zniknie});
+    auto okno = Okno();
+    Notuj(*okno);
+
+    // The submenu follows "&Wczytaj".
+    QMenu* pliki = okno->Akcje().MenuPliki();
+    const QList<QAction*> pozycje = pliki->actions();
+    const auto wczytaj = pozycje.indexOf(okno->Akcje().Akcja(P::Wczytaj));
+    ASSERT_GE(wczytaj, 0);
+    QMenu* ostatnie = pozycje[wczytaj + 1]->menu();
+    ASSERT_NE(ostatnie, nullptr);
+    EXPECT_EQ(ostatnie->title(), QStringLiteral("&Ostatnio otwierane"));
+    EXPECT_TRUE(ostatnie->menuAction()->isEnabled());
+    ASSERT_EQ(ostatnie->actions().size(), 4);
+    EXPECT_EQ(ostatnie->actions()[0]->text(), QStringLiteral("&1 ") + grupa);
+
+    ostatnie->actions()[0]->trigger();
+    EXPECT_EQ(otwarte_, (TOtwarte{{TRodzajPliku::Grupa, grupa}}));
+
+    // A file gone since is said so and leaves the list.
+    fs::remove(zniknie.toStdString());
+    testy::TOdpowiedzi odpowiedzi({testy::TOdpowiedzi::Przycisk("btnOK")});
+    ostatnie->actions()[1]->trigger();
+    EXPECT_EQ(odpowiedzi.Teksty(), QStringList{QStringLiteral("Nie znaleziono pliku\nz.st2")});
+    EXPECT_EQ(otwarte_.size(), 1u);
+    EXPECT_EQ(okno->OstatnioOtwierane().Pliki(), QStringList{grupa});
+}
+
+TEST_F(TfrmGlowneOtwieranieTest, UpuszczonePlikiOtwieraneJakZWczytaj)
+{
+    auto okno = Okno();
+    Notuj(*okno);
+    const QString grupa = Plik("g.gr2");
+    const QString blankiet = Plik("b.bln");
+    const QString obcy = Plik("obcy.txt");
+    const QString zdalny = QStringLiteral("https://example.org/g.gr2");
+
+    struct TPrzypadek {
+        const char* Opis;
+        QStringList Pliki;
+        bool Przyjete;
+    };
+    const QString nieIstnieje = Q(katalog_.Sciezka() / "x.gr2");
+    for (const TPrzypadek& p : {TPrzypadek{"known files among others", {obcy, grupa, zdalny, blankiet}, true},
+                                TPrzypadek{"only foreign", {obcy, zdalny}, false},
+                                TPrzypadek{"a known kind that is not there", {nieIstnieje}, false},
+                                TPrzypadek{"a kind nobody opens yet", {Plik("k.k12")}, false}}) {
+        const auto dane = Przeciagane(p.Pliki);
+        QDragEnterEvent wejscie(QPoint(200, 200), Qt::CopyAction, dane.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(okno.get(), &wejscie);
+        EXPECT_EQ(wejscie.isAccepted(), p.Przyjete) << p.Opis;
+    }
+
+    const auto dane = Przeciagane({obcy, grupa, zdalny, blankiet});
+    QDropEvent upuszczenie(QPointF(200, 200), Qt::CopyAction, dane.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(okno.get(), &upuszczenie);
+    EXPECT_TRUE(upuszczenie.isAccepted());
+    // The files open once the drop is over.
+    EXPECT_TRUE(otwarte_.empty());
+    ASSERT_TRUE(testy::CzekajAz([this] { return otwarte_.size() == 2; }));
+    EXPECT_EQ(otwarte_, (TOtwarte{{TRodzajPliku::Grupa, grupa}, {TRodzajPliku::Blankiet, blankiet}}));
+
+    // While the active window has Open off, nothing is taken.
+    TStanFlag bezOtwierania;
+    bezOtwierania.set().reset(1);
+    auto* zajete = new TOknoTestowe(TRodzajOkna::SystemLiczbowy, bezOtwierania, {});
+    okno->Obszar()->setActiveSubWindow(okno->DodajOkno(zajete));
+    ASSERT_FALSE(Wlaczone(*okno, P::Wczytaj));
+    EXPECT_FALSE(okno->OstatnioOtwierane().Pliki().isEmpty());
+    const QList<QAction*> pozycje = okno->Akcje().MenuPliki()->actions();
+    EXPECT_FALSE(pozycje[pozycje.indexOf(okno->Akcje().Akcja(P::Wczytaj)) + 1]->isEnabled()); // "Ostatnio otwierane"
+    QDragEnterEvent wejscie(QPoint(200, 200), Qt::CopyAction, dane.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(okno.get(), &wejscie);
+    EXPECT_FALSE(wejscie.isAccepted());
+}
+
+TEST_F(TfrmGlowneOtwieranieTest, DrugiStartPrzekazujePlikiDoOkna)
+{
+    DodajGre("a.pl2", 1, "Lotek", 2);
+    auto okno = Okno();
+    Notuj(*okno);
+    const QString nazwa = QStringLiteral("tarvomund-test-glowne-") +
+                          QString::number(QRandomGenerator::global()->generate64(), 16);
+    TJednaInstancja dzialajaca(nazwa);
+    ASSERT_TRUE(dzialajaca.Nasluchuj());
+    QObject::connect(&dzialajaca, &TJednaInstancja::OtrzymanoPliki, okno.get(), &TfrmGlowne::PrzyjmijPliki);
+    okno->showMinimized();
+
+    const QStringList pliki{System("system.ss2"), Plik("g.gr2")};
+    auto druga =
+        std::async(std::launch::async, [&] { return TJednaInstancja(nazwa).PrzekazLubZostan(pliki); });
+    ASSERT_TRUE(testy::CzekajAz([&] { return otwarte_.size() == 1; }));
+    EXPECT_EQ(druga.get(), TJednaInstancja::TWynik::Przekazano);
+    EXPECT_EQ(otwarte_, (TOtwarte{{TRodzajPliku::Grupa, pliki[1]}}));
+    EXPECT_EQ(okno->Obszar()->subWindowList().size(), 1);
+    // The running window comes back from the taskbar to show them.
+    EXPECT_FALSE(okno->isMinimized());
 }
 
 } // namespace

@@ -315,7 +315,6 @@ TEST_F(PoleceniaTest, ShowOdrzucaZlePliki)
         {"k is 0", zmien(K, 0)},
         {"k is 121", zmien(K, 121)},
         {"unknown game code", zmien(KodGry, 1002)},
-        {"pool system", zmien(KodGry, 1001)},
     };
     const std::string plik = katalog_.Plik("zly.ss2");
     for (const TPrzypadek& p : przypadki) {
@@ -397,6 +396,36 @@ TEST_F(PoleceniaTest, GuaranteeWypisujeTabeleOkna)
         EXPECT_EQ(zly.Kod, p.Kod) << ::testing::PrintToString(p.Argumenty);
         EXPECT_TRUE(zly.Wyjscie.empty());
     }
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(PoleceniaTest, GuaranteeCzytaPlikUstawienZainstalowanegoProgramu)
+{
+    // An installed companion is handed the workbench's settings file; the per-user file is not read then.
+    const std::string konfiguracja = katalog_.Plik("konfiguracja");
+    std::filesystem::create_directory(konfiguracja);
+    ::setenv("XDG_CONFIG_HOME", konfiguracja.c_str(), 1);
+    ZapiszPlik(konfiguracja + "/Quorbane.ini", "[GWARANCJA]\nMinMax=true\n");
+    const std::string ustawienia = katalog_.Plik("Quorbane.ini");
+    ZapiszPlik(ustawienia, "[GWARANCJA]\nIlePod=1\nMinMax=false\n");
+    const std::string plik = katalog_.Plik("wiekszy.ss2");
+    ASSERT_EQ(Uruchom({"generate", "0", "--n", "30", "--k", "6", "--method", "2", "--bets", "40", "--seed", "3",
+                       "-o", plik})
+                  .Kod,
+              KodSukces);
+
+    const auto uruchom = [&](const std::string& plikUstawien) {
+        std::ostringstream wyjscie;
+        std::ostringstream bledy;
+        const int kod = cli::Uruchom({"guarantee", plik, "--m", "5"},
+                                     TOpcjeWspolne{katalog_.Sciezka().string(), plikUstawien}, wyjscie, bledy);
+        EXPECT_EQ(kod, KodSukces) << bledy.str();
+        return wyjscie.str();
+    };
+    EXPECT_NE(uruchom({}).find("\n Max ["), std::string::npos);
+    EXPECT_EQ(uruchom(ustawienia).find(" Max ["), std::string::npos);
+    // A settings file that is not there yet reads as the defaults, which list the extremes.
+    EXPECT_NE(uruchom(katalog_.Plik("brak.ini")).find("\n Max ["), std::string::npos);
     ::unsetenv("XDG_CONFIG_HOME");
 }
 

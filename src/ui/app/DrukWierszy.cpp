@@ -48,4 +48,14 @@ void DrukujRaport(QWidget* rodzic, QStringList wiersze, const QFont& czcionka, c
     DrukujWiersze(drukarka, wiersze, czcionka);
 }
 
+void DrukujTekst(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka, const QString& tytul)
+{
+    QPrinter drukarka;
+    QPrintDialog dialog(&drukarka, rodzic);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    drukarka.setDocName(tytul);
+    DrukujWiersze(drukarka, wiersze, czcionka);
+}
+
 } // namespace tarvomund

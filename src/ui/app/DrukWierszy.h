@@ -17,5 +17,8 @@ int MalujWiersze(QPainter& malarz, const QStringList& wiersze, int od, int wysok
 // The print command of a window whose output is a list of lines: the printer dialog, then the lines
 // in the window's font and, after an empty line, the window's closing line. Nothing when cancelled.
 void DrukujRaport(QWidget* rodzic, QStringList wiersze, const QFont& czcionka, const QString& zamykajaca);
+// The print command of a text window: the printer dialog, then the lines as a print job of the given
+// title. Nothing when cancelled.
+void DrukujTekst(QWidget* rodzic, const QStringList& wiersze, const QFont& czcionka, const QString& tytul);
 
 } // namespace tarvomund

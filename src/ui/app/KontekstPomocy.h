@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/Wspolne.h"
+
+#include <QString>
 #include <QWidget>
 
 namespace tarvomund {
@@ -11,6 +14,17 @@ inline constexpr const char* WlasnoscKontekstuPomocy = "KontekstPomocy";
 inline void UstawKontekstPomocy(QWidget* okno, int kontekst)
 {
     okno->setProperty(WlasnoscKontekstuPomocy, kontekst);
+}
+
+// Windows added beyond the program's table of help topics carry numbers from here on.
+inline constexpr int KontekstOptymalizacji = 2001;
+
+// The help topic of a context number: the program's table, then the added windows.
+inline QString TematKontekstu(int kontekst)
+{
+    if (kontekst == KontekstOptymalizacji)
+        return QStringLiteral("IdOptSys");
+    return QString::fromStdString(TematPomocy(kontekst));
 }
 
 } // namespace tarvomund

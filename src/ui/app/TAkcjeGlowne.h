@@ -37,6 +37,7 @@ public:
     QAction* Filtr(int tag) const { return filtry_[static_cast<std::size_t>(tag)]; }
     // The toolbar's filter button: filters without a preselected one.
     QAction* FiltryPrzycisk() const { return filtryPrzycisk_; }
+    QMenu* MenuPliki() const { return menuPliki_; }
     QMenu* MenuOkienka() const { return menuOkienka_; }
     QMenu* MenuSzukajLosowan() const { return menuSzukajLosowan_; }
     QMenu* MenuSzukajLiczb() const { return menuSzukajLiczb_; }
@@ -65,6 +66,7 @@ private:
     std::array<QAction*, IlePolecen> akcje_{};
     std::array<QAction*, IleFiltrow> filtry_{};
     QAction* filtryPrzycisk_ = nullptr;
+    QMenu* menuPliki_ = nullptr;
     QMenu* menuOkienka_ = nullptr;
     QMenu* menuSzukajLosowan_ = nullptr;
     QMenu* menuSzukajLiczb_ = nullptr;

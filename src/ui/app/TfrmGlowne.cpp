@@ -4,6 +4,7 @@
 #include "app/KontekstPomocy.h"
 #include "app/TAkcjeGlowne.h"
 #include "app/TOknoPomocy.h"
+#include "app/TOstatnioOtwierane.h"
 #include "app/TPasekStanuSystemu.h"
 #include "app/TWlaczaniePolecen.h"
 #include "app/TZegarGlowny.h"
@@ -22,9 +23,12 @@
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
+#include "pools/TPoleceniaPuli.h"
 #include "stats/TPoleceniaSzukania.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
+#include "systems/TPanelRekordu.h"
 #include "systems/TfrmParam.h"
 #include "systems/TPoleceniaSystemow.h"
 #include "tools/TfrmBio.h"
@@ -34,16 +38,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+
+#include <optional>
 
 namespace tarvomund {
 
@@ -53,11 +63,12 @@ constexpr int SzerokoscPaskaBocznego = 28;
 constexpr int WysokoscDrugiegoPaska = 32;
 constexpr const char* NazwaPlikuPomocy = "TARVOMUND.HLP";
 
-// Extensions of the Open command with the labels of its filter entries.
+// Extensions the workbench opens, with the labels of the Open dialog's filter entries. Slip layouts
+// live in Dane and have no entry in that dialog.
 struct TTypPliku {
     TRodzajPliku Rodzaj;
     const char* Rozszerzenie;
-    TTekst Etykieta;
+    std::optional<TTekst> Etykieta;
 };
 
 constexpr TTypPliku TypyPlikow[] = {
@@ -65,6 +76,7 @@ constexpr TTypPliku TypyPlikow[] = {
     {TRodzajPliku::Statystyka, "st2", TTekst::PlikiStatystyk},
     {TRodzajPliku::Grupa, "gr2", TTekst::Grupy},
     {TRodzajPliku::Kolekcja, "k22", TTekst::Kolekcje},
+    {TRodzajPliku::Blankiet, "bln", std::nullopt},
 };
 
 QString ZKatalogiem(const QString& katalog, const QString& nazwa)
@@ -84,9 +96,14 @@ TRodzajPliku RodzajPliku(const QString& plik)
 }
 
 TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
-    : QMainWindow(parent), katalogProgramu_(katalogProgramu),
-      katalogDane_(ZKatalogiem(katalogProgramu, QStringLiteral("Dane"))),
-      plikPomocy_(ZKatalogiem(katalogProgramu, QLatin1String(NazwaPlikuPomocy)))
+    : TfrmGlowne(ZKatalogiem(katalogProgramu, QStringLiteral("Dane")),
+                 ZKatalogiem(katalogProgramu, QLatin1String(NazwaPlikuPomocy)), parent)
+{
+}
+
+TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QWidget* parent)
+    : QMainWindow(parent), katalogProgramu_(QFileInfo(plikPomocy).absolutePath()), katalogDane_(katalogDane),
+      plikPomocy_(plikPomocy)
 {
     setWindowTitle(QStringLiteral("Tarvomund"));
     CzytajUstawienia(parametry_);
@@ -103,10 +120,14 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     // Menus and hints take their captions from the text table.
     akcje_ = new TAkcjeGlowne(this);
     ZbudujPaski();
+    ZbudujOstatnie();
     PolaczPolecenia();
+    // Files dropped anywhere on the frame open as the Open command would open them.
+    setAcceptDrops(true);
 
     UsunPlikiTymczasowe(katalogDane_.toStdString());
     katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
+    UstawPlikRekordow(ZKatalogiem(katalogDane_, QLatin1String(NazwaPlikuRekordow)));
     akcje_->DodajGry(katalog_);
 
     kolekcja_ = new TfrmKolekcja01(katalogDane_, this);
@@ -118,6 +139,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogProgramu, QWidget* parent)
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
     poleceniaSzukania_ = new TPoleceniaSzukania(*this);
     poleceniaGier_ = new TPoleceniaGier(*this);
+    poleceniaPuli_ = new TPoleceniaPuli(*this);
     connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
             &TPoleceniaGier::ZmianaParametrow);
 
@@ -183,14 +205,23 @@ void TfrmGlowne::ZbudujPaski()
     }
     pasekSystemu_->setObjectName(QStringLiteral("pasekSystemu"));
     pasekStatystyki_->setObjectName(QStringLiteral("pasekStatystyki"));
-    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja, P::Rozklad,
-                P::SumujSystemy})
+    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja,
+                P::OptymalizujSystem, P::Rozklad, P::SumujSystemy})
         pasekSystemu_->addAction(akcje_->Akcja(p));
     for (std::size_t i = 0; i < IlePozycjiStatystyki; ++i)
         pasekStatystyki_->addAction(akcje_->Akcja(static_cast<P>(static_cast<std::size_t>(P::StatStop) + i)));
 
     // The status line shows the hint of whatever is under the mouse.
     statusBar()->setSizeGripEnabled(true);
+}
+
+void TfrmGlowne::ZbudujOstatnie()
+{
+    // "Ostatnio otwierane" follows "&Wczytaj" in the file menu.
+    auto* menu = new QMenu(Tekst(TTekst::OstatnioOtwierane), this);
+    akcje_->MenuPliki()->insertMenu(akcje_->Akcja(TPolecenie::Zapisz), menu);
+    ostatnie_ = new TOstatnioOtwierane(menu, this);
+    connect(ostatnie_, &TOstatnioOtwierane::Wybrano, this, &TfrmGlowne::OtworzOstatni);
 }
 
 void TfrmGlowne::PolaczPolecenia()
@@ -290,6 +321,7 @@ void TfrmGlowne::OdswiezPolecenia()
                                                               : TPasekStanuSystemu::TTryb::Pusty;
     pasekStanu_->Pokaz(tryb, okno ? okno->PolaStatusu() : TPolaStatusu{});
     akcje_->Akcja(TPolecenie::WlasneLubSystemowe)->setChecked(okno && okno->PokazujeWlasne());
+    ostatnie_->UstawDostepnosc(akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled());
 }
 
 void TfrmGlowne::OdswiezMenuGier()
@@ -306,8 +338,78 @@ void TfrmGlowne::UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const Q
 void TfrmGlowne::OtworzPlik(const QString& plik)
 {
     const auto obsluga = otwieranie_.find(RodzajPliku(plik));
-    if (obsluga != otwieranie_.end() && obsluga->second)
-        obsluga->second(plik);
+    if (obsluga == otwieranie_.end() || !obsluga->second)
+        return;
+    // Listed before it opens: a slip layout opens in a modal editor that returns only when closed.
+    if (QFileInfo(plik).isFile())
+        ostatnie_->Dodaj(plik);
+    // The handler may open a window of its own; a copy survives a handler set again meanwhile.
+    const std::function<void(const QString&)> otworz = obsluga->second;
+    otworz(plik);
+}
+
+void TfrmGlowne::OtworzPliki(const QStringList& pliki)
+{
+    for (const QString& plik : pliki)
+        OtworzPlik(plik);
+}
+
+void TfrmGlowne::PrzyjmijPliki(const QStringList& pliki)
+{
+    if (isMinimized())
+        showMaximized();
+    show();
+    raise();
+    activateWindow();
+    OtworzPliki(pliki);
+}
+
+void TfrmGlowne::OtworzOstatni(const QString& plik)
+{
+    if (!QFileInfo(plik).isFile()) {
+        ostatnie_->Usun(plik);
+        Komunikat(Tekst(TTekst::NieZnalezionoPliku) + QStringLiteral("\r\n") + QFileInfo(plik).fileName(),
+                  ObrazekOstrzezenie, PrzyciskiOK, this);
+        return;
+    }
+    OtworzPlik(plik);
+}
+
+QStringList TfrmGlowne::PlikiDoOtwarcia(const QMimeData* dane) const
+{
+    QStringList pliki;
+    if (!dane || !dane->hasUrls())
+        return pliki;
+    for (const QUrl& adres : dane->urls()) {
+        if (!adres.isLocalFile())
+            continue;
+        const QString plik = adres.toLocalFile();
+        if (otwieranie_.contains(RodzajPliku(plik)) && QFileInfo(plik).isFile())
+            pliki << plik;
+    }
+    return pliki;
+}
+
+void TfrmGlowne::dragEnterEvent(QDragEnterEvent* zdarzenie)
+{
+    if (akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled() && !PlikiDoOtwarcia(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TfrmGlowne::dragMoveEvent(QDragMoveEvent* zdarzenie)
+{
+    if (akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled() && !PlikiDoOtwarcia(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TfrmGlowne::dropEvent(QDropEvent* zdarzenie)
+{
+    const QStringList pliki = PlikiDoOtwarcia(zdarzenie->mimeData());
+    if (pliki.isEmpty() || !akcje_->Akcja(TPolecenie::Wczytaj)->isEnabled())
+        return;
+    zdarzenie->acceptProposedAction();
+    // The drag ends first; opening may ask questions in windows of its own.
+    QTimer::singleShot(0, this, [this, pliki] { OtworzPliki(pliki); });
 }
 
 void TfrmGlowne::Nowy()
@@ -329,14 +431,14 @@ void TfrmGlowne::Nowy()
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
         break;
+    case TfrmNowy::TZakladka::SystemyPilkarskie:
+        poleceniaPuli_->NowySystem();
+        break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
         break;
     case TfrmNowy::TZakladka::GrupaGraczy:
         NowaGrupa(*this);
-        break;
-    default:
-        // The windows of the other choices come with their own subsystems; until then they do nothing.
         break;
     }
 }
@@ -361,6 +463,7 @@ TfrmNoweOkno* TfrmGlowne::NowySystem(std::size_t indeksGry)
     nowe.UstawWlasneDomyslne();
     auto* okno = new TfrmNoweOkno(NastepnyNumerOkna(), katalogDane_);
     okno->Ustaw(gra, nowe);
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     obszar_->setActiveSubWindow(DodajOkno(okno));
     OdswiezPolecenia();
     okno->Generuj();
@@ -379,8 +482,10 @@ TfrmNoweOkno* TfrmGlowne::OtworzSystem(const QString& plik)
         return nullptr;
     }
     // Pool systems open in the pool window, never as a number system.
-    if (naglowek->Pilkarski())
+    if (naglowek->Pilkarski()) {
+        poleceniaPuli_->OtworzSystem(plik, *naglowek);
         return nullptr;
+    }
     const TObGraLista* gra = katalog_.GraDlaSystemu(naglowek->Info);
     if (!gra) {
         bladOdczytu();
@@ -415,6 +520,7 @@ void TfrmGlowne::ParametrySystemu()
     if (dialog.exec() != QDialog::Accepted)
         return;
     okno->ZmienParametry(dialog.Wynik());
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     OdswiezPolecenia();
     okno->Generuj();
 }
@@ -466,7 +572,9 @@ void TfrmGlowne::Wczytaj()
 {
     QStringList filtry;
     for (const TTypPliku& typ : TypyPlikow)
-        filtry << Tekst(typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) + QLatin1Char(')');
+        if (typ.Etykieta)
+            filtry << Tekst(*typ.Etykieta) + QStringLiteral(" (*.") + QLatin1String(typ.Rozszerzenie) +
+                          QLatin1Char(')');
     const QString plik = QFileDialog::getOpenFileName(this, QString(), katalogDane_, filtry.join(QStringLiteral(";;")));
     if (!plik.isEmpty())
         OtworzPlik(plik);
@@ -573,7 +681,7 @@ TOknoPomocy* TfrmGlowne::OknoPomocy()
 void TfrmGlowne::PomocKontekstowa()
 {
     if (kontekstPomocy_ != 0)
-        OknoPomocy()->PokazTemat(QString::fromStdString(TematPomocy(kontekstPomocy_)));
+        OknoPomocy()->PokazTemat(TematKontekstu(kontekstPomocy_));
     kontekstPomocy_ = 0;
 }
 

@@ -15,6 +15,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QMimeData;
 class QToolBar;
 
 namespace tarvomund {
@@ -27,14 +28,17 @@ class TfrmNoweOkno;
 class TfrmTest;
 class TOknoPomocy;
 class TPoleceniaGier;
+class TPoleceniaPuli;
+class TOstatnioOtwierane;
 class TPoleceniaSystemow;
 class TPoleceniaSzukania;
 class TPasekStanuSystemu;
 class TZegarGlowny;
 enum class TPolecenieGry;
 
-// Files the Open command knows, by extension.
-enum class TRodzajPliku { System, Statystyka, Grupa, Kolekcja, Nieznany };
+// Files the workbench opens, by extension: the four of the Open dialog and the slip layouts, which
+// open in the slip editor when they come from outside (the command line, a drop, another start).
+enum class TRodzajPliku { System, Statystyka, Grupa, Kolekcja, Blankiet, Nieznany };
 TRodzajPliku RodzajPliku(const QString& plik);
 
 
@@ -47,6 +51,8 @@ public:
     // `katalogProgramu` is the executable's directory: the games live in its Dane subdirectory
     // and the help file beside it.
     explicit TfrmGlowne(const QString& katalogProgramu, QWidget* parent = nullptr);
+    // An installed program keeps its games apart from its help file.
+    TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QWidget* parent = nullptr);
     ~TfrmGlowne() override;
 
     const TKatalogGier& Katalog() const { return katalog_; }
@@ -78,6 +84,8 @@ public:
     TPoleceniaSzukania& PoleceniaSzukania() const { return *poleceniaSzukania_; }
     // A new number game and the correction of a game's parameters.
     TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
+    // New and opened pool systems and the commands of the active pool window.
+    TPoleceniaPuli& PoleceniaPuli() const { return *poleceniaPuli_; }
     // Builds the per-game menu entries again from the catalogue: after a game joined it or was
     // renamed, every game menu shows the catalogue as it is now.
     void OdswiezMenuGier();
@@ -89,13 +97,23 @@ public:
     void OdswiezPolecenia();
     // Later windows register how their files open; an extension without a handler does nothing.
     void UstawOtwieranie(TRodzajPliku rodzaj, std::function<void(const QString&)> otworz);
+    // The one way every file is opened: the Open dialog, "Ostatnio otwierane", the command line,
+    // another start's hand-over and a drop. A file that exists and has a handler goes first on the
+    // recently opened list.
     void OtworzPlik(const QString& plik);
+    void OtworzPliki(const QStringList& pliki);
+    // Files handed over by a later start: the window comes to the front and opens them.
+    void PrzyjmijPliki(const QStringList& pliki);
+    // Of the dragged data, the local files of a kind the workbench opens.
+    QStringList PlikiDoOtwarcia(const QMimeData* dane) const;
+    TOstatnioOtwierane& OstatnioOtwierane() const { return *ostatnie_; }
 
     // A new number system for the catalogue's game: the parameters dialog preset from the game,
     // then on OK a new system window that starts generating at once. Null when cancelled.
     TfrmNoweOkno* NowySystem(std::size_t indeksGry);
     // Opens a `*.ss2` number system in a new window; a file that cannot be read, or whose game is
-    // not in the catalogue, shows "Błąd odczytu !" and opens nothing. Pool systems open elsewhere.
+    // not in the catalogue, shows "Błąd odczytu !" and opens nothing. A pool system opens in a pool
+    // window (null is returned then).
     TfrmNoweOkno* OtworzSystem(const QString& plik);
     // "Parametry systemu" on the active number system window: on OK it regenerates at once.
     void ParametrySystemu();
@@ -119,9 +137,15 @@ public:
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dragMoveEvent(QDragMoveEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
 
 private:
     void ZbudujPaski();
+    void ZbudujOstatnie();
+    // An entry of "Ostatnio otwierane": a file gone since is said so and leaves the list.
+    void OtworzOstatni(const QString& plik);
     // "Pionowo" stacks the windows one above the other, "Poziomo" puts them side by side.
     void Uloz(Qt::Orientation kierunek);
     void PolaczPolecenia();
@@ -150,6 +174,7 @@ private:
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
     TPoleceniaSzukania* poleceniaSzukania_ = nullptr;
     TPoleceniaGier* poleceniaGier_ = nullptr;
+    TPoleceniaPuli* poleceniaPuli_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;
@@ -158,6 +183,7 @@ private:
     TZegarGlowny* zegar_ = nullptr;
     QPointer<TOknoPomocy> oknoPomocy_;
     QPointer<TfrmKolekcja01> kolekcja_;
+    TOstatnioOtwierane* ostatnie_ = nullptr;
     QList<QAction*> wpisyOkien_;
 };
 

@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include <array>
+#include <memory>
 #include <type_traits>
 #include <variant>
 
@@ -37,14 +38,31 @@ QString Klucz(const TWpisUstawienia& wpis)
     return QString::fromLatin1(wpis.Sekcja) + QLatin1Char('/') + QString::fromLatin1(wpis.Nazwa);
 }
 
-// The per-user store. The preferences are the user's own; a system-wide file must not fill in for them.
-class TMagazyn : public QSettings {
-public:
-    TMagazyn() : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorbane"))
-    {
-        setFallbacksEnabled(false);
-    }
-};
+// The recently opened files, most recent first, as "Plik1" .. "Plik8" of their own section.
+constexpr const char* SekcjaOstatnich = "OSTATNIE";
+
+QString& WskazanyPlik()
+{
+    static QString plik;
+    return plik;
+}
+
+// The per-user store, or the file an installed program keeps beside its games. The preferences are
+// the user's own; a system-wide file must not fill in for them.
+std::unique_ptr<QSettings> Magazyn()
+{
+    auto magazyn = WskazanyPlik().isEmpty()
+                       ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                     QStringLiteral("Quorbane"))
+                       : std::make_unique<QSettings>(WskazanyPlik(), QSettings::IniFormat);
+    magazyn->setFallbacksEnabled(false);
+    return magazyn;
+}
+
+QString KluczOstatniego(int numer)
+{
+    return QString::fromLatin1(SekcjaOstatnich) + QStringLiteral("/Plik") + QString::number(numer);
+}
 
 // The text a hand-edited or foreign file holds is not trusted: anything but a clear yes or no
 // keeps the default. The store writes "true"/"false"; 1/0 is what a registry export would carry.
@@ -70,9 +88,9 @@ int32_t CzytajLiczbe(const QVariant& wartosc, int32_t domyslna, TZakresUstawieni
 void CzytajUstawienia(TParametry& parametry)
 {
     const TParametry domyslne;
-    TMagazyn magazyn;
+    const auto magazyn = Magazyn();
     for (const TWpisUstawienia& wpis : Wpisy) {
-        const QVariant wartosc = magazyn.value(Klucz(wpis));
+        const QVariant wartosc = magazyn->value(Klucz(wpis));
         std::visit(
             [&](auto pole) {
                 using T = std::remove_reference_t<decltype(parametry.*pole)>;
@@ -91,24 +109,50 @@ void CzytajUstawienia(TParametry& parametry)
 
 void ZapiszUstawienia(const TParametry& parametry)
 {
-    TMagazyn magazyn;
+    const auto magazyn = Magazyn();
     for (const TWpisUstawienia& wpis : Wpisy) {
         std::visit(
             [&](auto pole) {
                 using T = std::remove_cvref_t<decltype(parametry.*pole)>;
                 if constexpr (std::is_same_v<T, std::string>)
-                    magazyn.setValue(Klucz(wpis), QString::fromStdString(parametry.*pole));
+                    magazyn->setValue(Klucz(wpis), QString::fromStdString(parametry.*pole));
                 else
-                    magazyn.setValue(Klucz(wpis), parametry.*pole);
+                    magazyn->setValue(Klucz(wpis), parametry.*pole);
             },
             wpis.Pole);
     }
-    magazyn.sync();
+    magazyn->sync();
 }
 
 QString PlikUstawien()
 {
-    return TMagazyn().fileName();
+    return Magazyn()->fileName();
+}
+
+void UstawPlikUstawien(const QString& plik)
+{
+    WskazanyPlik() = plik;
+}
+
+QStringList CzytajOstatnioOtwierane()
+{
+    const auto magazyn = Magazyn();
+    QStringList pliki;
+    for (int numer = 1; numer <= NajwiecejOstatnich; ++numer) {
+        const QString plik = magazyn->value(KluczOstatniego(numer)).toString();
+        if (!plik.isEmpty() && !pliki.contains(plik))
+            pliki << plik;
+    }
+    return pliki;
+}
+
+void ZapiszOstatnioOtwierane(const QStringList& pliki)
+{
+    const auto magazyn = Magazyn();
+    magazyn->remove(QString::fromLatin1(SekcjaOstatnich));
+    for (int numer = 1; numer <= NajwiecejOstatnich && numer <= pliki.size(); ++numer)
+        magazyn->setValue(KluczOstatniego(numer), pliki[numer - 1]);
+    magazyn->sync();
 }
 
 } // namespace tarvomund

@@ -3,6 +3,7 @@
 #include "model/TParametry.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tarvomund {
 
@@ -15,5 +16,13 @@ void CzytajUstawienia(TParametry& parametry);
 void ZapiszUstawienia(const TParametry& parametry);
 // The file the store lives in.
 QString PlikUstawien();
+// An installed program keeps its settings in this file (beside its games) instead of the per-user
+// store's own place; an empty name goes back to that place.
+void UstawPlikUstawien(const QString& plik);
+
+// The recently opened files, most recent first, kept in the same store.
+inline constexpr int NajwiecejOstatnich = 8;
+QStringList CzytajOstatnioOtwierane();
+void ZapiszOstatnioOtwierane(const QStringList& pliki);
 
 } // namespace tarvomund

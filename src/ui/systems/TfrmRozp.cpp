@@ -8,8 +8,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -203,12 +201,7 @@ int TfrmRozp::DrukujNa(QPagedPaintDevice& urzadzenie) const
 
 void TfrmRozp::Drukuj()
 {
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    drukarka.setDocName(tytulWydruku_);
-    DrukujNa(drukarka);
+    DrukujTekst(this, Wiersze(), RE1_->font(), tytulWydruku_);
 }
 
 } // namespace tarvomund
