@@ -1,7 +1,7 @@
 // "Never drawn together" over the shipped 20 of 80 history: each subset of all 80 numbers tested
 // against the draws number by number (the baseline) against the AND of its numbers' draw masks,
 // for sets of 3 and of 4.
-#include "model/PlikGry.h"
+#include "GryPrzykladowe.h"
 #include "stats/TGenSzukBazaL.h"
 
 #include <benchmark/benchmark.h>
@@ -15,15 +15,7 @@ using namespace tarvomund;
 
 const TObGraLista& Keno()
 {
-    static const TObGraLista gra = [] {
-        const std::optional<TObGraLista> wczytana = WczytajPlikGry(std::string(TARVOMUND_DANE) + "/multi-20z80.pl2");
-        if (!wczytana || wczytana->Losowania.empty()) {
-            std::cerr << "the sample 20 of 80 game is missing from " << TARVOMUND_DANE << "\n";
-            std::exit(1);
-        }
-        return *wczytana;
-    }();
-    return gra;
+    return bench::Multi2080();
 }
 
 std::vector<uint8_t> Pula()

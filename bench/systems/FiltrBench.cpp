@@ -1,7 +1,7 @@
 // Filter 13 ("already drawn") of a 10,000-bet 6 of 49 system against the whole shipped history:
 // the per-draw loop number by number (the baseline) against the draws' number sets, for "at least
 // 3 numbers in common" and for "all 6", and the whole filter run over its files.
-#include "model/PlikGry.h"
+#include "GryPrzykladowe.h"
 #include "model/PlikSystemu.h"
 #include "model/Wspolne.h"
 #include "stats/MaskaLiczb.h"
@@ -24,15 +24,7 @@ constexpr int Zakladow = 10'000;
 
 const TObGraLista& Lotto()
 {
-    static const TObGraLista gra = [] {
-        const std::optional<TObGraLista> wczytana = WczytajPlikGry(std::string(TARVOMUND_DANE) + "/lotto-6z49.pl2");
-        if (!wczytana || wczytana->Losowania.empty()) {
-            std::cerr << "the sample 6 of 49 game is missing from " << TARVOMUND_DANE << "\n";
-            std::exit(1);
-        }
-        return *wczytana;
-    }();
-    return gra;
+    return bench::Lotto649();
 }
 
 const std::vector<TZaklad>& System()

@@ -1,5 +1,7 @@
 #include "Argumenty.h"
 
+#include "model/Daty.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
@@ -69,6 +71,16 @@ std::optional<TWynikGeneracji> ZapiszSystemPrzezTymczasowy(
         return std::nullopt;
     }
     return wynik;
+}
+
+double DataOpcji(const TArgumentyPolecenia& a, const char* opcja, double domyslna)
+{
+    if (!a.Ma(opcja))
+        return domyslna;
+    const std::optional<double> data = DataZTekstu(a.Wartosc(opcja));
+    if (!data)
+        throw TBladUzycia(std::string(opcja) + " needs a date dd.mm.yyyy, not \"" + a.Wartosc(opcja) + "\"");
+    return *data;
 }
 
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const

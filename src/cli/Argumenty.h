@@ -52,6 +52,9 @@ struct TArgumentyPolecenia {
     const std::string& Wartosc(const std::string& nazwa) const;
 };
 
+// The date dd.mm.yyyy of an option as a day number, or `domyslna` when the option is not given.
+double DataOpcji(const TArgumentyPolecenia& a, const char* opcja, double domyslna);
+
 // The options, the switches and however many positional arguments there are.
 TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                   std::initializer_list<std::string_view> flagi = {});

@@ -12,16 +12,6 @@ namespace tarvomund::cli {
 
 namespace {
 
-double Data(const TArgumentyPolecenia& a, const char* opcja, double domyslna)
-{
-    if (!a.Ma(opcja))
-        return domyslna;
-    const std::optional<double> data = DataZTekstu(a.Wartosc(opcja));
-    if (!data)
-        throw TBladUzycia(std::string(opcja) + " needs a date dd.mm.yyyy, not \"" + a.Wartosc(opcja) + "\"");
-    return *data;
-}
-
 int32_t Wartosc(const TArgumentyPolecenia& a, const char* opcja, int64_t od, int64_t do_)
 {
     const auto wartosc = Liczba<int64_t>(a.Wartosc(opcja), opcja);
@@ -65,8 +55,8 @@ void CzytajWspolne(const TArgumentyPolecenia& a, const TGraniceOpcji& g, TKryter
         r.ZakresDo = Wartosc(a, "--range-to", 1, g.Liczb) - 1;
     if (r.ZakresDo < r.ZakresOd)
         std::swap(r.ZakresOd, r.ZakresDo);
-    r.OdDaty = Data(a, "--from", g.PierwszeLosowanie);
-    r.DoDaty = Data(a, "--to", g.OstatnieLosowanie);
+    r.OdDaty = DataOpcji(a, "--from", g.PierwszeLosowanie);
+    r.DoDaty = DataOpcji(a, "--to", g.OstatnieLosowanie);
     if (r.DoDaty < r.OdDaty)
         std::swap(r.OdDaty, r.DoDaty);
 }

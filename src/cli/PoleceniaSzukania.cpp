@@ -17,6 +17,18 @@
 
 namespace tarvomund::cli {
 
+namespace {
+
+// The game a search names first, checked: a number game with draws, or Kod says why not.
+TGraPolecenia GraSzukania(TKontekst& k, const TArgumentyPolecenia& a)
+{
+    TGraPolecenia wybrana = GraPolecenia(k, a.Pozycyjne[0]);
+    if (wybrana.Kod == KodSukces)
+        wybrana.Kod = SprawdzGre(k, wybrana.Gra());
+    return wybrana;
+}
+
+} // namespace
 
 // The search in the draw base: the draws found become a system over the numbers they use.
 int PolecenieSearchDraws(TKontekst& k)
@@ -24,12 +36,10 @@ int PolecenieSearchDraws(TKontekst& k)
     const TArgumentyPolecenia a = RozbierzArgumenty(k, OpcjeKryteriow({"--criterion"}), 1);
     const std::string plik = a.Wartosc("-o");
     const int kryterium = KryteriumZOpcji(a, "--criterion", IleKryteriowBazy);
-    TGraPolecenia wybrana = GraPolecenia(k, a.Pozycyjne[0]);
+    TGraPolecenia wybrana = GraSzukania(k, a);
     if (wybrana.Kod != KodSukces)
         return wybrana.Kod;
     const TObGraLista& gra = wybrana.Gra();
-    if (const int kod = SprawdzGre(k, gra); kod != KodSukces)
-        return kod;
 
     TFiltrSzukBaza filtr = TFiltrSzukBaza::DlaGry(gra);
     filtr.Kryteria = {};
@@ -68,12 +78,10 @@ int PolecenieSearchNumbers(TKontekst& k)
     const TArgumentyPolecenia a = RozbierzArgumenty(k, OpcjeKryteriow({"--criterion"}), 1);
     const std::string plik = a.Wartosc("-o");
     const int kryterium = KryteriumZOpcji(a, "--criterion", IleKryteriowLiczb);
-    TGraPolecenia wybrana = GraPolecenia(k, a.Pozycyjne[0]);
+    TGraPolecenia wybrana = GraSzukania(k, a);
     if (wybrana.Kod != KodSukces)
         return wybrana.Kod;
     const TObGraLista& gra = wybrana.Gra();
-    if (const int kod = SprawdzGre(k, gra); kod != KodSukces)
-        return kod;
 
     TFiltrSzukBazaL filtr = TFiltrSzukBazaL::DlaGry(gra);
     filtr.Kryteria = {};
@@ -124,12 +132,10 @@ int PolecenieSearchSystem(TKontekst& k)
 int PolecenieFindNumbers(TKontekst& k)
 {
     const TArgumentyPolecenia a = RozbierzArgumenty(k, {}, 2);
-    TGraPolecenia wybrana = GraPolecenia(k, a.Pozycyjne[0]);
+    TGraPolecenia wybrana = GraSzukania(k, a);
     if (wybrana.Kod != KodSukces)
         return wybrana.Kod;
     const TObGraLista& gra = wybrana.Gra();
-    if (const int kod = SprawdzGre(k, gra); kod != KodSukces)
-        return kod;
 
     std::vector<int> szukane;
     const std::string& tekst = a.Pozycyjne[1];
