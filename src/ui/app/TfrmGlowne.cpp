@@ -30,6 +30,7 @@
 #include "systems/RekordyPokrycUI.h"
 #include "systems/TPanelRekordu.h"
 #include "systems/TfrmParam.h"
+#include "stats/TPoleceniaStatystyki.h"
 #include "systems/TPoleceniaSystemow.h"
 #include "tools/TfrmBio.h"
 #include "tools/TfrmKolekcja01.h"
@@ -142,6 +143,8 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
     poleceniaPuli_ = new TPoleceniaPuli(*this);
     connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
             &TPoleceniaGier::ZmianaParametrow);
+
+    poleceniaStatystyki_ = new TPoleceniaStatystyki(*this);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
     UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
@@ -602,8 +605,10 @@ void TfrmGlowne::PolecenieGry(TPolecenieGry polecenie, int indeksGry)
         Komunikat(Tekst(TTekst::BazaLosowanJestPusta), ObrazekOstrzezenie, PrzyciskiOK, this);
         return;
     }
-    poleceniaSzukania_->PolecenieGry(polecenie, static_cast<std::size_t>(indeksGry));
-    // Statistics open their windows here once those exist.
+    if (polecenie == TPolecenieGry::Statystyka)
+        poleceniaStatystyki_->NowaStatystyka(static_cast<std::size_t>(indeksGry));
+    else
+        poleceniaSzukania_->PolecenieGry(polecenie, static_cast<std::size_t>(indeksGry));
 }
 
 void TfrmGlowne::UlozPionowo()

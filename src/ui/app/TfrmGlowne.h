@@ -27,9 +27,10 @@ class TfrmKolekcja01;
 class TfrmNoweOkno;
 class TfrmTest;
 class TOknoPomocy;
+class TOstatnioOtwierane;
 class TPoleceniaGier;
 class TPoleceniaPuli;
-class TOstatnioOtwierane;
+class TPoleceniaStatystyki;
 class TPoleceniaSystemow;
 class TPoleceniaSzukania;
 class TPasekStanuSystemu;
@@ -80,6 +81,8 @@ public:
     TfrmKolekcja01* Kolekcja() const;
     // Own numbers, the distribution window, sums and composites of number systems.
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
+    // New statistics, statistics files and the statistics menu on the active statistics window.
+    TPoleceniaStatystyki& PoleceniaStatystyki() const { return *poleceniaStatystyki_; }
     // The filters, the search in a system and the per-game searches of the draw history.
     TPoleceniaSzukania& PoleceniaSzukania() const { return *poleceniaSzukania_; }
     // A new number game and the correction of a game's parameters.
@@ -172,6 +175,7 @@ private:
     QMdiArea* obszar_ = nullptr;
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
+    TPoleceniaStatystyki* poleceniaStatystyki_ = nullptr;
     TPoleceniaSzukania* poleceniaSzukania_ = nullptr;
     TPoleceniaGier* poleceniaGier_ = nullptr;
     TPoleceniaPuli* poleceniaPuli_ = nullptr;
