@@ -4,6 +4,7 @@
 #include "systems/PrzesiewSystemu.h"
 #include "wspolne/KatalogTymczasowy.h"
 #include "wspolne/LosowaniaTestowe.h"
+#include "wspolne/PrzesiewTestowy.h"
 #include "wspolne/SystemyTestowe.h"
 
 #include <gtest/gtest.h>
@@ -23,31 +24,7 @@ protected:
     TWynikGeneracji Filtruj(int numer, const std::function<void(TFiltr&)>& ustaw, const std::vector<TBet>& zaklady,
                             int32_t n = 49, const std::vector<int>& wlasne = {}, bool zatrzymany = false)
     {
-        TObGraLista gra = testy::Gra649();
-        gra.Losowania = {Los({2001, 5, 12}, {2, 4, 6, 8, 10, 12}), Los({2001, 5, 19}, {1, 3, 5, 7, 9, 11})};
-        TInfoGryRec zrodlo = TInfoGryRec::DlaGry(gra);
-        zrodlo.n = n;
-        zrodlo.k = zaklady.empty() ? 6 : static_cast<int32_t>(zaklady.front().size());
-        zrodlo.Metoda = 2;
-        zrodlo.Gwarancja = 3;
-        for (std::size_t i = 0; i < wlasne.size(); ++i)
-            zrodlo.Wlasne[1][i] = static_cast<uint8_t>(wlasne[i]);
-        const std::string plikZrodla = katalog_.Plik("zrodlo.ss2");
-        EXPECT_TRUE(testy::ZapiszSystemTestowy(plikZrodla, zrodlo, zaklady));
-
-        TFiltr filtr = TFiltr::DlaGry(gra);
-        filtr.Kryteria = {};
-        filtr.Kryteria[static_cast<std::size_t>(numer - 1)] = true;
-        filtr.PlikWyniku = katalog_.Plik("1.$$$");
-        filtr.PlikRoboczy = katalog_.Plik("2.$$$");
-        EXPECT_TRUE(KopiujPlik(plikZrodla, filtr.PlikWyniku));
-        if (ustaw)
-            ustaw(filtr);
-        const std::atomic<bool> przerwij{zatrzymany};
-        const TWynikGeneracji wynik =
-            TGenFiltr(InfoWynikuPrzesiewu(zrodlo), filtr, gra.Losowania, przerwij, nullptr).Wykonaj();
-        wynik_ = testy::CzytajSystemTestowy(filtr.PlikWyniku);
-        return wynik;
+        return testy::Przesiej<TGenFiltr, TFiltr>(katalog_, numer, ustaw, zaklady, n, wlasne, zatrzymany, wynik_);
     }
 
     testy::TKatalogTymczasowy katalog_;
