@@ -1,7 +1,7 @@
 // The test of a system against the whole draw history: bit sets with one population count per bet
 // and draw against the plain count number by number (IleWspolnych), on a 1,000-bet 6 of 49 system
 // and the shipped 6 of 49 history.
-#include "model/PlikGry.h"
+#include "GryPrzykladowe.h"
 #include "systems/TGenTest01.h"
 #include "systems/TListaZakladow.h"
 #include "systems/TLosGen.h"
@@ -19,15 +19,7 @@ constexpr int Zakladow = 1000;
 
 const TObGraLista& Gra()
 {
-    static const TObGraLista gra = [] {
-        const std::optional<TObGraLista> wczytana = WczytajPlikGry(std::string(TARVOMUND_DANE) + "/lotto-6z49.pl2");
-        if (!wczytana || wczytana->Losowania.empty()) {
-            std::cerr << "the sample 6 of 49 game is missing from " << TARVOMUND_DANE << "\n";
-            std::exit(1);
-        }
-        return *wczytana;
-    }();
-    return gra;
+    return bench::Lotto649();
 }
 
 const TSystemTestu& System()

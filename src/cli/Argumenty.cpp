@@ -160,6 +160,16 @@ std::vector<std::string> PolaPrzecinkami(const std::string& tekst)
     }
 }
 
+double DataOpcji(const TArgumentyPolecenia& a, const char* opcja, double domyslna)
+{
+    if (!a.Ma(opcja))
+        return domyslna;
+    const std::optional<double> data = DataZTekstu(a.Wartosc(opcja));
+    if (!data)
+        throw TBladUzycia(std::string(opcja) + " needs a date dd.mm.yyyy, not \"" + a.Wartosc(opcja) + "\"");
+    return *data;
+}
+
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 {
     const auto it = Opcje.find(nazwa);
@@ -168,9 +178,10 @@ const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
     return it->second;
 }
 
-// The options and however many positional arguments there are.
-TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
-                                  std::initializer_list<std::string_view> flagi)
+namespace {
+
+template <typename TLista>
+TArgumentyPolecenia Rozbierz(const TKontekst& k, const TLista& dozwolone, std::initializer_list<std::string_view> flagi)
 {
     TArgumentyPolecenia wynik;
     for (std::size_t i = 0; i < k.Argumenty.size(); ++i) {
@@ -191,6 +202,24 @@ TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std:
         if (!wynik.Opcje.emplace(arg, k.Argumenty[++i]).second)
             throw TBladUzycia(arg + " given twice");
     }
+    return wynik;
+}
+
+} // namespace
+
+// The options and however many positional arguments there are.
+TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
+                                  std::initializer_list<std::string_view> flagi)
+{
+    return Rozbierz(k, dozwolone, flagi);
+}
+
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, const std::vector<std::string_view>& dozwolone,
+                                      std::size_t pozycyjnych)
+{
+    TArgumentyPolecenia wynik = Rozbierz(k, dozwolone, {});
+    if (wynik.Pozycyjne.size() != pozycyjnych)
+        throw TBladUzycia("wrong number of arguments");
     return wynik;
 }
 

@@ -70,6 +70,9 @@ struct TArgumentyPolecenia {
     const std::string& Wartosc(const std::string& nazwa) const;
 };
 
+// The date dd.mm.yyyy of an option as a day number, or `domyslna` when the option is not given.
+double DataOpcji(const TArgumentyPolecenia& a, const char* opcja, double domyslna);
+
 // The options, the switches and however many positional arguments there are.
 TArgumentyPolecenia RozbierzOpcje(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                   std::initializer_list<std::string_view> flagi = {});
@@ -78,6 +81,9 @@ TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<
                                       std::size_t pozycyjnych);
 TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, std::initializer_list<std::string_view> dozwolone,
                                       std::initializer_list<std::string_view> flagi, std::size_t pozycyjnych);
+// The same with a list of options built by the command.
+TArgumentyPolecenia RozbierzArgumenty(const TKontekst& k, const std::vector<std::string_view>& dozwolone,
+                                      std::size_t pozycyjnych);
 
 template <typename T> T Liczba(const std::string& tekst, const std::string& nazwa)
 {
@@ -116,6 +122,11 @@ int PolecenieStatsFile(TKontekst& k);
 int PolecenieTest(TKontekst& k);
 int PolecenieGroup(TKontekst& k);
 int PolecenieSettle(TKontekst& k);
+int PolecenieSearchDraws(TKontekst& k);
+int PolecenieFilter(TKontekst& k);
+int PolecenieSearchNumbers(TKontekst& k);
+int PolecenieSearchSystem(TKontekst& k);
+int PolecenieFindNumbers(TKontekst& k);
 int PolecenieCover(TKontekst& k);
 int PolecenieReduce(TKontekst& k);
 int PolecenieComplete(TKontekst& k);

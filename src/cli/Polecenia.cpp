@@ -92,6 +92,30 @@ const std::vector<TPolecenie>& Polecenia()
          PolecenieGroup},
         {"settle", "settle FILE.gr2 [--player NAME]",
          "the settlement of all participants of a group, or of one, as the settlement window shows it", PolecenieSettle},
+        {"search-draws",
+         "search-draws GAME --criterion 1..16 [--from dd.mm.yyyy] [--to dd.mm.yyyy] [--range-from A] [--range-to B] "
+         "[--count C] [--width W] [--sum-from S] [--sum-to T] [--digits d,...] [--step S] [--weekday 1..7] "
+         "[--day 1..31] [--month 1..12] -o OUT.ss2",
+         "the draws that meet the criterion, as the draw-base search writes them into a new system",
+         PolecenieSearchDraws},
+        {"filter",
+         "filter FILE.ss2 --filter 1..14 [--from dd.mm.yyyy] [--to dd.mm.yyyy] [--range-from A] [--range-to B] "
+         "[--count C] [--width W] [--sum-from S] [--sum-to T] [--digits d,...] [--step S] [--positions A-B] "
+         "-o OUT.ss2",
+         "the bets of a number system that the filter does not remove", PolecenieFilter},
+        {"search-numbers",
+         "search-numbers GAME --criterion 1..10 [--from dd.mm.yyyy] [--to dd.mm.yyyy] [--range-from A] "
+         "[--range-to B] [--count C] [--width W] [--digits d,...] [--step S] -o OUT.ss2",
+         "the sets of numbers cut out of the draws (or never drawn together), as a new system",
+         PolecenieSearchNumbers},
+        {"search-system",
+         "search-system FILE.ss2 --criterion 1..13 [--from dd.mm.yyyy] [--to dd.mm.yyyy] [--range-from A] "
+         "[--range-to B] [--count C] [--width W] [--sum-from S] [--sum-to T] [--digits d,...] [--step S] -o OUT.ss2",
+         "the bets of a number system that meet the criterion", PolecenieSearchSystem},
+        {"find-numbers", "find-numbers GAME a,b,...",
+         "the draws that hold all the numbers: a heading line, then number, day and date, sum and the draw's "
+         "numbers (tab-separated)",
+         PolecenieFindNumbers},
         {"cover", "cover --n N --k K --t T [--m M] [--seconds S] [--seed S] [--threads J] -o FILE.ss2",
          "as few bets of K out of N as it finds within S seconds so that any M drawn numbers hit T in some bet",
          PolecenieCover},

@@ -43,16 +43,6 @@ std::vector<uint8_t> Typy(const std::string& tekst, int k)
     return typy;
 }
 
-double Data(const TArgumentyPolecenia& a, const char* opcja, double domyslna)
-{
-    if (!a.Ma(opcja))
-        return domyslna;
-    const std::optional<double> data = DataZTekstu(a.Wartosc(opcja));
-    if (!data)
-        throw TBladUzycia(std::string(opcja) + " needs a date dd.mm.yyyy, not \"" + a.Wartosc(opcja) + "\"");
-    return *data;
-}
-
 void Zabron(const TArgumentyPolecenia& a, std::initializer_list<const char*> opcje, const std::string& dlaczego)
 {
     for (const char* opcja : opcje)
@@ -125,8 +115,8 @@ int PolecenieTest(TKontekst& k)
         }
         gra = *znaleziona;
         const bool puste = gra.Losowania.empty();
-        const double od = Data(a, "--from", puste ? 0.0 : gra.Losowania.front().Data);
-        const double do_ = Data(a, "--to", puste ? 0.0 : gra.Losowania.back().Data);
+        const double od = DataOpcji(a, "--from", puste ? 0.0 : gra.Losowania.front().Data);
+        const double do_ = DataOpcji(a, "--to", puste ? 0.0 : gra.Losowania.back().Data);
         parametry.Tryb = TTrybTestu::Baza;
         parametry.Losowania = &gra.Losowania;
         // Two dates given in either order make a range, as in the range dialog; a single date past

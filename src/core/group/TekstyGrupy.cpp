@@ -16,9 +16,6 @@ namespace {
 constexpr int SzerokoscKwoty = 11;
 constexpr int SzerokoscUdzialu = 6;
 
-// Sunday first, as the week-day numbers of the dates run.
-constexpr std::array<const char*, 7> SkrotyDni{"Nd", "Pn", "Wt", "Śr", "Cz", "Pt", "So"};
-
 // The digits of |kwota| in hundredths, rounded half away from zero on the shortest decimal form of
 // the value, so 308,625 shows as 308,63 and 2,675 as 2,68, as a user who typed them expects.
 std::string Setne(double kwota)
@@ -90,9 +87,7 @@ std::string UdzialF(double udzial)
 
 std::string DzienIData(double dni)
 {
-    // DzienTygodnia counts from Monday; the short names from Sunday.
-    const int dzien = (DzienTygodnia(dni) + 1) % 7;
-    return std::string(SkrotyDni[static_cast<std::size_t>(dzien)]) + " " + TekstDaty(dni);
+    return std::string(SkrotDniaTygodnia(dni)) + " " + TekstDaty(dni);
 }
 
 TTabelaGrupy TabelaListyGier(const TGrupa& grupa)

@@ -78,6 +78,17 @@ int DzienTygodnia(double dni)
     return static_cast<int>(((d + 5) % 7 + 7) % 7);
 }
 
+int DzienTygodniaOdNiedzieli(double dni)
+{
+    return (DzienTygodnia(dni) + 1) % 7;
+}
+
+const char* SkrotDniaTygodnia(double dni)
+{
+    static constexpr const char* Skroty[] = {"Nd", "Pn", "Wt", "Śr", "Cz", "Pt", "So"};
+    return Skroty[DzienTygodniaOdNiedzieli(dni)];
+}
+
 std::string TekstDaty(double dni)
 {
     const TDataKal d = DataZDni(dni);

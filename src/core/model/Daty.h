@@ -19,6 +19,10 @@ double DniZDaty(const TDataKal& data);
 TDataKal DataZDni(double dni);
 // 0 = Monday .. 6 = Sunday.
 int DzienTygodnia(double dni);
+// 0 = Sunday .. 6 = Saturday, as the windows' lists of days run.
+int DzienTygodniaOdNiedzieli(double dni);
+// The short day name: "Nd", "Pn", "Wt", "Śr", "Cz", "Pt", "So".
+const char* SkrotDniaTygodnia(double dni);
 // "dd.mm.yyyy"
 std::string TekstDaty(double dni);
 // Parses "d.m.yyyy" or "dd.mm.yyyy"; nothing for a malformed or impossible date.

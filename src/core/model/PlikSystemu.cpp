@@ -105,8 +105,10 @@ std::optional<TNaglowekSystemu> RozbierzNaglowekSystemu(std::string_view dane, u
         return std::nullopt;
     }
     const bool pilkarski = info.KodGry == KodSystemuPilkarskiego;
+    // A search that finds nothing leaves a system of no bets over no numbers.
+    const bool pustyBezLiczb = info.n == 0 && info.Zakladow == 0;
     if (info.k < 1 || info.k > MaxLiczbSystemu || info.Zakladow < 0 ||
-        (!pilkarski && (info.n < 1 || info.n > MaxLiczbSystemu)) ||
+        (!pilkarski && !pustyBezLiczb && (info.n < 1 || info.n > MaxLiczbSystemu)) ||
         (pilkarski && (info.k > MaxMeczowPilkarskich ||
                        info.Zakladow > MaxZakladowPilkarskich))) {
         Ustaw(blad, TBladSystemu::ZleParametry);
@@ -162,9 +164,11 @@ std::optional<TNaglowekSystemu> CzytajNaglowekSystemu(const std::string& plik, T
     return CzytajNaglowek(odczyt, blad);
 }
 
-TPisarzSystemu::TPisarzSystemu(const std::string& plik, int32_t rozmiarRekordu) : rozmiarRekordu_(rozmiarRekordu)
+TPisarzSystemu::TPisarzSystemu(const std::string& plik, int32_t rozmiarRekordu)
+    : sciezka_(plik), rozmiarRekordu_(rozmiarRekordu)
 {
-    plik_ = std::fopen(plik.c_str(), "wb");
+    // Opened for reading too, so that the bets can be renumbered in place before the header.
+    plik_ = std::fopen(plik.c_str(), "w+b");
     if (!plik_)
         return;
     bufor_.resize(std::max<std::size_t>(RozmiarBufora, static_cast<std::size_t>(std::max(rozmiarRekordu, 0))));
@@ -197,6 +201,43 @@ void TPisarzSystemu::Dodaj(const uint8_t* rekord)
     std::memcpy(bufor_.data() + zajete_, rekord, rozmiar);
     zajete_ += rozmiar;
     ++zapisanych_;
+}
+
+bool TPisarzSystemu::Przenumeruj(const std::array<uint8_t, 256>& mapa)
+{
+    if (!plik_)
+        return false;
+    Oproznij();
+    const std::size_t rekord = static_cast<std::size_t>(std::max(rozmiarRekordu_, 0));
+    uint64_t pozostalo = static_cast<uint64_t>(zapisanych_) * rekord;
+    long pozycja = static_cast<long>(DlugoscNaglowkaSystemu);
+    while (pozostalo > 0 && dobrze_) {
+        const std::size_t ile = static_cast<std::size_t>(std::min<uint64_t>(pozostalo, bufor_.size()));
+        dobrze_ = std::fseek(plik_, pozycja, SEEK_SET) == 0 && std::fread(bufor_.data(), 1, ile, plik_) == ile;
+        if (!dobrze_)
+            break;
+        for (std::size_t i = 0; i < ile; ++i)
+            bufor_[i] = mapa[bufor_[i]];
+        dobrze_ = std::fseek(plik_, pozycja, SEEK_SET) == 0 && std::fwrite(bufor_.data(), 1, ile, plik_) == ile;
+        pozycja += static_cast<long>(ile);
+        pozostalo -= ile;
+    }
+    // Further bets go after the renumbered ones.
+    dobrze_ = std::fseek(plik_, 0, SEEK_END) == 0 && dobrze_;
+    return dobrze_;
+}
+
+bool TPisarzSystemu::Odrzuc()
+{
+    if (!plik_)
+        return false;
+    zajete_ = 0;
+    zapisanych_ = 0;
+    std::error_code blad;
+    dobrze_ = std::fflush(plik_) == 0 && dobrze_;
+    std::filesystem::resize_file(sciezka_, DlugoscNaglowkaSystemu, blad);
+    dobrze_ = !blad && std::fseek(plik_, 0, SEEK_END) == 0 && dobrze_;
+    return dobrze_;
 }
 
 bool TPisarzSystemu::Zakoncz(TInfoGryRec info)

@@ -34,7 +34,7 @@ enum class TBladSystemu {
     NieOtwarty,
     ZaKrotki,        // shorter than its header or than the bets its count announces
     ZlyRozmiar,      // record size differs from k
-    ZleParametry,    // n or k outside 1..120, a negative count, or a pool system outside its limits
+    ZleParametry,    // n or k outside 1..120 (n 0 only without bets), a negative count, or a pool system outside its limits
     NieznanyKod,     // neither a number system nor a pool system
     BladZapisu,
     NieRegularny,    // a directory, a FIFO or a device under the system's name
@@ -69,12 +69,19 @@ public:
     void Dodaj(const uint8_t* rekord);
     int32_t Zapisanych() const { return zapisanych_; }
     bool Pelny() const { return zapisanych_ == std::numeric_limits<int32_t>::max(); }
+    // Replaces every byte of the bets written so far by its entry in `mapa` (a computation that
+    // learns the numbering of its bets only at the end writes them first and renumbers them here,
+    // before the header). False when the file could not be read back or written.
+    bool Przenumeruj(const std::array<uint8_t, 256>& mapa);
+    // Drops every bet written so far (the file is cut back to its header).
+    bool Odrzuc();
     // Writes the header with the count of bets written and closes the file.
     bool Zakoncz(TInfoGryRec info);
 
 private:
     void Oproznij();
 
+    std::string sciezka_;
     std::FILE* plik_ = nullptr;
     int32_t rozmiarRekordu_;
     int32_t zapisanych_ = 0;

@@ -7,20 +7,25 @@ TInfoGryRec TInfoGryRec::DlaGry(const TObGraLista& gra)
     TInfoGryRec info;
     info.IdGry = gra.Id;
     info.KodGry = gra.KodGry;
-    info.Nazwa = gra.Nazwa;
-    info.PlikGry = gra.Plik;
-    info.MinSkreslen = gra.MinSkreslen;
-    info.MaxSkreslen = gra.MaxSkreslen;
-    info.NormSkreslen = gra.NormSkreslen;
-    info.IleDodatkowych = gra.IleDodatkowych;
-    info.IleLiczb = gra.IleLiczb;
-    info.IleLosowanych = gra.IleLosowanych;
-    info.IlePoziomo = gra.IlePoziomo;
-    info.IlePionowo = gra.IlePionowo;
-    info.Kierunek = gra.Kierunek;
-    info.Pilkarski = gra.Pilkarski;
+    info.UstawGre(gra);
     info.UstawWlasneDomyslne();
     return info;
+}
+
+void TInfoGryRec::UstawGre(const TObGraLista& gra)
+{
+    Nazwa = gra.Nazwa;
+    PlikGry = gra.Plik;
+    MinSkreslen = gra.MinSkreslen;
+    MaxSkreslen = gra.MaxSkreslen;
+    NormSkreslen = gra.NormSkreslen;
+    IleDodatkowych = gra.IleDodatkowych;
+    IleLiczb = gra.IleLiczb;
+    IleLosowanych = gra.IleLosowanych;
+    IlePoziomo = gra.IlePoziomo;
+    IlePionowo = gra.IlePionowo;
+    Kierunek = gra.Kierunek;
+    Pilkarski = gra.Pilkarski;
 }
 
 void TInfoGryRec::UstawWlasneDomyslne()

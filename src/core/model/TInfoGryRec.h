@@ -42,6 +42,9 @@ struct TInfoGryRec {
 
     // A fresh record for a game: identity and game parameters copied, own numbers 1..120.
     static TInfoGryRec DlaGry(const TObGraLista& gra);
+    // The game's name, file, parameters and flags, as a window takes them on set-up; the identity
+    // and the system's own fields stay.
+    void UstawGre(const TObGraLista& gra);
     // Own numbers at creation: the first and second arrays hold i at entry i, the third 0.
     void UstawWlasneDomyslne();
 };

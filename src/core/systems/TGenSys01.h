@@ -32,6 +32,11 @@ struct TWynikGeneracji {
     bool Przerwano = false;  // the stop flag ended the run early; the file still holds a valid system
     bool BladPliku = false;  // the file could not be written; the run ended quietly
     bool BrakPamieci = false; // no memory for the bets; the run ended quietly with those written
+    // A search found sets over more numbers than a system can number (120); nothing was written.
+    bool PonadMaxLiczb = false;
+    // Nothing ran or nothing could be written: the file holds what it held before, and the figures
+    // above mean nothing.
+    bool BezZmian = false;
 };
 
 // The number-system generator: writes the bets of `info` (n, k, bets, method, guarantee, own

@@ -30,12 +30,18 @@ std::string TRaportPostepu::Tekst(double procent) const
 
 void TRaportPostepu::Zglos(int64_t i, int64_t wszystkich)
 {
+    if (pokaz_)
+        ZglosProcent(Procent(i, wszystkich));
+}
+
+void TRaportPostepu::ZglosProcent(double procent)
+{
     if (!pokaz_)
         return;
     const auto teraz = TZegar::now();
     if (teraz - ostatni_ <= interwal_)
         return;
-    pokaz_(Tekst(Procent(i, wszystkich)));
+    pokaz_(Tekst(procent));
     ostatni_ = teraz;
 }
 

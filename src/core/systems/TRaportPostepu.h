@@ -21,6 +21,8 @@ public:
     void NowaFaza(int interwalMs);
     // Item i (1-based) of a phase of `wszystkich` items: Procent(i - 1, T - 1).
     void Zglos(int64_t i, int64_t wszystkich);
+    // A percentage worked out by the caller (for counts beyond the range of Zglos).
+    void ZglosProcent(double procent);
     static double Procent(int64_t i, int64_t wszystkich);
     std::string Tekst(double procent) const;
 

@@ -19,6 +19,7 @@ enum class TRodzajOkna {
     Gwarancja,
     Grupa,
     RozliczenieGrupy,
+    SzukanieLiczb, // the search of given numbers
     Statystyka,
     SystemLiczbowy,
     SystemPilkarski,

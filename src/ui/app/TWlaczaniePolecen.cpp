@@ -23,11 +23,6 @@ constexpr TPolecenieBezOkna PoleceniaBezOkna[] = {
     {P::EdytorBlankietow},    // slip editor
     {P::Drukuj, TRodzajOkna::SystemLiczbowy}, // printing a system as a list or on slips
     {P::Drukuj, TRodzajOkna::SystemPilkarski}, // printing a pool system
-    {P::Filtry},              // bet filters
-    {P::SzukajWSystemie},     // search in a system
-    {P::SzukajLosowan},       // search in the draw base
-    {P::SzukajLiczb},         // search in the numbers base
-    {P::SzukajZadanych},      // search for given numbers
 };
 // ---------------------------------------------------------------------------------------------
 
@@ -88,7 +83,7 @@ struct TWierszStalego {
     bool Drukuj;
 };
 
-constexpr std::array<TWierszStalego, 8> TabelaStalych{{
+constexpr std::array<TWierszStalego, 9> TabelaStalych{{
     {TRodzajOkna::Kolekcja, true, true, true},
     {TRodzajOkna::Biorytmy, true, false, true},
     {TRodzajOkna::Rozklad, true, false, true},
@@ -96,6 +91,7 @@ constexpr std::array<TWierszStalego, 8> TabelaStalych{{
     {TRodzajOkna::Gwarancja, true, false, true},
     {TRodzajOkna::Grupa, true, true, true},
     {TRodzajOkna::RozliczenieGrupy, true, false, true},
+    {TRodzajOkna::SzukanieLiczb, true, false, true},
     {TRodzajOkna::Inne, true, false, false},
 }};
 

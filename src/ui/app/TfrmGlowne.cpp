@@ -25,6 +25,7 @@
 #include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
 #include "pools/TPoleceniaPuli.h"
+#include "stats/TPoleceniaSzukania.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/RekordyPokrycUI.h"
@@ -140,6 +141,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
 
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
+    poleceniaSzukania_ = new TPoleceniaSzukania(*this);
     poleceniaGier_ = new TPoleceniaGier(*this);
     poleceniaPuli_ = new TPoleceniaPuli(*this);
     connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
@@ -634,7 +636,8 @@ void TfrmGlowne::PolecenieGry(TPolecenieGry polecenie, int indeksGry)
     }
     if (polecenie == TPolecenieGry::Statystyka)
         poleceniaStatystyki_->NowaStatystyka(static_cast<std::size_t>(indeksGry));
-    // The searches open their windows here once those exist.
+    else
+        poleceniaSzukania_->PolecenieGry(polecenie, static_cast<std::size_t>(indeksGry));
 }
 
 void TfrmGlowne::UlozPionowo()

@@ -32,6 +32,7 @@ class TPoleceniaGier;
 class TPoleceniaPuli;
 class TPoleceniaStatystyki;
 class TPoleceniaSystemow;
+class TPoleceniaSzukania;
 class TPasekStanuSystemu;
 class TZegarGlowny;
 enum class TPolecenieGry;
@@ -82,6 +83,8 @@ public:
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
     // New statistics, statistics files and the statistics menu on the active statistics window.
     TPoleceniaStatystyki& PoleceniaStatystyki() const { return *poleceniaStatystyki_; }
+    // The filters, the search in a system and the per-game searches of the draw history.
+    TPoleceniaSzukania& PoleceniaSzukania() const { return *poleceniaSzukania_; }
     // A new number game and the correction of a game's parameters.
     TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
     // New and opened pool systems and the commands of the active pool window.
@@ -180,6 +183,7 @@ private:
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
     TPoleceniaStatystyki* poleceniaStatystyki_ = nullptr;
+    TPoleceniaSzukania* poleceniaSzukania_ = nullptr;
     TPoleceniaGier* poleceniaGier_ = nullptr;
     TPoleceniaPuli* poleceniaPuli_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;

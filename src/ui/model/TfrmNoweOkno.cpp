@@ -2,12 +2,18 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/SiatkaZakladow.h"
+#include "app/TekstyUI.h"
+#include "app/TfrmKomunikat.h"
 #include "app/UkladOkien.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
 #include "model/ZapisSystemu.h"
 #include "model/Wspolne.h"
+#include "stats/TGenSzukBaza.h"
+#include "stats/TGenSzukBazaL.h"
+#include "stats/TGenSzukSys.h"
+#include "systems/TGenFiltr.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
@@ -101,18 +107,7 @@ void TfrmNoweOkno::Ustaw(const TObGraLista& gra, const TInfoGryRec& info)
         return;
     gra_ = &gra;
     info_ = info;
-    info_.Nazwa = gra.Nazwa;
-    info_.PlikGry = gra.Plik;
-    info_.MinSkreslen = gra.MinSkreslen;
-    info_.MaxSkreslen = gra.MaxSkreslen;
-    info_.NormSkreslen = gra.NormSkreslen;
-    info_.IleDodatkowych = gra.IleDodatkowych;
-    info_.IleLiczb = gra.IleLiczb;
-    info_.IleLosowanych = gra.IleLosowanych;
-    info_.IlePoziomo = gra.IlePoziomo;
-    info_.IlePionowo = gra.IlePionowo;
-    info_.Kierunek = gra.Kierunek;
-    info_.Pilkarski = gra.Pilkarski;
+    info_.UstawGre(gra);
 
     UstawTytul();
     UstawSiatke();
@@ -375,6 +370,22 @@ void TfrmNoweOkno::UruchomGenerator()
         if (okno)
             sumowane.push_back(okno->PlikTymczasowy().toStdString());
 
+    Uruchom([info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie, tryb = trybSumy_,
+             sumowane = std::move(sumowane), optymalizacja = optymalizacja_,
+             cel = optymalizacja_ > 0 ? OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1).Dolne : 0](
+                const std::atomic<bool>& przerwij, TPokazPostep postep) mutable {
+        TGenSys01 generator(info, plik, przerwij, std::move(postep), losowe);
+        generator.UstawOptymalizacje(optymalizacja, cel);
+        if (zlozenie)
+            generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
+        else if (tryb != TTrybSumy::Brak)
+            generator.UstawSume(tryb, std::move(sumowane));
+        return generator.Wykonaj();
+    });
+}
+
+void TfrmNoweOkno::Uruchom(TZadanie zadanie)
+{
     CzyscWiersze();
     przerwij_ = false;
     pracuje_ = true;
@@ -382,20 +393,63 @@ void TfrmNoweOkno::UruchomGenerator()
     UstawStanPracy();
     // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
     watek_.Uruchom(
-        [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie,
-         tryb = trybSumy_, sumowane = std::move(sumowane), optymalizacja = optymalizacja_,
-         cel = optymalizacja_ > 0 ? OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1).Dolne : 0]() mutable {
-            TGenSys01 generator(
-                info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
-            generator.UstawOptymalizacje(optymalizacja, cel);
-            if (zlozenie)
-                generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
-            else if (tryb != TTrybSumy::Brak)
-                generator.UstawSume(tryb, std::move(sumowane));
-            wynik_ = generator.Wykonaj();
+        [this, zadanie = std::move(zadanie)] {
+            TWynikGeneracji wynik =
+                zadanie(przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); });
+            // A run that changed nothing leaves what the file holds.
+            if (!wynik.BezZmian)
+                wynik_ = std::move(wynik);
         },
         [this] { ZakonczZadanie(); });
     ZglosZmianeStanu();
+}
+
+void TfrmNoweOkno::Filtruj(const TFiltr& filtr)
+{
+    if (pracuje_ || !gra_)
+        return;
+    rodzajZadania_ = TRodzajZadania::Filtr;
+    filtr_ = filtr;
+    Uruchom([info = info_, filtr, losowania = gra_->Losowania](const std::atomic<bool>& przerwij,
+                                                               TPokazPostep postep) {
+        return TGenFiltr(info, filtr, losowania, przerwij, std::move(postep)).Wykonaj();
+    });
+}
+
+void TfrmNoweOkno::SzukajWSystemie(const TFiltrSzukSys& filtr)
+{
+    if (pracuje_ || !gra_)
+        return;
+    rodzajZadania_ = TRodzajZadania::SzukajWSystemie;
+    filtrSzukSys_ = filtr;
+    Uruchom([info = info_, filtr, losowania = gra_->Losowania](const std::atomic<bool>& przerwij,
+                                                               TPokazPostep postep) {
+        return TGenSzukSys(info, filtr, losowania, przerwij, std::move(postep)).Wykonaj();
+    });
+}
+
+void TfrmNoweOkno::SzukajWBazie(const TFiltrSzukBaza& filtr)
+{
+    if (pracuje_ || !gra_)
+        return;
+    rodzajZadania_ = TRodzajZadania::SzukajWBazie;
+    filtrSzukBaza_ = filtr;
+    Uruchom([info = info_, filtr, losowania = gra_->Losowania](const std::atomic<bool>& przerwij,
+                                                               TPokazPostep postep) {
+        return TGenSzukBaza(info, filtr, losowania, przerwij, std::move(postep)).Wykonaj();
+    });
+}
+
+void TfrmNoweOkno::SzukajWBazieL(const TFiltrSzukBazaL& filtr)
+{
+    if (pracuje_ || !gra_)
+        return;
+    rodzajZadania_ = TRodzajZadania::SzukajWBazieL;
+    filtrSzukBazaL_ = filtr;
+    Uruchom([info = info_, filtr, losowania = gra_->Losowania](const std::atomic<bool>& przerwij,
+                                                               TPokazPostep postep) {
+        return TGenSzukBazaL(info, filtr, losowania, przerwij, std::move(postep)).Wykonaj();
+    });
 }
 
 void TfrmNoweOkno::PokazPostep(const std::string& tekst)
@@ -444,6 +498,8 @@ void TfrmNoweOkno::ZakonczZadanie()
     if (auto* ramka = qobject_cast<QMdiSubWindow*>(parentWidget()))
         DopasujDoObszaru(ramka);
     ZglosZmianeStanu();
+    if (wynik_ && wynik_->PonadMaxLiczb)
+        Komunikat(Tekst(TTekst::WynikPonad120Liczb), ObrazekOstrzezenie, PrzyciskiOK, this);
 }
 
 void TfrmNoweOkno::Start()

@@ -4,6 +4,7 @@
 #include "app/TWatekObliczen.h"
 #include "model/TInfoGryRec.h"
 #include "model/TObGraLista.h"
+#include "stats/TFiltry.h"
 #include "systems/TGenSys01.h"
 
 #include <QPointer>
@@ -13,6 +14,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,9 @@ class QScrollBar;
 class QTableWidget;
 
 namespace tarvomund {
+
+// The kind of the last filter-like task a window ran.
+enum class TRodzajZadania : uint8_t { Filtr = 0, SzukajWSystemie = 1, SzukajWBazie = 2, SzukajWBazieL = 3 };
 
 // A number system's window: its bets fifteen at a time from the window's temporary file (the bets
 // are never held here), the command states while idle or busy, one computation at a time on the
@@ -70,6 +75,15 @@ public:
     TTrybSumy TrybSumy() const { return trybSumy_; }
     TfrmNoweOkno* SystemA() const { return systemA_; }
     TfrmNoweOkno* SystemB() const { return systemB_; }
+    // The filter, the search in a system and the two base searches: the window keeps its copy of
+    // the record and the worker writes the result into the record's PlikWyniku (the window's
+    // temporary file); the filter and the search in a system read the copy of the source that the
+    // main window put there. The game's draws are copied for the worker.
+    void Filtruj(const TFiltr& filtr);
+    void SzukajWSystemie(const TFiltrSzukSys& filtr);
+    void SzukajWBazie(const TFiltrSzukBaza& filtr);
+    void SzukajWBazieL(const TFiltrSzukBazaL& filtr);
+    TRodzajZadania RodzajZadania() const { return rodzajZadania_; }
     // What a computation hands back before the window redisplays.
     void UstawWynik(int32_t n, int32_t zakladow, const std::array<int32_t, MaxLiczbSystemu>& wystapienia);
     // The own numbers a sum or difference wrote into its header.
@@ -136,6 +150,9 @@ private:
     bool Kopiuj(const QString& plik);
     // The common start: busy states, then the generator on the worker in the window's mode.
     void UruchomGenerator();
+    // Busy states, then the computation on the worker; its result comes back to ZakonczZadanie.
+    using TZadanie = std::function<TWynikGeneracji(const std::atomic<bool>& przerwij, TPokazPostep postep)>;
+    void Uruchom(TZadanie zadanie);
     int WysokoscWiersza() const;
 
     const TObGraLista* gra_ = nullptr;
@@ -162,6 +179,12 @@ private:
     QPointer<TfrmNoweOkno> systemB_;
     TTrybSumy trybSumy_ = TTrybSumy::Brak;
     std::vector<QPointer<TfrmNoweOkno>> listaSumowanych_;
+    // The filter-like task last run, with the records handed to it.
+    TRodzajZadania rodzajZadania_ = TRodzajZadania::Filtr;
+    TFiltr filtr_;
+    TFiltrSzukSys filtrSzukSys_;
+    TFiltrSzukBaza filtrSzukBaza_;
+    TFiltrSzukBazaL filtrSzukBazaL_;
     double optymalizacja_ = 0.0;
 
     QTableWidget* Grid1_;

@@ -17,23 +17,6 @@
 
 namespace tarvomund {
 
-namespace {
-
-const QString FormatDaty = QStringLiteral("dd.MM.yyyy");
-
-QDateEdit* PoleDaty(QWidget* rodzic, const char* nazwa)
-{
-    auto* pole = new QDateEdit(rodzic);
-    pole->setObjectName(QLatin1String(nazwa));
-    pole->setDisplayFormat(FormatDaty);
-    pole->setCalendarPopup(true);
-    // Day counts start at 30.12.1899.
-    pole->setMinimumDate(QDate(1899, 12, 30));
-    return pole;
-}
-
-} // namespace
-
 TfrmZakres::TfrmZakres(QWidget* parent, int kontekstPomocy)
     : QDialog(parent), DE1_(PoleDaty(this, "DE1")), DE2_(PoleDaty(this, "DE2")), Edit1_(new QLineEdit(this)),
       lblLosowan_(new QLabel(this)), btnOK_(new QPushButton(Tekst(TTekst::OK), this)),
@@ -93,11 +76,25 @@ void TfrmZakres::PoliczLosowania()
         lblLosowan_->clear();
         return;
     }
-    const double od = Od();
-    const double do_ = Do();
-    const auto ile = std::count_if(losowania_->begin(), losowania_->end(),
+    lblLosowan_->setText(OpisZakresu(*losowania_, Od(), Do()));
+}
+
+QString TfrmZakres::OpisZakresu(const std::vector<TObLos>& losowania, double od, double do_)
+{
+    const auto ile = std::count_if(losowania.begin(), losowania.end(),
                                    [od, do_](const TObLos& los) { return los.Data >= od && los.Data <= do_; });
-    lblLosowan_->setText(QStringLiteral("Losowań w zakresie: %1 z %2").arg(ile).arg(losowania_->size()));
+    return QStringLiteral("Losowań w zakresie: %1 z %2").arg(ile).arg(losowania.size());
+}
+
+QDateEdit* TfrmZakres::PoleDaty(QWidget* rodzic, const char* nazwa)
+{
+    auto* pole = new QDateEdit(rodzic);
+    pole->setObjectName(QLatin1String(nazwa));
+    pole->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    pole->setCalendarPopup(true);
+    // Day counts start at 30.12.1899.
+    pole->setMinimumDate(QDate(1899, 12, 30));
+    return pole;
 }
 
 std::optional<std::pair<double, double>> TfrmZakres::ZakresLosowan(const TObGraLista& gra)

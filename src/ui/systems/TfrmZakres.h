@@ -36,6 +36,10 @@ public:
 
     // The first and last draw dates of a game; nothing for a game without draws.
     static std::optional<std::pair<double, double>> ZakresLosowan(const TObGraLista& gra);
+    // "Losowań w zakresie: 12 z 340": the draws dated within [od, do_], both ends included.
+    static QString OpisZakresu(const std::vector<TObLos>& losowania, double od, double do_);
+    // A date field "dd.mm.yyyy" with a calendar, from 30.12.1899 on.
+    static QDateEdit* PoleDaty(QWidget* rodzic, const char* nazwa);
 
     QDateEdit* DE1() const { return DE1_; }
     QDateEdit* DE2() const { return DE2_; }
