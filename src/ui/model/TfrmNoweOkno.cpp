@@ -7,6 +7,7 @@
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
+#include "slips/DrukowanieSystemu.h"
 #include "model/Wspolne.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
@@ -409,6 +410,16 @@ void TfrmNoweOkno::ZakonczZadanie()
     Pokaz(1);
     UstawTytul();
     ZglosZmianeStanu();
+}
+
+void TfrmNoweOkno::Drukuj()
+{
+    if (pracuje_)
+        return;
+    TSystemDoDruku system{plikTymczasowy_, info_, std::nullopt, katalogDane_};
+    if (gra_)
+        system.KodGry = gra_->KodGry;
+    DrukujSystem(this, system, [this](bool zajety) { pracuje_ = zajety; });
 }
 
 void TfrmNoweOkno::Start()

@@ -102,6 +102,8 @@ public:
     const TInfoGryRec* InfoSystemu() const override { return &info_; }
     void Zapisz() override;
     void ZapiszJako() override;
+    // The list or the slips; the window stays busy while its list prints.
+    void Drukuj() override;
     void Start() override;
     void Przerwij() override;
 

@@ -1,6 +1,6 @@
 #include "systems/TfrmGwarancja.h"
 
-#include "app/DrukWierszy.h"
+#include "app/PodgladWydruku.h"
 #include "app/KontekstPomocy.h"
 #include "app/TWatekObliczen.h"
 #include "app/TekstyUI.h"

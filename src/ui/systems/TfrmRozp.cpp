@@ -1,6 +1,6 @@
 #include "systems/TfrmRozp.h"
 
-#include "app/DrukWierszy.h"
+#include "app/PodgladWydruku.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
 #include "model/Wspolne.h"
@@ -8,8 +8,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -196,19 +195,19 @@ QStringList TfrmRozp::Wiersze() const
     return RE1_->toPlainText().split(QLatin1Char('\n'));
 }
 
+TWydrukWierszy TfrmRozp::Wydruk() const
+{
+    return {Wiersze(), RE1_->font()};
+}
+
 int TfrmRozp::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, Wiersze(), RE1_->font());
+    return tarvomund::Drukuj(urzadzenie, Wydruk()).Stron;
 }
 
 void TfrmRozp::Drukuj()
 {
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    drukarka.setDocName(tytulWydruku_);
-    DrukujNa(drukarka);
+    DrukujZPodgladem(this, Wydruk(), tytulWydruku_);
 }
 
 } // namespace tarvomund

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TOknoDokumentu.h"
+#include "app/Wydruk.h"
 #include "model/TInfoGryRec.h"
 
 #include <QString>
@@ -62,6 +63,8 @@ public:
     QStringList Wiersze() const;
     // The print job's title: "Rozkład liczb w grze <name> - System k/n/bets".
     const QString& TytulWydruku() const { return tytulWydruku_; }
+    // The printout: the text area's lines in its font.
+    TWydrukWierszy Wydruk() const;
     // Prints the text area onto a paged device; returns the pages used.
     int DrukujNa(QPagedPaintDevice& urzadzenie) const;
 
