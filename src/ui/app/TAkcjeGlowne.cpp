@@ -94,7 +94,6 @@ TAkcjeGlowne::TAkcjeGlowne(QMainWindow* okno) : QObject(okno)
         Akcja(p.Polecenie)->setStatusTip(Tekst(p.Tekst));
     }
     Akcja(TPolecenie::WlasneLubSystemowe)->setCheckable(true);
-    Akcja(TPolecenie::EdytorBlankietow)->setVisible(false);
     Akcja(TPolecenie::PomocKontekstowa)->setText(Tekst(TTekst::PodpNarzPomoc));
     Akcja(TPolecenie::PomocKontekstowa)->setShortcut(QKeySequence::HelpContents);
 

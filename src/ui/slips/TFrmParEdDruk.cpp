@@ -341,7 +341,7 @@ void TFrmParEdDruk::CzytajBlankiet(const std::string& plik)
         Komunikat(Tekst(TTekst::BladOdczytu) + QStringLiteral("  ") + QString::fromStdString(plik), ObrazekStop,
                   PrzyciskiOK, this);
     }
-    ileBlankietow_ = IleBlankietow(zakladow_, uklad_.ZakladowNaBlankiecie());
+    ileBlankietow_ = tarvomund::IleBlankietow(zakladow_, uklad_.ZakladowNaBlankiecie());
     {
         const QSignalBlocker blokada(chkObrot_);
         chkObrot_->setChecked(polozenie_.Obrot);
