@@ -41,6 +41,36 @@ TGraPolecenia GraPolecenia(TKontekst& k, const std::string& nazwa)
     return wynik;
 }
 
+std::vector<std::string> PolaPrzecinkami(const std::string& tekst)
+{
+    std::vector<std::string> pola;
+    std::size_t poczatek = 0;
+    while (true) {
+        const std::size_t przecinek = tekst.find(',', poczatek);
+        pola.push_back(tekst.substr(poczatek, przecinek - poczatek));
+        if (przecinek == std::string::npos)
+            return pola;
+        poczatek = przecinek + 1;
+    }
+}
+
+std::optional<TWynikGeneracji> ZapiszSystemPrzezTymczasowy(
+    TKontekst& k, const std::string& plik, const std::function<TWynikGeneracji(const std::string&)>& wykonaj,
+    std::string_view dopisek)
+{
+    const std::string tymczasowy = plik + ".tmp~";
+    const TWynikGeneracji wynik = wykonaj(tymczasowy);
+    std::error_code blad;
+    if (!wynik.BladPliku)
+        std::filesystem::rename(tymczasowy, plik, blad);
+    if (wynik.BladPliku || blad) {
+        std::filesystem::remove(tymczasowy, blad);
+        k.Bledy << "tarvomund-cli: cannot write " << plik << dopisek << "\n";
+        return std::nullopt;
+    }
+    return wynik;
+}
+
 const std::string& TArgumentyPolecenia::Wartosc(const std::string& nazwa) const
 {
     const auto it = Opcje.find(nazwa);

@@ -2,7 +2,10 @@
 
 #include "Polecenia.h"
 
+#include "systems/TGenSys01.h"
+
 #include <charconv>
+#include <functional>
 #include <cstdint>
 #include <initializer_list>
 #include <map>
@@ -67,7 +70,16 @@ template <typename T> T Liczba(const std::string& tekst, const std::string& nazw
     return wartosc;
 }
 
+// "a,b,c" split at the commas; an empty text gives one empty piece.
+std::vector<std::string> PolaPrzecinkami(const std::string& tekst);
+
 void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis);
+
+// Runs a computation that writes a system into a file beside `plik`; the file replaces `plik` only
+// when complete. Nothing (with the message printed, `dopisek` after it) when it could not be written.
+std::optional<TWynikGeneracji> ZapiszSystemPrzezTymczasowy(
+    TKontekst& k, const std::string& plik, const std::function<TWynikGeneracji(const std::string&)>& wykonaj,
+    std::string_view dopisek = {});
 
 // The commands, one function each; the table in Polecenia.cpp names them.
 int PolecenieGames(TKontekst& k);
@@ -75,6 +87,7 @@ int PolecenieDraws(TKontekst& k);
 int PolecenieNewGame(TKontekst& k);
 int PolecenieSlips(TKontekst& k);
 int PolecenieGenerate(TKontekst& k);
+int PoleceniePool(TKontekst& k);
 int PolecenieShow(TKontekst& k);
 int PolecenieSum(TKontekst& k);
 int PolecenieDiff(TKontekst& k);
@@ -86,5 +99,10 @@ int PolecenieImport(TKontekst& k);
 int PolecenieTest(TKontekst& k);
 int PolecenieGroup(TKontekst& k);
 int PolecenieSettle(TKontekst& k);
+int PolecenieCover(TKontekst& k);
+int PolecenieReduce(TKontekst& k);
+int PolecenieComplete(TKontekst& k);
+int PolecenieHoles(TKontekst& k);
+int PolecenieDrukuj(TKontekst& k);
 
 } // namespace tarvomund::cli

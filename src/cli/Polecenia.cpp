@@ -51,9 +51,14 @@ const std::vector<TPolecenie>& Polecenia()
         {"generate",
          "generate GAME --n N --k K --method M --bets B [--guarantee G] [--sure p,q,...] [--seed S] -o FILE.ss2",
          "generates a number system of K out of N numbers by method M (0..5) into FILE.ss2", PolecenieGenerate},
-        {"show", "show FILE.ss2", "the header fields of a number system, then one line per bet with its own numbers",
+        {"pool", "pool --typing T1,T2,...,Tk --method 0|1|2 [--bets B] [--seed S] -o FILE.ss2",
+         "writes a pool system of k = 10..13 typed matches (each typing a sign-button text such as 1, x2, 1x2, 21) "
+         "into FILE.ss2 as the pool window does; B is required for methods 1 and 2",
+         PoleceniePool},
+        {"show", "show FILE.ss2",
+         "the header fields of a system, a pool system's typings, then one line per bet with its own numbers or signs",
          PolecenieShow},
-        {"guarantee", "guarantee FILE.ss2 --m M [--error I] [--above N] [--below N] [--minmax 0|1]",
+        {"guarantee", "guarantee FILE.ss2 [--m M] [--error I] [--above N] [--below N] [--minmax 0|1]",
          "the guarantee table of a system: the lines the guarantee window lists after a run", PolecenieGuarantee},
         {"test",
          "test FILE.ss2 (--numbers a,b,... | --random [--seed S] | --base [--from dd.mm.yyyy] [--to dd.mm.yyyy] | "
@@ -76,6 +81,19 @@ const std::vector<TPolecenie>& Polecenia()
          PolecenieGroup},
         {"settle", "settle FILE.gr2 [--player NAME]",
          "the settlement of all participants of a group, or of one, as the settlement window shows it", PolecenieSettle},
+        {"cover", "cover --n N --k K --t T [--m M] [--seconds S] [--seed S] [--threads J] -o FILE.ss2",
+         "as few bets of K out of N as it finds within S seconds so that any M drawn numbers hit T in some bet",
+         PolecenieCover},
+        {"reduce", "reduce FILE.ss2 --t T [--m M] [--seconds S] -o OUT.ss2",
+         "the system with as few bets as it finds that still guarantees T if M", PolecenieReduce},
+        {"complete", "complete FILE.ss2 --t T [--m M] -o OUT.ss2",
+         "the system with the fewest bets added that it finds so that it guarantees T if M", PolecenieComplete},
+        {"holes", "holes FILE.ss2 --t T [--m M] [--list]",
+         "the count of M-subsets that no bet hits in T numbers, and with --list each of them", PolecenieHoles},
+        {"print", "print FILE.ss2 (--slip SLIP.bln [--from I] [--to J] | --list) -o OUT.pdf",
+         "prints a system onto its slips (slips I..J, all by default; the slip's calibrated offsets and turn) or as "
+         "the list of its bets into a PDF of A4 pages; prints pages: and the count",
+         PolecenieDrukuj},
     };
     return polecenia;
 }
@@ -92,13 +110,15 @@ std::optional<std::size_t> ZnajdzGre(const TKatalogGier& katalog, const std::str
 int Uruchom(const std::vector<std::string>& argumenty, const std::string& domyslnyKatalogDane,
             std::ostream& wyjscie, std::ostream& bledy)
 {
-    return Uruchom(argumenty, TOpcjeWspolne{domyslnyKatalogDane, {}}, wyjscie, bledy);
+    return Uruchom(argumenty, TOpcjeWspolne{domyslnyKatalogDane, {}, domyslnyKatalogDane}, wyjscie, bledy);
 }
 
 int Uruchom(const std::vector<std::string>& argumenty, const TOpcjeWspolne& domyslne, std::ostream& wyjscie,
             std::ostream& bledy)
 {
     TOpcjeWspolne opcje = domyslne;
+    if (opcje.DomyslnyKatalogDane.empty())
+        opcje.DomyslnyKatalogDane = opcje.KatalogDane;
     std::size_t poz = 0;
     for (; poz < argumenty.size() && argumenty[poz].starts_with("--"); ++poz) {
         if (argumenty[poz] == "--help") {

@@ -20,6 +20,8 @@ struct TOpcjeWspolne {
     std::string KatalogDane;
     // The stored settings the guarantee follows; empty: the per-user INI file (DomyslnyPlikUstawienIni).
     std::string PlikUstawien;
+    // Dane beside the program, whatever --dane says: where the shipped tables are.
+    std::string DomyslnyKatalogDane;
 };
 
 struct TKontekst {

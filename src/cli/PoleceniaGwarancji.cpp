@@ -28,8 +28,10 @@ int PolecenieGuarantee(TKontekst& k)
     ust.IlePod = zapisane.IlePod;
     ust.MinMax = zapisane.MinMax;
     if (system->Pilkarski) {
-        // A pool system counts the hits on its multi-sign matches; m is its match count.
-        ust.m = a.Ma("--m") ? Liczba<int>(a.Wartosc("--m"), "--m") : system->k;
+        // A pool system counts the hits on its multi-sign matches; m is its match count and nothing else.
+        ust.m = system->k;
+        if (a.Ma("--m") && Liczba<int>(a.Wartosc("--m"), "--m") != system->k)
+            throw TBladUzycia("--m of a pool system is its count of matches, " + std::to_string(system->k));
     } else {
         ust.m = Liczba<int>(a.Wartosc("--m"), "--m");
         WymagajZakresu(ust.m, 1, system->n, "--m");

@@ -1,11 +1,13 @@
 #include "Argumenty.h"
 
 #include "model/PlikSystemu.h"
+#include "pools/Typowania.h"
 #include "systems/ArytmetykaSystemow.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/TGenSys01.h"
+#include "systems/TGenTest01.h"
 
 #include <algorithm>
 #include <atomic>
@@ -117,19 +119,14 @@ int PolecenieGenerate(TKontekst& k)
     else
         ZasiejLosowo();
     TLosowe losowe;
-    // The system goes into a file beside the target, which replaces the target only when complete.
-    const std::string tymczasowy = plik + ".tmp~";
     const std::atomic<bool> przerwij{false};
-    const TWynikGeneracji wynik = TGenSys01(info, tymczasowy, przerwij, nullptr, losowe).Wykonaj();
-    std::error_code blad;
-    if (!wynik.BladPliku)
-        std::filesystem::rename(tymczasowy, plik, blad);
-    if (wynik.BladPliku || blad) {
-        std::filesystem::remove(tymczasowy, blad);
-        k.Bledy << "tarvomund-cli: cannot write " << plik << "\n";
+    const std::optional<TWynikGeneracji> wynik =
+        ZapiszSystemPrzezTymczasowy(k, plik, [&](const std::string& cel) {
+            return TGenSys01(info, cel, przerwij, nullptr, losowe).Wykonaj();
+        });
+    if (!wynik)
         return KodBladDanych;
-    }
-    k.Wyjscie << "bets: " << wynik.Zakladow << '\n';
+    k.Wyjscie << "bets: " << wynik->Zakladow << '\n';
     return KodSukces;
 }
 
@@ -161,31 +158,34 @@ int PolecenieShow(TKontekst& k)
         return KodBladDanych;
     }
     const TInfoGryRec& info = czytnik.Naglowek().Info;
-    if (czytnik.Naglowek().Pilkarski()) {
-        k.Bledy << "tarvomund-cli: " << plik << " is a pool system; show lists number systems\n";
-        return KodBladDanych;
-    }
+    const bool pilkarski = czytnik.Naglowek().Pilkarski();
     k.Wyjscie << "game id: " << info.IdGry << "\ngame code: " << info.KodGry << "\nname: " << info.Nazwa
               << "\nn: " << info.n << "\nk: " << info.k << "\nbets: " << info.Zakladow << "\nmethod: " << info.Metoda
               << "\nguarantee: " << info.Gwarancja << '\n';
-    constexpr int32_t Porcja = 4096;
-    for (int32_t od = 1; od <= info.Zakladow; od += Porcja) {
-        const auto zaklady = czytnik.Zaklady(od, Porcja);
-        if (zaklady.empty()) {
-            k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << od << "\n";
-            return KodBladDanych;
+    if (pilkarski) {
+        // The typings as the pool window restores them: the typing block, or the signs the bets use.
+        const TTypy typy = TypyPlikuSystemu(plik).value_or(TypyZBloku(info.Wlasne, info.k));
+        k.Wyjscie << "typing: ";
+        for (std::size_t m = 0; m < typy.size(); ++m)
+            k.Wyjscie << (m > 0 ? "," : "") << typy[m];
+        k.Wyjscie << '\n';
+    }
+    const int32_t blad = czytnik.DlaKazdego([&](int32_t numer, const std::array<uint8_t, MaxLiczbSystemu>& zaklad) {
+        k.Wyjscie << numer << ": ";
+        for (int j = 0; j < info.k; ++j) {
+            const uint8_t p = zaklad[static_cast<std::size_t>(j)];
+            k.Wyjscie << (j > 0 ? "," : "");
+            if (pilkarski) // a sign per match, "-" where the match was not typed
+                k.Wyjscie << ZnakTypu(p);
+            // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
+            else
+                k.Wyjscie << static_cast<int>(p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p);
         }
-        int32_t b = od;
-        for (const auto& zaklad : zaklady) {
-            k.Wyjscie << b++ << ": ";
-            for (int j = 0; j < info.k; ++j) {
-                const uint8_t p = zaklad[static_cast<std::size_t>(j)];
-                // A position maps to the number shown; a stray value outside 1..120 is shown as it is.
-                const int liczba = p >= 1 && p <= MaxLiczbSystemu ? info.Wlasne[1][p - 1] : p;
-                k.Wyjscie << (j > 0 ? "," : "") << liczba;
-            }
-            k.Wyjscie << '\n';
-        }
+        k.Wyjscie << '\n';
+    });
+    if (blad != 0) {
+        k.Bledy << "tarvomund-cli: " << plik << " cannot be read at bet " << blad << "\n";
+        return KodBladDanych;
     }
     return KodSukces;
 }
@@ -233,22 +233,15 @@ static std::string OpisOdmowy(TBladArytmetyki blad)
     }
 }
 
-// Runs one of the three arithmetic runs into a file beside the target, which replaces the target
-// only when complete, and prints the result's n and bet count.
+// Runs one of the three arithmetic runs into its target and prints the result's n and bet count.
 static int ZapiszWynikArytmetyki(TKontekst& k, const std::string& plik,
-                          const std::function<TWynikGeneracji(const std::string&)>& wykonaj)
+                                 const std::function<TWynikGeneracji(const std::string&)>& wykonaj)
 {
-    const std::string tymczasowy = plik + ".tmp~";
-    const TWynikGeneracji wynik = wykonaj(tymczasowy);
-    std::error_code blad;
-    if (!wynik.BladPliku)
-        std::filesystem::rename(tymczasowy, plik, blad);
-    if (wynik.BladPliku || blad) {
-        std::filesystem::remove(tymczasowy, blad);
-        k.Bledy << "tarvomund-cli: cannot write " << plik << " (or a source changed while it was read)\n";
+    const std::optional<TWynikGeneracji> wynik =
+        ZapiszSystemPrzezTymczasowy(k, plik, wykonaj, " (or a source changed while it was read)");
+    if (!wynik)
         return KodBladDanych;
-    }
-    k.Wyjscie << "n: " << wynik.n << "\nbets: " << wynik.Zakladow << '\n';
+    k.Wyjscie << "n: " << wynik->n << "\nbets: " << wynik->Zakladow << '\n';
     return KodSukces;
 }
 

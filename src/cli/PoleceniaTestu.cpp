@@ -12,25 +12,11 @@ namespace tarvomund::cli {
 
 namespace {
 
-// "a,b,c" split at the commas; an empty text gives one empty piece.
-std::vector<std::string> Pola(const std::string& tekst)
-{
-    std::vector<std::string> pola;
-    std::size_t poczatek = 0;
-    while (true) {
-        const std::size_t przecinek = tekst.find(',', poczatek);
-        pola.push_back(tekst.substr(poczatek, przecinek - poczatek));
-        if (przecinek == std::string::npos)
-            return pola;
-        poczatek = przecinek + 1;
-    }
-}
-
 // The tested numbers: exactly d distinct numbers within 1..N, in the order given.
 std::vector<uint8_t> Liczby(const std::string& tekst, int ileLiczb, int ileLosowanych)
 {
     std::vector<uint8_t> liczby;
-    for (const std::string& pole : Pola(tekst)) {
+    for (const std::string& pole : PolaPrzecinkami(tekst)) {
         const int liczba = Liczba<int>(pole, "--numbers");
         WymagajZakresu(liczba, 1, ileLiczb, "a tested number");
         if (std::find(liczby.begin(), liczby.end(), liczba) != liczby.end())
@@ -46,7 +32,7 @@ std::vector<uint8_t> Liczby(const std::string& tekst, int ileLiczb, int ileLosow
 std::vector<uint8_t> Typy(const std::string& tekst, int k)
 {
     std::vector<uint8_t> typy;
-    for (const std::string& pole : Pola(tekst)) {
+    for (const std::string& pole : PolaPrzecinkami(tekst)) {
         const std::optional<uint8_t> kod = KodTypu(pole);
         if (!kod)
             throw TBladUzycia("--signs takes 1, x, 2 or -, not \"" + pole + "\"");

@@ -16,8 +16,9 @@ int main(int argc, char** argv)
     // workbench's, in the user's data directory, with the workbench's settings file beside them.
     const tarvomund::TMiejscaProgramu miejsca =
         tarvomund::UstalMiejsca(program.parent_path(), tarvomund::KatalogDanychUzytkownika());
-    const tarvomund::cli::TOpcjeWspolne domyslne{miejsca.DaneDoOdczytu().string(),
-                                                 miejsca.PlikUstawien().string()};
+    // The shipped tables (the best coverings known) stand with the sample games.
+    const tarvomund::cli::TOpcjeWspolne domyslne{miejsca.DaneDoOdczytu().string(), miejsca.PlikUstawien().string(),
+                                                 miejsca.PrzykladoweGry().string()};
     const std::vector<std::string> argumenty(argv + 1, argv + argc);
     return tarvomund::cli::Uruchom(argumenty, domyslne, std::cout, std::cerr);
 }

@@ -54,7 +54,7 @@ public:
     TStanFlag StanPlikow() const override { return pliki_; }
     TStanFlag StanZadan() const override { return zadania_; }
     TPolaStatusu PolaStatusu() const override { return {QStringLiteral("12"), QStringLiteral("6"), QStringLiteral("3"),
-                                                         QStringLiteral("924"), QStringLiteral("Metoda pełna"), {}}; }
+                                                         QStringLiteral("924"), QStringLiteral("Metoda pełna"), {}, {}}; }
     void Przerwij() override { ++przerwan; }
     void UstawZadania(TStanFlag zadania)
     {

@@ -514,7 +514,6 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         {"krótszy od nagłówka", naglowek.substr(0, 500), true},
         {"pusty", std::string(), true},
         {"brak gry o tych parametrach", zmien(naglowek, MaxSkr, 10) + zaklady, true},
-        {"system piłkarski", zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady, false},
         {"nieznany kod gry", zmien(naglowek, KodGry, 1500) + zaklady, false},
     };
     for (const TPrzypadek& p : przypadki) {
@@ -530,6 +529,15 @@ TEST_F(TfrmNoweOknoTest, ZlePlikiSystemuNieOtwierajaOkna)
         }
         EXPECT_TRUE(glowne->Obszar()->subWindowList().isEmpty());
     }
+    // A pool system (game code 1001) opens in a pool window, never in a number system window.
+    const std::string pilkarski = (katalog_.Sciezka() / "pilkarski.ss2").string();
+    ZapiszPlik(pilkarski, zmien(naglowek, KodGry, KodSystemuPilkarskiego) + zaklady);
+    EXPECT_EQ(glowne->OtworzSystem(QString::fromStdString(pilkarski)), nullptr);
+    ASSERT_EQ(glowne->Obszar()->subWindowList().size(), 1);
+    EXPECT_EQ(dynamic_cast<TOknoDokumentu*>(glowne->Obszar()->subWindowList().front()->widget())->Rodzaj(),
+              TRodzajOkna::SystemPilkarski);
+    glowne->Obszar()->closeAllSubWindows();
+
     // The good header itself opens, so the cases above fail for their one change only.
     ZapiszPlik((katalog_.Sciezka() / "dobry.ss2").string(), naglowek + zaklady);
     EXPECT_NE(glowne->OtworzSystem(QString::fromStdString((katalog_.Sciezka() / "dobry.ss2").string())), nullptr);

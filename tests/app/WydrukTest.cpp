@@ -4,6 +4,7 @@
 #include "wspolne/KatalogTymczasowy.h"
 #include "wspolne/SystemyTestowe.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>

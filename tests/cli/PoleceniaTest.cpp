@@ -315,7 +315,6 @@ TEST_F(PoleceniaTest, ShowOdrzucaZlePliki)
         {"k is 0", zmien(K, 0)},
         {"k is 121", zmien(K, 121)},
         {"unknown game code", zmien(KodGry, 1002)},
-        {"pool system", zmien(KodGry, 1001)},
     };
     const std::string plik = katalog_.Plik("zly.ss2");
     for (const TPrzypadek& p : przypadki) {

@@ -45,9 +45,14 @@ TEST(NowaGra, OdrzucaDefinicjeKtorejGraNieUniesie)
     struct TPrzypadek {
         int32_t Min, Max, Liczb, Losowanych, NajwiekszaZHistorii;
         TBladParametrowGry Blad;
+        int32_t Id = 1;
     };
     const TPrzypadek przypadki[] = {
         {6, 12, 49, 6, 0, TBladParametrowGry::Brak},
+        // A pool game's 14 results repeat its three sign codes; a code above them is still refused.
+        {14, 14, 3, 14, 3, TBladParametrowGry::Brak, 1001},
+        {14, 14, 3, 14, 4, TBladParametrowGry::LiczbaZHistorii, 1500},
+        {14, 14, 3, 14, 0, TBladParametrowGry::LosowanychPowyzejLiczb, 1000},
         {12, 12, 49, 6, 0, TBladParametrowGry::Brak},           // minimum equal to maximum is fine
         {13, 12, 49, 6, 0, TBladParametrowGry::MinPowyzejMax},
         {6, 12, 5, 6, 0, TBladParametrowGry::LosowanychPowyzejLiczb},
@@ -57,6 +62,7 @@ TEST(NowaGra, OdrzucaDefinicjeKtorejGraNieUniesie)
     };
     for (const TPrzypadek& p : przypadki) {
         TObGraLista gra = DomyslnaGra();
+        gra.Id = p.Id;
         gra.MinSkreslen = p.Min;
         gra.MaxSkreslen = p.Max;
         gra.IleLiczb = p.Liczb;

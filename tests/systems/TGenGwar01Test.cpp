@@ -1,8 +1,10 @@
 #include "systems/TGenGwar01.h"
 
 #include "model/PlikSystemu.h"
+#include "pools/Typowania.h"
 #include "systems/Losowosc.h"
 #include "wspolne/KatalogTymczasowy.h"
+#include "wspolne/SystemyTestowe.h"
 
 #include <gtest/gtest.h>
 
@@ -294,6 +296,34 @@ TEST(TGenGwar01, WczytanieSystemu)
     EXPECT_EQ(blad, TBladWczytaniaGwarancji::ZbytDuzy);
     EXPECT_FALSE(WczytajSystemGwarancji(katalog.Plik("brak.ss2"), &blad).has_value());
     EXPECT_EQ(blad, TBladWczytaniaGwarancji::BladOdczytu);
+}
+
+TEST(TGenGwar01, TypowaneMeczePuliZBlokuTypowan)
+{
+    testy::TKatalogTymczasowy katalog;
+    const std::string plik = katalog.Plik("p.ss2");
+    // Match 2 typed "x21", match 4 "1x"; the bets never use "x" at match 2.
+    TInfoGryRec info = testy::InfoSystemuPilkarskiego(5);
+    info.Wlasne = BlokTypowan(TypowaniaZTypow({"1", "x21", "2", "1x", ""}, 5));
+    const std::vector<testy::TZakladTestowy> zaklady{{1, 3, 3, 1, 0}, {1, 1, 3, 2, 0}};
+    ASSERT_TRUE(testy::ZapiszSystemTestowy(plik, info, zaklady));
+    TBladWczytaniaGwarancji blad{};
+    auto system = WczytajSystemGwarancji(plik, &blad);
+    ASSERT_TRUE(system.has_value());
+    ASSERT_EQ(system->Typy.size(), 2u);
+    EXPECT_EQ(system->Typy[0].Mecz, 2);
+    EXPECT_EQ(system->Typy[0].Typy, "x21");
+    EXPECT_EQ(system->Typy[1].Mecz, 4);
+    EXPECT_EQ(PrzypadkiGwarancji(*system, system->k), 6.0L);
+
+    // An empty block: the signs the bets use, in the order 1, x, 2.
+    info.Wlasne = {};
+    ASSERT_TRUE(testy::ZapiszSystemTestowy(plik, info, zaklady));
+    system = WczytajSystemGwarancji(plik, &blad);
+    ASSERT_TRUE(system.has_value());
+    ASSERT_EQ(system->Typy.size(), 2u);
+    EXPECT_EQ(system->Typy[0].Typy, "12");
+    EXPECT_EQ(system->Typy[1].Typy, "1x");
 }
 
 TEST(TKonfig, PierwszaRownaDostajeLiczbeIKolejnoscPierwszenstwa)

@@ -1,5 +1,7 @@
 #include "wspolne/SystemyTestowe.h"
 
+#include "pools/Typowania.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvomund::testy {
@@ -40,13 +42,7 @@ TInfoGryRec InfoSystemuLiczbowego(int n, int k, int ileLiczb)
 
 TInfoGryRec InfoSystemuPilkarskiego(int k)
 {
-    TInfoGryRec info;
-    info.IdGry = info.KodGry = KodSystemuPilkarskiego;
-    info.Nazwa = "System piłkarski";
-    info.Pilkarski = 1;
-    info.k = k;
-    info.MaxSkreslen = 13;
-    return info;
+    return NoweInfoSystemuPilkarskiego(k, 0, 0);
 }
 
 TSystemZPliku CzytajSystemTestowy(const std::string& plik)

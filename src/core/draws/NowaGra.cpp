@@ -101,7 +101,8 @@ TBladParametrowGry SprawdzParametryGry(const TObGraLista& gra, int32_t najwieksz
 {
     if (gra.MinSkreslen > gra.MaxSkreslen)
         return TBladParametrowGry::MinPowyzejMax;
-    if (gra.IleLosowanych > gra.IleLiczb)
+    // A lottery draws distinct numbers; the results of a pool game's matches repeat their few signs.
+    if (gra.IleLosowanych > gra.IleLiczb && !gra.CzyPilkarska())
         return TBladParametrowGry::LosowanychPowyzejLiczb;
     if (najwiekszaLiczba > gra.IleLiczb)
         return TBladParametrowGry::LiczbaZHistorii;

@@ -33,7 +33,7 @@ void UstawDefinicje(TObGraLista& gra, const TObGraLista& definicja);
 enum class TBladParametrowGry {
     Brak,
     MinPowyzejMax,          // fewest numbers per bet above the most
-    LosowanychPowyzejLiczb, // more numbers drawn than the game has
+    LosowanychPowyzejLiczb, // more numbers drawn than a number game has
     LiczbaZHistorii,        // a number of the game's draws lies above the game's count of numbers
 };
 // Checks a definition; `najwiekszaLiczba` is the highest number of the draws of the game being

@@ -223,6 +223,23 @@ std::vector<std::array<uint8_t, MaxLiczbSystemu>> TCzytnikSystemu::Zaklady(int32
     return wynik;
 }
 
+int32_t TCzytnikSystemu::DlaKazdego(
+    const std::function<void(int32_t, const std::array<uint8_t, MaxLiczbSystemu>&)>& f)
+{
+    constexpr int32_t Porcja = 4096;
+    if (!plik_)
+        return 1;
+    for (int32_t od = 1; od <= naglowek_->Info.Zakladow; od += Porcja) {
+        const auto zaklady = Zaklady(od, Porcja);
+        if (zaklady.empty())
+            return od;
+        int32_t numer = od;
+        for (const auto& zaklad : zaklady)
+            f(numer++, zaklad);
+    }
+    return 0;
+}
+
 bool ZapiszWlasneLiczby(const std::string& plik, const TInfoGryRec& info)
 {
     std::FILE* f = std::fopen(plik.c_str(), "r+b");

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -85,6 +86,9 @@ public:
     const TNaglowekSystemu& Naglowek() const { return *naglowek_; }
     // Bets od..od+ile-1 (1-based), each RozmiarRekordu bytes, fewer at the end of the file.
     std::vector<std::array<uint8_t, MaxLiczbSystemu>> Zaklady(int32_t od, int32_t ile);
+    // Calls f(number, bet) for every bet of the header's count, read in large portions; returns 0,
+    // or the number of the first bet that could not be read (nothing is called from there on).
+    int32_t DlaKazdego(const std::function<void(int32_t, const std::array<uint8_t, MaxLiczbSystemu>&)>& f);
 
 private:
     std::FILE* plik_ = nullptr;

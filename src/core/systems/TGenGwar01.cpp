@@ -2,6 +2,7 @@
 
 #include "model/PlikSystemu.h"
 #include "model/Wspolne.h"
+#include "pools/Typowania.h"
 
 #include <algorithm>
 #include <array>
@@ -26,16 +27,6 @@ constexpr int SzerokoscKolumny = 10;
 constexpr int MaxKolumnPilkarskich = 4;
 // Cases a thread handles between looks at the shared progress and the clock.
 constexpr uint64_t PaczkaPostepu = 64;
-
-uint8_t KodZnaku(char znak)
-{
-    return znak == '1' ? 1 : (znak == '2' ? 3 : 2);
-}
-
-char ZnakKodu(uint8_t kod)
-{
-    return kod == 1 ? '1' : (kod == 3 ? '2' : 'x');
-}
 
 // Exact count of cases when it fits 64 bits; the split over threads needs ranks.
 std::optional<uint64_t> DokladnaLiczba(const TSystemGwarancji& system, int m)
@@ -346,17 +337,12 @@ std::optional<TSystemGwarancji> WczytajSystemGwarancji(const std::string& plik, 
         return std::nullopt;
     }
     if (system.Pilkarski) {
-        for (int mecz = 1; mecz <= system.k; ++mecz) {
-            std::string typy;
-            for (uint8_t kod : {uint8_t{1}, uint8_t{2}, uint8_t{3}})
-                for (const TZaklad& z : system.Zaklady)
-                    if (z[static_cast<std::size_t>(mecz - 1)] == kod) {
-                        typy += ZnakKodu(kod);
-                        break;
-                    }
-            if (typy.size() > 1)
-                system.Typy.emplace_back(typy, static_cast<uint8_t>(mecz));
-        }
+        // The typed matches are those of the typing block, as the pool window restores them; only a
+        // system whose block is empty falls back on the signs its bets happen to use.
+        const std::array<TTablicaLiczb, 3>& blok = naglowek.Info.Wlasne;
+        const TTypy typy = BlokPusty(blok, system.k) ? TypyZZakladow(system.Zaklady, system.k)
+                                                     : TypyZBloku(blok, system.k);
+        system.Typy = TypowaniaWielokrotne(TypowaniaZTypow(typy, system.k));
     }
     ustaw(TBladWczytaniaGwarancji::Brak);
     return system;

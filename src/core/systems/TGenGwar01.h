@@ -34,8 +34,8 @@ struct TSystemGwarancji {
 enum class TBladWczytaniaGwarancji { Brak, ZbytDuzy, BladOdczytu };
 
 // Loads a system file (a window's temporary file or a saved system). Number systems above
-// MaxZakladowGwarancji bets are refused. For a pool system the typed matches are those whose bets
-// use more than one sign.
+// MaxZakladowGwarancji bets are refused. For a pool system the typed matches are those of its typing
+// block (the own-numbers arrays); a block left empty falls back on the signs the bets use.
 std::optional<TSystemGwarancji> WczytajSystemGwarancji(const std::string& plik, TBladWczytaniaGwarancji* blad);
 
 struct TUstawieniaGwarancji {

@@ -4,6 +4,8 @@
 #include "systems/ArytmetykaSystemow.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Metody.h"
+#include "systems/OptymalizatorPokrycia.h"
+#include "systems/TWyzarzaniePokrycia.h"
 #include "systems/PokrycieGwarancyjne.h"
 #include "systems/TListaZakladow.h"
 #include "systems/TLosGen.h"
@@ -40,9 +42,11 @@ int64_t IleMozliwych(int n, int k, int s)
 class TPrzebieg {
 public:
     TPrzebieg(const TInfoGryRec& info, TPisarzSystemu& pisarz, const std::atomic<bool>& przerwij,
-              TRaportPostepu& postep, TLosowe& losowe, const std::function<void(int32_t)>& poZapisie)
+              TRaportPostepu& postep, TLosowe& losowe, const std::function<void(int32_t)>& poZapisie,
+              double optymalizacja, int64_t celOptymalizacji)
         : info_(info), k_(info.k), n_(info.n), zakladow_(info.Zakladow), pisarz_(pisarz), przerwij_(przerwij),
-          postep_(postep), losowe_(losowe), poZapisie_(poZapisie)
+          postep_(postep), losowe_(losowe), poZapisie_(poZapisie), optymalizacja_(optymalizacja),
+          celOptymalizacji_(celOptymalizacji)
     {
         wystapienia_ = info.Wystapienia;
         const int ileLiczb = std::clamp<int>(info.IleLiczb, 0, MaxLiczbSystemu);
@@ -78,6 +82,7 @@ private:
     void MetodaGwarancyjna();
     void SprawdzIUzupelnij(TListaZakladow& lista, int m);
     void UzupelnijBezMapy(TListaZakladow& lista, int m);
+    void Optymalizuj(TListaZakladow& lista, int m);
 
     const TInfoGryRec& info_;
     const int k_;
@@ -88,6 +93,8 @@ private:
     TRaportPostepu& postep_;
     TLosowe& losowe_;
     const std::function<void(int32_t)>& poZapisie_;
+    const double optymalizacja_;
+    const int64_t celOptymalizacji_;
     std::array<int32_t, MaxLiczbSystemu> wystapienia_{};
     bool przerwano_ = false;
 };
@@ -280,9 +287,38 @@ void TPrzebieg::MetodaGwarancyjna()
         lista = std::move(gen.Lista);
     }
     // A level beyond k (or below 1) has no subsets a bet could hold: the candidates stand alone.
-    if (m >= 1 && m <= k_ && !Stop())
+    if (m >= 1 && m <= k_ && !Stop()) {
         SprawdzIUzupelnij(lista, static_cast<int>(m));
+        if (optymalizacja_ > 0 && !Stop())
+            Optymalizuj(lista, static_cast<int>(m));
+    }
     ZapiszListe(lista);
+}
+
+// The complete system of method 5 goes to the covering optimiser as its first solution; what comes
+// back is complete too and never larger. The optimiser polls the same stop flag; stopped, it hands
+// back the best it has, and a system it cannot take stays as the method made it.
+void TPrzebieg::Optymalizuj(TListaZakladow& lista, int m)
+{
+    TZadaniePokrycia zadanie;
+    zadanie.Parametry = {n_, k_, m, m};
+    if (SprawdzZadanie(zadanie.Parametry) != TBladPokrycia::Brak || lista.Ile() > MaxBlokow)
+        return;
+    zadanie.Sekundy = optymalizacja_;
+    zadanie.Cel = celOptymalizacji_;
+    zadanie.Ziarno = losowe_.Slowo64();
+    zadanie.Poczatkowe = lista.Posortowane();
+    postep_.NowaFaza(InterwalGeneracjiMs);
+    const TWynikPokrycia wynik = OptymalizujPokrycie(zadanie, przerwij_, [this](const TPostepPokrycia& p) {
+        constexpr int64_t Krokow = 10000;
+        postep_.Zglos(static_cast<int64_t>(p.Procent / 100.0 * (Krokow - 1)) + 1, Krokow);
+    });
+    if (wynik.Blad != TBladPokrycia::Brak || wynik.Zaklady.size() > lista.Ile())
+        return;
+    TListaZakladow optymalna(k_);
+    for (const TZaklad& zaklad : wynik.Zaklady)
+        optymalna.Dodaj(zaklad);
+    lista = std::move(optymalna);
 }
 
 // The check marks what the candidates hold; then the subsets are walked in lexicographic order and
@@ -407,7 +443,7 @@ TWynikGeneracji TGenSys01::Wykonaj()
         wynik.BladPliku = true;
         return wynik;
     }
-    TPrzebieg przebieg(info_, pisarz, przerwij_, postep_, losowe_, PoZapisie);
+    TPrzebieg przebieg(info_, pisarz, przerwij_, postep_, losowe_, PoZapisie, optymalizacja_, celOptymalizacji_);
     // Parameters outside 1 <= k <= n <= 120 give an empty system rather than stray positions.
     if (ParametryPoprawne(info_)) {
         try {

@@ -49,6 +49,15 @@ public:
     // goes first when both are set.
     void UstawSume(TTrybSumy tryb, std::vector<std::string> pliki);
 
+    // Method 5 then hands its bets to the covering optimiser for this many seconds (0: the method
+    // as it stands), to stop early at `cel` bets (a known lower bound; 0: the optimiser's own). The
+    // stop flag ends the optimisation early with the best complete system found.
+    void UstawOptymalizacje(double sekundy, int64_t cel = 0)
+    {
+        optymalizacja_ = sekundy;
+        celOptymalizacji_ = cel;
+    }
+
     // Optional: called after each bet goes into the file with the count written so far, so that a
     // caller can stop a run at an exact point.
     std::function<void(int32_t)> PoZapisie;
@@ -62,6 +71,8 @@ private:
     std::optional<std::array<std::string, 2>> zlozenie_;
     TTrybSumy trybSumy_ = TTrybSumy::Brak;
     std::vector<std::string> sumowane_;
+    double optymalizacja_ = 0.0;
+    int64_t celOptymalizacji_ = 0;
 };
 
 } // namespace tarvomund

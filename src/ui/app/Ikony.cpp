@@ -33,6 +33,7 @@ constexpr TWzorIkony Wzory[] = {
     {TPolecenie::WlasneLiczby, u"W", Zadania},
     {TPolecenie::TestSystemu, u"T", Zadania},
     {TPolecenie::Gwarancja, u"G", Zadania},
+    {TPolecenie::OptymalizujSystem, u"\u2264", Zadania},
     {TPolecenie::Rozklad, u"i", Zadania},
     {TPolecenie::SumujSystemy, u"\u00B1", Zadania},
     {TPolecenie::Filtry, u"\u2207", Szukanie},

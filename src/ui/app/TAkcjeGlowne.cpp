@@ -95,6 +95,9 @@ TAkcjeGlowne::TAkcjeGlowne(QMainWindow* okno) : QObject(okno)
     }
     Akcja(TPolecenie::WlasneLubSystemowe)->setCheckable(true);
     Akcja(TPolecenie::PomocKontekstowa)->setText(Tekst(TTekst::PodpNarzPomoc));
+    const QString podpowiedzOptymalizacji = QStringLiteral("Optymalizacja systemu: mniej zakładów, ta sama gwarancja");
+    Akcja(TPolecenie::OptymalizujSystem)->setToolTip(podpowiedzOptymalizacji);
+    Akcja(TPolecenie::OptymalizujSystem)->setStatusTip(podpowiedzOptymalizacji);
     Akcja(TPolecenie::PomocKontekstowa)->setShortcut(QKeySequence::HelpContents);
 
     filtryPrzycisk_ = new QAction(IkonaPolecenia(TPolecenie::Filtry), Tekst(TTekst::PodpNarzFiltry), okno);
@@ -146,6 +149,16 @@ void TAkcjeGlowne::ZbudujMenu(QMainWindow* okno)
         }
         if (m == IndeksMenu::MenuPliki) {
             menuPliki_ = menu;
+        } else if (m == IndeksMenu::MenuZadania) {
+            // The optimiser has no caption in the text table; it stands right after the guarantee.
+            QAction* optymalizuj = Akcja(TPolecenie::OptymalizujSystem);
+            optymalizuj->setText(QStringLiteral("Optymalizuj system"));
+            const QList<QAction*> pozycje = menu->actions();
+            const auto gwarancja = pozycje.indexOf(Akcja(TPolecenie::Gwarancja));
+            if (gwarancja >= 0 && gwarancja + 1 < pozycje.size())
+                menu->insertAction(pozycje[gwarancja + 1], optymalizuj);
+            else
+                menu->addAction(optymalizuj);
         } else if (m == IndeksMenu::MenuSzukaj) {
             // The given-numbers search has no caption in the text table.
             menuSzukajZadanych_ = menu->addMenu(QStringLiteral("Szukaj zadanych liczb w bazie"));

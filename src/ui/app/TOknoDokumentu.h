@@ -32,6 +32,8 @@ struct TPolaStatusu {
     QString Kombinacji;
     QString RodzajGeneracji;
     QString RodzajStatystyki;
+    // "najlepszy znany: R" beside a guarantee system whose covering has a known record; else empty.
+    QString NajlepszyZnany;
 };
 
 // The side of a child window the main window talks to: its kind, its two remembered command

@@ -9,7 +9,7 @@ class QLabel;
 namespace tarvomund {
 
 // The second strip: the system status fields ("Liczb", "Skreś.", "Zakładów", "Kombinacji",
-// "Rodzaj generacji") or the kind of the active statistic.
+// "Rodzaj generacji", and the best known system where there is one) or the kind of the active statistic.
 class TPasekStanuSystemu : public QWidget {
     Q_OBJECT
 
@@ -22,7 +22,16 @@ public:
     TTryb Tryb() const { return tryb_; }
     QString Wartosc(int pole) const;
 
-    enum Pole { PoleLiczb, PoleSkreslen, PoleZakladow, PoleKombinacji, PoleRodzajGeneracji, PoleRodzajStatystyki, IlePol };
+    enum Pole {
+        PoleLiczb,
+        PoleSkreslen,
+        PoleZakladow,
+        PoleKombinacji,
+        PoleRodzajGeneracji,
+        PoleRodzajStatystyki,
+        PoleNajlepszyZnany, // no caption: the text says what it is
+        IlePol
+    };
 
 private:
     TTryb tryb_ = TTryb::Pusty;

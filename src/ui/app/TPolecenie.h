@@ -56,6 +56,7 @@ enum class TPolecenie : std::size_t {
     IndeksPomocy,
     OProgramie,
     PomocKontekstowa,
+    OptymalizujSystem, // no caption in the text table: its own, beside "Obliczanie gwarancji dla systemu"
     Ile
 };
 

@@ -40,7 +40,7 @@ const std::array<std::initializer_list<P>, IleFlagStanu>& PoleceniaStanuZadan()
         {P::ParametrySystemu},
         {P::WlasneLiczby},
         {P::TestSystemu},
-        {P::Gwarancja},
+        {P::Gwarancja, P::OptymalizujSystem},
         {P::Rozklad},
         {P::SumujSystemy, P::WlasneLubSystemowe},
     }};
@@ -49,7 +49,7 @@ const std::array<std::initializer_list<P>, IleFlagStanu>& PoleceniaStanuZadan()
 
 constexpr std::initializer_list<P> PoleceniaZadanSystemu{
     P::Start,      P::Stop,    P::ParametrySystemu, P::WlasneLiczby,       P::TestSystemu,
-    P::Gwarancja, P::Rozklad, P::SumujSystemy,     P::WlasneLubSystemowe,
+    P::Gwarancja, P::Rozklad, P::SumujSystemy,     P::WlasneLubSystemowe, P::OptymalizujSystem,
 };
 
 constexpr std::initializer_list<P> PozycjeStatystyki{
@@ -108,8 +108,10 @@ TWlaczone WlaczonePolecenia(const TStanAktywnego* aktywne)
     case TRodzajOkna::SystemPilkarski:
         UstawZFlag(w, aktywne->Pliki, PoleceniaStanuPlikow());
         UstawZFlag(w, aktywne->Zadania, PoleceniaStanuZadan());
-        // Pool systems have no own numbers, no sums and no filters.
-        Ustaw(w, {P::SzukajWSystemie, P::WlasneLubSystemowe, P::SumujSystemy, P::WlasneLiczby, P::Filtry}, false);
+        // Pool systems have no own numbers, no sums, no filters and no coverings to optimise.
+        Ustaw(w, {P::SzukajWSystemie, P::WlasneLubSystemowe, P::SumujSystemy, P::WlasneLiczby, P::Filtry,
+                  P::OptymalizujSystem},
+              false);
         return w;
     default:
         break;

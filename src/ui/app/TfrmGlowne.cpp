@@ -24,9 +24,12 @@
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
+#include "pools/TPoleceniaPuli.h"
 #include "slips/TfrmEdGraf1.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
+#include "systems/TPanelRekordu.h"
 #include "systems/TfrmParam.h"
 #include "systems/TPoleceniaSystemow.h"
 #include "tools/TfrmBio.h"
@@ -124,6 +127,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
 
     UsunPlikiTymczasowe(katalogDane_.toStdString());
     katalog_ = TKatalogGier::WczytajGry(katalogDane_.toStdString());
+    UstawPlikRekordow(ZKatalogiem(katalogDane_, QLatin1String(NazwaPlikuRekordow)));
     akcje_->DodajGry(katalog_);
 
     kolekcja_ = new TfrmKolekcja01(katalogDane_, this);
@@ -134,6 +138,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
     poleceniaSystemow_ = new TPoleceniaSystemow(*this);
     poleceniaSystemow_->UstawKolekcje(DostawcaKolekcji(kolekcja_->Panel()));
     poleceniaGier_ = new TPoleceniaGier(*this);
+    poleceniaPuli_ = new TPoleceniaPuli(*this);
     connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
             &TPoleceniaGier::ZmianaParametrow);
 
@@ -200,8 +205,8 @@ void TfrmGlowne::ZbudujPaski()
     }
     pasekSystemu_->setObjectName(QStringLiteral("pasekSystemu"));
     pasekStatystyki_->setObjectName(QStringLiteral("pasekStatystyki"));
-    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja, P::Rozklad,
-                P::SumujSystemy})
+    for (P p : {P::Start, P::Stop, P::ParametrySystemu, P::WlasneLiczby, P::TestSystemu, P::Gwarancja,
+                P::OptymalizujSystem, P::Rozklad, P::SumujSystemy})
         pasekSystemu_->addAction(akcje_->Akcja(p));
     for (std::size_t i = 0; i < IlePozycjiStatystyki; ++i)
         pasekStatystyki_->addAction(akcje_->Akcja(static_cast<P>(static_cast<std::size_t>(P::StatStop) + i)));
@@ -427,14 +432,14 @@ void TfrmGlowne::Nowy()
     case TfrmNowy::TZakladka::SystemyLiczbowe:
         NowySystem(wybor.IndeksGry);
         break;
+    case TfrmNowy::TZakladka::SystemyPilkarskie:
+        poleceniaPuli_->NowySystem();
+        break;
     case TfrmNowy::TZakladka::SystemyZlozone:
         poleceniaSystemow_->Zloz(wybor.Zaznaczone);
         break;
     case TfrmNowy::TZakladka::GrupaGraczy:
         NowaGrupa(*this);
-        break;
-    default:
-        // The windows of the other choices come with their own subsystems; until then they do nothing.
         break;
     }
 }
@@ -459,6 +464,7 @@ TfrmNoweOkno* TfrmGlowne::NowySystem(std::size_t indeksGry)
     nowe.UstawWlasneDomyslne();
     auto* okno = new TfrmNoweOkno(NastepnyNumerOkna(), katalogDane_);
     okno->Ustaw(gra, nowe);
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     obszar_->setActiveSubWindow(DodajOkno(okno));
     OdswiezPolecenia();
     okno->Generuj();
@@ -477,8 +483,10 @@ TfrmNoweOkno* TfrmGlowne::OtworzSystem(const QString& plik)
         return nullptr;
     }
     // Pool systems open in the pool window, never as a number system.
-    if (naglowek->Pilkarski())
+    if (naglowek->Pilkarski()) {
+        poleceniaPuli_->OtworzSystem(plik, *naglowek);
         return nullptr;
+    }
     const TObGraLista* gra = katalog_.GraDlaSystemu(naglowek->Info);
     if (!gra) {
         bladOdczytu();
@@ -513,6 +521,7 @@ void TfrmGlowne::ParametrySystemu()
     if (dialog.exec() != QDialog::Accepted)
         return;
     okno->ZmienParametry(dialog.Wynik());
+    okno->UstawOptymalizacje(dialog.Optymalizuj() ? TPanelRekordu::SekundyOptymalizacji : 0.0);
     OdswiezPolecenia();
     okno->Generuj();
 }
@@ -681,7 +690,7 @@ TOknoPomocy* TfrmGlowne::OknoPomocy()
 void TfrmGlowne::PomocKontekstowa()
 {
     if (kontekstPomocy_ != 0)
-        OknoPomocy()->PokazTemat(QString::fromStdString(TematPomocy(kontekstPomocy_)));
+        OknoPomocy()->PokazTemat(TematKontekstu(kontekstPomocy_));
     kontekstPomocy_ = 0;
 }
 

@@ -28,6 +28,7 @@ class TfrmNoweOkno;
 class TfrmTest;
 class TOknoPomocy;
 class TPoleceniaGier;
+class TPoleceniaPuli;
 class TOstatnioOtwierane;
 class TPoleceniaSystemow;
 class TPasekStanuSystemu;
@@ -80,6 +81,8 @@ public:
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
     // A new number game and the correction of a game's parameters.
     TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
+    // New and opened pool systems and the commands of the active pool window.
+    TPoleceniaPuli& PoleceniaPuli() const { return *poleceniaPuli_; }
     // Builds the per-game menu entries again from the catalogue: after a game joined it or was
     // renamed, every game menu shows the catalogue as it is now.
     void OdswiezMenuGier();
@@ -106,7 +109,8 @@ public:
     // then on OK a new system window that starts generating at once. Null when cancelled.
     TfrmNoweOkno* NowySystem(std::size_t indeksGry);
     // Opens a `*.ss2` number system in a new window; a file that cannot be read, or whose game is
-    // not in the catalogue, shows "Błąd odczytu !" and opens nothing. Pool systems open elsewhere.
+    // not in the catalogue, shows "Błąd odczytu !" and opens nothing. A pool system opens in a pool
+    // window (null is returned then).
     TfrmNoweOkno* OtworzSystem(const QString& plik);
     // "Parametry systemu" on the active number system window: on OK it regenerates at once.
     void ParametrySystemu();
@@ -168,6 +172,7 @@ private:
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
     TPoleceniaGier* poleceniaGier_ = nullptr;
+    TPoleceniaPuli* poleceniaPuli_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;
     QToolBar* pasekDrugi_ = nullptr;
     QToolBar* pasekSystemu_ = nullptr;

@@ -2,21 +2,20 @@
 
 #include "app/KontekstPomocy.h"
 #include "app/SiatkaZakladow.h"
-#include "app/TekstyUI.h"
-#include "app/TfrmKomunikat.h"
 #include "model/PlikSystemu.h"
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
+#include "model/ZapisSystemu.h"
 #include "slips/DrukowanieSystemu.h"
 #include "model/Wspolne.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
+#include "systems/RekordyPokrycUI.h"
 #include "systems/TfrmParam.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
@@ -33,7 +32,6 @@ namespace {
 
 constexpr int WierszeSiatki = TfrmNoweOkno::IleWierszy + 1; // row 0 is the fixed heading row
 constexpr int OdstepWiersza = 6;
-constexpr const char* RozszerzenieSystemu = "ss2";
 
 // File state flags (the enabling routine names them): New, Open, Save, Print, not used,
 // filters, search in system, the two base searches.
@@ -283,6 +281,11 @@ TPolaStatusu TfrmNoweOkno::PolaStatusu() const
     pola.Zakladow = QString::number(info_.Zakladow);
     pola.Kombinacji = TekstKombinacji(Kombinacje(info_.n, info_.k));
     pola.RodzajGeneracji = QString::fromStdString(NazwaMetody(info_.Metoda));
+    if (info_.Metoda == static_cast<int32_t>(TMetoda::Gwarancyjna)) {
+        const TOpisRekordu rekord = OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1);
+        if (rekord.Najlepszy)
+            pola.NajlepszyZnany = QStringLiteral("najlepszy znany: %1").arg(*rekord.Najlepszy);
+    }
     return pola;
 }
 
@@ -355,9 +358,11 @@ void TfrmNoweOkno::UruchomGenerator()
     // The worker takes its copy of the parameters now; the window leaves them alone meanwhile.
     watek_.Uruchom(
         [this, info = info_, plik = plikTymczasowy_.toStdString(), losowe = TLosowe(), zlozenie,
-         tryb = trybSumy_, sumowane = std::move(sumowane)]() mutable {
+         tryb = trybSumy_, sumowane = std::move(sumowane), optymalizacja = optymalizacja_,
+         cel = optymalizacja_ > 0 ? OpisRekordu(info_.n, info_.k, info_.Gwarancja + 1).Dolne : 0]() mutable {
             TGenSys01 generator(
                 info, plik, przerwij_, [this](const std::string& tekst) { PokazPostep(tekst); }, losowe);
+            generator.UstawOptymalizacje(optymalizacja, cel);
             if (zlozenie)
                 generator.UstawZlozenie((*zlozenie)[0], (*zlozenie)[1]);
             else if (tryb != TTrybSumy::Brak)
@@ -449,59 +454,26 @@ void TfrmNoweOkno::ZapiszJako()
 {
     if (pracuje_)
         return;
-    QFileDialog dialog(this, QString(), katalogDane_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QLatin1String(RozszerzenieSystemu));
-    dialog.setNameFilter(Tekst(TTekst::System) + QStringLiteral(" (*.") + QLatin1String(RozszerzenieSystemu)
-                         + QLatin1Char(')'));
-    // The window asks its own overwrite question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!plikSystemu_.isEmpty())
-        dialog.selectFile(plikSystemu_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    ZapiszDo(dialog.selectedFiles().constFirst());
+    const QString plik = WybierzPlikSystemu(this, katalogDane_, plikSystemu_);
+    if (!plik.isEmpty())
+        ZapiszDo(plik);
 }
 
 void TfrmNoweOkno::ZapiszDo(const QString& plik)
 {
-    if (pracuje_ || plik.isEmpty())
+    if (pracuje_ || plik.isEmpty() || !ZapiszKopieSystemu(this, plikTymczasowy_, plik))
         return;
-    if (QFileInfo::exists(plik)
-        && Komunikat(Tekst(TTekst::TakiPlikJuzIstniejeCzyChceszGoNadpisac), ObrazekPytanie, PrzyciskiTakNie, this)
-               != KomunikatTak)
-        return;
-    // The copy replaces an existing file only once it is complete.
-    KopiujPlik(plikTymczasowy_.toStdString(), plik.toStdString());
     plikSystemu_ = plik;
     zapisany_ = true;
 }
 
 void TfrmNoweOkno::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (pracuje_) {
-        Komunikat(Tekst(TTekst::MusiszZatrzymacGeneracjeSystemu), ObrazekOstrzezenie, PrzyciskiOK, this);
+    const QString opis = QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
+    if (MoznaZamknacSystem(this, pracuje_, zapisany_, info_.Zakladow, opis, [this] { Zapisz(); }))
+        zdarzenie->accept();
+    else
         zdarzenie->ignore();
-        return;
-    }
-    if (zapisany_ || info_.Zakladow <= 0) {
-        zdarzenie->accept();
-        return;
-    }
-    const QString pytanie = Tekst(TTekst::ZapisacSystem) + QStringLiteral("\r\n")
-        + QString::fromStdString(info_.Nazwa) + QStringLiteral(" - ") + Parametry(info_);
-    switch (Komunikat(pytanie, ObrazekPytanie, PrzyciskiTakNieAnuluj, this)) {
-    case KomunikatTak:
-        Zapisz();
-        zdarzenie->accept();
-        break;
-    case KomunikatNie:
-        zdarzenie->accept();
-        break;
-    default:
-        zdarzenie->ignore();
-        break;
-    }
 }
 
 bool TfrmNoweOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)

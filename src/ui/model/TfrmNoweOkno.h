@@ -49,6 +49,10 @@ public:
     void ZmienParametry(TInfoGryRec nowe);
     // The system came from this file: it is saved as long as nothing changes.
     void UstawPlikSystemu(const QString& plik);
+    // The guarantee method hands its result to the covering optimiser for this many seconds at every
+    // generation of this window (0: the method as it stands).
+    void UstawOptymalizacje(double sekundy) { optymalizacja_ = sekundy; }
+    double Optymalizacja() const { return optymalizacja_; }
 
     // Start: the generator of the window's method on the worker; the rows come back when it ends.
     // A window without a generation method (a sum or difference, method 100) has nothing to
@@ -151,6 +155,7 @@ private:
     QPointer<TfrmNoweOkno> systemB_;
     TTrybSumy trybSumy_ = TTrybSumy::Brak;
     std::vector<QPointer<TfrmNoweOkno>> listaSumowanych_;
+    double optymalizacja_ = 0.0;
 
     QTableWidget* Grid1_;
     QScrollBar* Scroll_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/KontekstPomocy.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -17,7 +19,7 @@ class TFrmEdParBl : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int KontekstPomocy = 1054;
+    static constexpr int KontekstPomocy = KontekstEdytoraBlankietow;
 
     explicit TFrmEdParBl(const TBlankietOb& blankiet, QWidget* parent = nullptr);
 

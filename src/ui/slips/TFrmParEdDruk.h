@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/KontekstPomocy.h"
 #include "app/Wydruk.h"
 #include "slips/PlikBlankietu.h"
 #include "slips/WydrukBlankietow.h"
@@ -100,7 +101,7 @@ class TFrmParEdDruk : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int KontekstPomocy = 1055;
+    static constexpr int KontekstPomocy = KontekstDrukuBlankietow;
     static constexpr double Kroki[] = {0.1, 1.0, 10.0};
 
     static TZrodloDruku TrybSystemu(QString katalogDane, QString plikSystemu, std::optional<int32_t> kodGry);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/KontekstPomocy.h"
 #include "slips/EdytorBlankietu.h"
 
 #include <QDialog>
@@ -56,7 +57,7 @@ class TfrmEdGraf1 : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int KontekstPomocy = 1054;
+    static constexpr int KontekstPomocy = KontekstEdytoraBlankietow;
     // The layout "Podgląd i test" hands to the print dialog; a temporary file of the data directory.
     static constexpr const char* PlikTestu = "Bl$$$.$$$";
 

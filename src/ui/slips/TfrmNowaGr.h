@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/KontekstPomocy.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -13,7 +15,7 @@ class TfrmNowaGr : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int KontekstPomocy = 1054;
+    static constexpr int KontekstPomocy = KontekstEdytoraBlankietow;
 
     explicit TfrmNowaGr(QWidget* parent = nullptr);
 

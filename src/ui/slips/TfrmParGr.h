@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/KontekstPomocy.h"
 #include "slips/EdytorBlankietu.h"
 
 #include <QDialog>
@@ -25,7 +26,7 @@ class TfrmParGr : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int KontekstPomocy = 1054;
+    static constexpr int KontekstPomocy = KontekstEdytoraBlankietow;
 
     // Filled from the first selected field; the place and number only with one field selected.
     TfrmParGr(TBlankietOb& blankiet, const std::vector<TEdPolePom>& zaznaczenie, QWidget* parent = nullptr);

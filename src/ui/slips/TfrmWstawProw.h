@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/KontekstPomocy.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -16,7 +18,7 @@ class TfrmWstawProw : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int KontekstPomocy = 1054;
+    static constexpr int KontekstPomocy = KontekstEdytoraBlankietow;
 
     explicit TfrmWstawProw(QWidget* parent = nullptr);
 

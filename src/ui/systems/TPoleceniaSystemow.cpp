@@ -7,6 +7,8 @@
 #include "app/TfrmNowy.h"
 #include "model/TfrmNoweOkno.h"
 #include "systems/ArytmetykaSystemow.h"
+#include "systems/SystemPokrycia.h"
+#include "systems/TfrmOptymalizuj.h"
 #include "systems/TfrmRozp.h"
 #include "systems/TfrmSuma.h"
 #include "systems/TfrmWlasne.h"
@@ -48,6 +50,8 @@ TPoleceniaSystemow::TPoleceniaSystemow(TfrmGlowne& glowne) : QObject(&glowne), g
     connect(akcje.Akcja(TPolecenie::WlasneLiczby), &QAction::triggered, this, &TPoleceniaSystemow::WlasneLiczby);
     connect(akcje.Akcja(TPolecenie::Rozklad), &QAction::triggered, this, &TPoleceniaSystemow::Rozklad);
     connect(akcje.Akcja(TPolecenie::SumujSystemy), &QAction::triggered, this, &TPoleceniaSystemow::SumujSystemy);
+    connect(akcje.Akcja(TPolecenie::OptymalizujSystem), &QAction::triggered, this,
+            &TPoleceniaSystemow::OptymalizujSystem);
 }
 
 TfrmNoweOkno* TPoleceniaSystemow::AktywnySystem() const
@@ -160,6 +164,35 @@ TfrmNoweOkno* TPoleceniaSystemow::Zloz(TfrmNoweOkno& a, TfrmNoweOkno& b)
     }
     TfrmNoweOkno* okno = NoweOkno(a, ParametryZlozenia(a.Info(), b.Info()));
     okno->Zloz(&a, &b);
+    return okno;
+}
+
+TfrmNoweOkno* TPoleceniaSystemow::OptymalizujSystem()
+{
+    TfrmNoweOkno* zrodlo = AktywnySystem();
+    if (!zrodlo || zrodlo->Pracuje() || !zrodlo->Gra())
+        return nullptr;
+    // The dialog reads the bets of this moment; the source window is not touched.
+    TfrmOptymalizuj dialog(&glowne_);
+    if (!dialog.Wczytaj(zrodlo->PlikTymczasowy(), zrodlo->windowTitle()) || dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return OtworzWynik(*zrodlo, dialog);
+}
+
+TfrmNoweOkno* TPoleceniaSystemow::OtworzWynik(const TfrmNoweOkno& zrodlo, const TfrmOptymalizuj& dialog)
+{
+    if (!dialog.Wynik())
+        return nullptr;
+    const std::vector<TZaklad>& zaklady = *dialog.Wynik();
+    TInfoGryRec info = zrodlo.Info();
+    OznaczGwarancje(info, dialog.Parametry());
+    PoliczWystapienia(info, zaklady);
+    TfrmNoweOkno* okno = NoweOkno(zrodlo, info);
+    if (!ZapiszSystemPokrycia(okno->PlikTymczasowy().toStdString(), info, zaklady)) {
+        Komunikat(Tekst(TTekst::WystapilBladPodczasWczytywaniaSystemu), ObrazekStop, PrzyciskiOK, &glowne_);
+        return okno;
+    }
+    okno->Pokaz(1);
     return okno;
 }
 

@@ -10,10 +10,11 @@ namespace tarvomund {
 
 class TfrmGlowne;
 class TfrmNoweOkno;
+class TfrmOptymalizuj;
 class TfrmRozp;
 
 // The main window's commands around a number system's numbers: own numbers, the distribution
-// window, the sum or difference of systems and the composite of two systems. Each acts on the
+// window, the sum or difference of systems, the composite of two systems and the optimiser. Each acts on the
 // active system window (or on the systems chosen in its dialog) and refuses quietly while that
 // window computes.
 class TPoleceniaSystemow : public QObject {
@@ -40,6 +41,11 @@ public:
     TfrmNoweOkno* Zloz(const std::vector<int>& zaznaczone);
     // The composite of two system windows in a new window, after the checks.
     TfrmNoweOkno* Zloz(TfrmNoweOkno& a, TfrmNoweOkno& b);
+    // "Optymalizuj system": the optimise dialog over the active system; its result opens in a new
+    // window and the source stays as it was. Null when cancelled or refused.
+    TfrmNoweOkno* OptymalizujSystem();
+    // The dialog's result in a new window for the game of `zrodlo`.
+    TfrmNoweOkno* OtworzWynik(const TfrmNoweOkno& zrodlo, const TfrmOptymalizuj& dialog);
 
 private:
     TfrmNoweOkno* AktywnySystem() const;

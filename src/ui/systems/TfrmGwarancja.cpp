@@ -5,6 +5,7 @@
 #include "app/TWatekObliczen.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
+#include "pools/Typowania.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -26,6 +27,7 @@ namespace tarvomund {
 namespace {
 
 constexpr int KontekstGwarancji = 1028;
+constexpr int KontekstGwarancjiPilkarskiej = 1022;
 constexpr const char* LiniaKreskowana = "-------------------------------------";
 constexpr const char* LiniaZamykajaca = "Tarvomund - gwarancja systemu";
 
@@ -73,6 +75,7 @@ TfrmGwarancja::TfrmGwarancja(const TParametry& parametry, QWidget* parent)
     Spin1_ = new QSpinBox(this);
     Spin1_->setMinimum(1);
     Spin1_->setToolTip(Tekst(TTekst::IloscTrafien));
+    lblSpin1_ = new QLabel(Tekst(TTekst::IloscTrafien), this);
     Label4_ = new QLabel(this);
     Label1_ = new QLabel(this);
     for (QLabel* etykieta : {Label4_, Label1_}) {
@@ -89,7 +92,7 @@ TfrmGwarancja::TfrmGwarancja(const TParametry& parametry, QWidget* parent)
     panel->addWidget(SpeedButton3_);
     panel->addWidget(btnStart_);
     panel->addWidget(btnStop_);
-    panel->addWidget(new QLabel(Tekst(TTekst::IloscTrafien), this));
+    panel->addWidget(lblSpin1_);
     panel->addWidget(Spin1_);
     panel->addWidget(ramkaBledu);
     auto* postep = new QVBoxLayout;
@@ -114,37 +117,80 @@ TfrmGwarancja::~TfrmGwarancja()
     przerwij_ = true;
 }
 
-bool TfrmGwarancja::Wczytaj(const QString& plik)
+namespace {
+
+// Loads a system for the guarantee; nothing, with the message shown, when it is too big or unreadable.
+std::optional<TSystemGwarancji> WczytajDoGwarancji(const QString& plik, QWidget* okno)
 {
     TBladWczytaniaGwarancji blad{};
     std::optional<TSystemGwarancji> system = WczytajSystemGwarancji(plik.toStdString(), &blad);
     if (!system) {
         const bool zaDuzy = blad == TBladWczytaniaGwarancji::ZbytDuzy;
         Komunikat(Tekst(zaDuzy ? TTekst::SystemJestZbytDuzy : TTekst::WystapilBladPodczasWczytywaniaSystemu),
-                  ObrazekStop, PrzyciskiOK, this);
-        return false;
+                  ObrazekStop, PrzyciskiOK, okno);
     }
+    return system;
+}
+
+} // namespace
+
+bool TfrmGwarancja::Wczytaj(const QString& plik)
+{
+    std::optional<TSystemGwarancji> system = WczytajDoGwarancji(plik, this);
+    if (!system)
+        return false;
     system_ = std::move(*system);
     const int zakladow = static_cast<int>(system_.Zaklady.size());
     setWindowTitle(windowTitle() + QLatin1Char(' ') + KNLiczba(system_.k, system_.n, zakladow));
     Spin1_->setMaximum(std::max(1, std::min(system_.IleLosowanych, system_.n)));
     Spin1_->setValue(system_.k);
-    NaglowekWyjscia();
+    NaglowekWyjscia(false);
     btnStart_->setEnabled(true);
     return true;
 }
 
-void TfrmGwarancja::NaglowekWyjscia()
+bool TfrmGwarancja::WczytajPilkarski(const QString& plik, const std::vector<TTypowanie>& typowania)
 {
-    RE1_->appendPlainText(Tekst(TTekst::GwarancjaDlaSystemu) +
-                          KNLiczba(system_.k, system_.n, static_cast<int>(system_.Zaklady.size())));
+    std::optional<TSystemGwarancji> system = WczytajDoGwarancji(plik, this);
+    if (!system || !system->Pilkarski) {
+        if (system)
+            Komunikat(Tekst(TTekst::WystapilBladPodczasWczytywaniaSystemu), ObrazekStop, PrzyciskiOK, this);
+        return false;
+    }
+    system_ = std::move(*system);
+    // The matches the window has typed with more than one sign are the ones whose outcomes count.
+    system_.Typy = TypowaniaWielokrotne(typowania);
+    UstawKontekstPomocy(this, KontekstGwarancjiPilkarskiej);
+    Spin1_->hide();
+    lblSpin1_->hide();
+    // The hits are counted over all matches: the hidden field holds their count.
+    Spin1_->setMaximum(std::max(1, system_.k));
+    Spin1_->setValue(system_.k);
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + Tekst(TTekst::SystemPilkarski) + QLatin1Char(' ') +
+                   QString::number(system_.Zaklady.size()));
+    NaglowekWyjscia(false);
+    btnStart_->setEnabled(true);
+    return true;
+}
+
+void TfrmGwarancja::NaglowekWyjscia(bool poZerowaniu)
+{
+    const auto zakladow = static_cast<int>(system_.Zaklady.size());
+    QString naglowek = Tekst(TTekst::GwarancjaDlaSystemu);
+    if (!system_.Pilkarski)
+        naglowek += KNLiczba(system_.k, system_.n, zakladow);
+    else if (poZerowaniu) // "C" adds the abbreviation of bets behind the count
+        naglowek += QLatin1Char(' ') + QString::number(zakladow) + QLatin1Char(' ') + Tekst(TTekst::Zakl);
+    else
+        naglowek += QLatin1Char(' ') + QString::number(zakladow);
+    RE1_->appendPlainText(naglowek);
     RE1_->appendPlainText(QLatin1String(LiniaKreskowana));
 }
 
 void TfrmGwarancja::Wyczysc()
 {
     RE1_->clear();
-    NaglowekWyjscia();
+    NaglowekWyjscia(true);
 }
 
 QStringList TfrmGwarancja::Wiersze() const
@@ -196,8 +242,9 @@ void TfrmGwarancja::Zakoncz(const TWynikGwarancji& wynik)
     Label1_->clear();
     Label4_->clear();
     if (wynik.ZaDuzoKonfiguracji)
-        QMessageBox::warning(this, QStringLiteral("UWAGA"),
-                             QStringLiteral("Zbyt wiele konfiguracji.\r\nLiczenie gwarancji zostaje przerwane"));
+        QMessageBox::warning(
+            this, QStringLiteral("UWAGA"),
+            QStringLiteral("Zbyt wiele konfiguracji.\r\nLiczenie gwarancji zostaje przerwane"));
 }
 
 void TfrmGwarancja::Drukuj()

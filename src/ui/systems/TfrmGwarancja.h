@@ -33,6 +33,12 @@ public:
     // Loads a number system (a system window's temporary file). False with the message shown when
     // it is too big or cannot be read; the caller then drops the window.
     bool Wczytaj(const QString& plik);
+    // Loads a pool system (a pool window's temporary file) whose matches are typed as `typowania`
+    // say: the guarantee enumerates the outcomes of those typed with more than one sign. No size
+    // limit; false with the message shown when the file cannot be read.
+    bool WczytajPilkarski(const QString& plik, const std::vector<TTypowanie>& typowania);
+    bool Pilkarski() const { return system_.Pilkarski; }
+    const TSystemGwarancji& System() const { return system_; }
 
     TRodzajOkna Rodzaj() const override { return TRodzajOkna::Gwarancja; }
     void Drukuj() override;
@@ -54,7 +60,8 @@ protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
 
 private:
-    void NaglowekWyjscia();
+    // The two heading lines of the output; after "C" a pool system's line ends in "Zakł. ".
+    void NaglowekWyjscia(bool poZerowaniu);
     void Zakoncz(const TWynikGwarancji& wynik);
 
     const TParametry& parametry_;
@@ -69,6 +76,7 @@ private:
     QToolButton* btnStop_;
     QButtonGroup* RG2_;
     QSpinBox* Spin1_;
+    QLabel* lblSpin1_;
     QLabel* Label4_;
     QLabel* Label1_;
     QPlainTextEdit* RE1_;

@@ -4,6 +4,7 @@
 #include "app/TekstyUI.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Metody.h"
+#include "systems/TPanelRekordu.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -52,7 +53,8 @@ TfrmParam::TfrmParam(QWidget* parent)
     : QDialog(parent), spSkres_(new QSpinBox(this)), spLiczb_(new QSpinBox(this)),
       spZakladow_(new QDoubleSpinBox(this)), st1_(new QLabel(this)), cbMetoda_(new QComboBox(this)),
       lblGwar_(new QLabel(Tekst(TTekst::GwarancjaTrafienia), this)), cbGwar_(new QComboBox(this)),
-      btnOk_(new QPushButton(Tekst(TTekst::OK3), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this))
+      btnOk_(new QPushButton(Tekst(TTekst::OK3), this)), btnAnuluj_(new QPushButton(Tekst(TTekst::Anuluj3), this)),
+      panelRekordu_(new TPanelRekordu(this))
 {
     setModal(true);
     UstawKontekstPomocy(this, KontekstPomocy);
@@ -101,6 +103,7 @@ TfrmParam::TfrmParam(QWidget* parent)
         w->setSizePolicy(polityka);
         w->hide();
     }
+    panelRekordu_->DodajDo(siatka, wiersz + 1);
     siatka->setColumnStretch(1, 1);
 
     auto* przyciski = new QHBoxLayout;
@@ -121,6 +124,21 @@ TfrmParam::TfrmParam(QWidget* parent)
     connect(cbGwar_, &QComboBox::currentIndexChanged, this, &TfrmParam::cbGwarChange);
     connect(btnOk_, &QPushButton::clicked, this, &TfrmParam::btnOkClick);
     connect(btnAnuluj_, &QPushButton::clicked, this, &QDialog::reject);
+    // The best known system follows every change, after the dialog's own rules have run.
+    connect(spSkres_, &QSpinBox::valueChanged, this, &TfrmParam::PokazRekord);
+    connect(spLiczb_, &QSpinBox::valueChanged, this, &TfrmParam::PokazRekord);
+    connect(cbMetoda_, &QComboBox::currentIndexChanged, this, &TfrmParam::PokazRekord);
+    connect(cbGwar_, &QComboBox::currentIndexChanged, this, &TfrmParam::PokazRekord);
+}
+
+void TfrmParam::PokazRekord()
+{
+    panelRekordu_->Pokaz(Metoda() == static_cast<int>(TMetoda::Gwarancyjna), Liczb(), Skreslen(), Gwarancja() + 1);
+}
+
+bool TfrmParam::Optymalizuj() const
+{
+    return panelRekordu_->Optymalizuj();
 }
 
 void TfrmParam::Ustaw(const TInfoGryRec& info)
@@ -145,6 +163,7 @@ void TfrmParam::Ustaw(const TInfoGryRec& info)
         cbGwar_->setCurrentIndex(info.Gwarancja >= 0 && info.Gwarancja < cbGwar_->count() ? info.Gwarancja : 0);
     }
     cbMetodaChange();
+    PokazRekord();
 }
 
 int32_t TfrmParam::Skreslen() const

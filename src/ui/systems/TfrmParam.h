@@ -15,6 +15,8 @@ class QSpinBox;
 
 namespace tarvomund {
 
+class TPanelRekordu;
+
 // A count of combinations as the program shows it: thousands grouped the Polish way, no
 // decimals, right-aligned in 20 characters.
 QString TekstKombinacji(long double ile);
@@ -56,6 +58,10 @@ public:
     QComboBox* cbGwar() const { return cbGwar_; }
     QLabel* lblGwar() const { return lblGwar_; }
     QPushButton* btnOk() const { return btnOk_; }
+    // The guarantee method's rows: best known system, lower bound, the option to optimise.
+    TPanelRekordu* PanelRekordu() const { return panelRekordu_; }
+    // The guarantee method with its result to be optimised.
+    bool Optymalizuj() const;
     QPushButton* btnAnuluj() const { return btnAnuluj_; }
 
 private:
@@ -66,6 +72,7 @@ private:
     void btnOkClick();
 
     void UstawZakladow(long double ile);
+    void PokazRekord();
     void PokazKombinacje();
     long double ZakladowGwarancji() const;
 
@@ -79,6 +86,7 @@ private:
     QComboBox* cbGwar_;
     QPushButton* btnOk_;
     QPushButton* btnAnuluj_;
+    TPanelRekordu* panelRekordu_;
 };
 
 } // namespace tarvomund

@@ -1,0 +1,459 @@
+#include "systems/OptymalizatorPokrycia.h"
+
+#include "systems/GrupyPokryc.h"
+#include "systems/Losowosc.h"
+#include "systems/TWyzarzaniePokrycia.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace tarvomund {
+
+namespace {
+
+using TZegar = std::chrono::steady_clock;
+
+// The most m-subsets one search keeps counts for (2 bytes each, per thread).
+constexpr uint64_t MaxPodzbiorowOptymalizacji = uint64_t{1} << 24;
+// Groups are tried only where their orbit tables stay small.
+constexpr uint64_t MaxPodzbiorowGrup = uint64_t{1} << 21;
+constexpr uint64_t PamiecGrup = uint64_t{96} << 20;
+constexpr uint64_t PamiecLicznikow = uint64_t{256} << 20;
+constexpr std::size_t MaxRzaduGrupy = 4000;
+constexpr auto CzasPaczki = std::chrono::milliseconds(5);
+constexpr int MaxKrokowPaczki = 1 << 14;
+constexpr auto OdstepPostepu = std::chrono::milliseconds(100);
+// The temperatures a search steps through; which one suits depends on the parameters and on how
+// close the search is to the smallest design it can reach.
+constexpr double Temperatury[] = {0.22, 0.3, 0.42, 0.6};
+// Each slice without progress makes a search look this much worse to the scheduler.
+constexpr double KaraBezPoprawy = 0.02;
+// The share of the time that goes to a first look at every search.
+constexpr double UdzialPoznawania = 0.25;
+
+double Sekundy(TZegar::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+bool Mniejszy(const TBlok& a, const TBlok& b, int k)
+{
+    return std::lexicographical_compare(a.p.begin(), a.p.begin() + k, b.p.begin(), b.p.begin() + k);
+}
+
+// What every search shares: the best complete design so far and the end of the run.
+struct TWspolne {
+    std::mutex Zamek;
+    std::vector<TBlok> Najlepsze; // all bets, fixed ones included
+    std::string Zrodlo;
+    std::atomic<int64_t> Najmniej{std::numeric_limits<int64_t>::max()};
+    std::atomic<bool> Koniec{false};
+    int64_t Cel = 0;
+
+    void Zglos(std::vector<TBlok> bloki, const std::string& zrodlo)
+    {
+        const auto ile = static_cast<int64_t>(bloki.size());
+        if (ile >= Najmniej.load())
+            return;
+        std::lock_guard blokada(Zamek);
+        if (ile >= Najmniej.load())
+            return;
+        Najlepsze = std::move(bloki);
+        Zrodlo = zrodlo;
+        Najmniej.store(ile);
+        if (ile <= Cel)
+            Koniec.store(true);
+    }
+    std::vector<TBlok> Kopia()
+    {
+        std::lock_guard blokada(Zamek);
+        return Najlepsze;
+    }
+};
+
+// One line of search, run in slices: an annealing over plain bets or over the orbits of a group,
+// which drops a bet after every complete design it reaches.
+class TPoszukiwanie {
+public:
+    // A plain search, ready at once.
+    TPoszukiwanie(const TParametryPokrycia& p, const TRangi& rangi, const std::vector<TBlok>& stale,
+                  std::vector<TBlok> poczatkowe, uint64_t ziarno, std::string zrodlo)
+        : p_(p), rangi_(rangi), stale_(stale), poczatkowe_(std::move(poczatkowe)), ziarno_(ziarno),
+          zrodlo_(std::move(zrodlo))
+    {
+        Przygotuj();
+    }
+    // A search over the orbits of a group; its tables are built when it first runs.
+    TPoszukiwanie(const TParametryPokrycia& p, const TRangi& rangi, TGrupa grupa, uint64_t ziarno)
+        : p_(p), rangi_(rangi), grupa_(std::move(grupa)), ziarno_(ziarno), zrodlo_(grupa_->Opis())
+    {
+    }
+
+    bool Grupowe() const { return grupa_.has_value(); }
+    bool Martwe() const { return martwe_; }
+    int64_t Najlepszy() const { return najlepszy_; }
+    int Przydzialow() const { return przydzialow_; }
+    const std::string& Zrodlo() const { return zrodlo_; }
+    // The m-subsets (or orbits) the fixed bets leave uncovered, before anything is added.
+    int64_t Dziur() const { return dziur_; }
+
+    // The first design: the given bets made complete, or greedy bets. A design that would need
+    // more bets than the optimiser keeps ends this search.
+    void Rozpocznij(TWspolne& wspolne)
+    {
+        rozpoczete_ = true;
+        if (!wyzarzanie_)
+            Przygotuj();
+        wyzarzanie_->UstawBloki(std::move(poczatkowe_));
+        if (!wyzarzanie_->UzupelnijZachlannie()) {
+            martwe_ = true;
+            return;
+        }
+        Sukces(wspolne);
+    }
+
+    // Continues from the best design found so far by any search (plain bets only).
+    void PrzejmijNajlepsze(TWspolne& wspolne)
+    {
+        std::vector<TBlok> bloki = wspolne.Kopia();
+        if (bloki.size() < stale_.size() + 1)
+            return;
+        // The fixed bets stand first in every design a plain search reports.
+        bloki.erase(bloki.begin(), bloki.begin() + static_cast<std::ptrdiff_t>(stale_.size()));
+        rozpoczete_ = true;
+        wyzarzanie_->UstawBloki(std::move(bloki));
+        najlepszy_ = wspolne.Najmniej.load();
+        wyzarzanie_->UsunNajmniejPotrzebny();
+    }
+
+    int BezPoprawy() const { return bezPoprawy_; }
+    // Where the temperature ladder starts, so that the plain searches begin at different rungs.
+    void UstawSzczebel(int szczebel) { szczebel_ = szczebel % static_cast<int>(std::size(Temperatury)); }
+
+    // One slice. A slice without a better design moves the search one rung up the temperature
+    // ladder (back to the coldest after the hottest): cold descends fast, warmer gets out of a
+    // level where the cold search is stuck.
+    void Pracuj(TZegar::time_point koniec, TWspolne& wspolne)
+    {
+        ++przydzialow_;
+        const int64_t przed = najlepszy_;
+        if (!rozpoczete_)
+            Rozpocznij(wspolne);
+        wyzarzanie_->UstawTemperature(Temperatury[static_cast<std::size_t>(szczebel_)]);
+        Wyzarzaj(koniec, wspolne);
+        if (najlepszy_ < przed) {
+            bezPoprawy_ = 0;
+        } else {
+            ++bezPoprawy_;
+            szczebel_ = (szczebel_ + 1) % static_cast<int>(std::size(Temperatury));
+        }
+    }
+
+private:
+    void Wyzarzaj(TZegar::time_point koniec, TWspolne& wspolne)
+    {
+        // The clock is read once per batch of moves; the batch grows or shrinks so that it takes a
+        // few milliseconds however costly a move is, and the end of the run is seen at every move.
+        while (!martwe_ && TZegar::now() < koniec) {
+            const auto poczatek = TZegar::now();
+            for (int i = 0; i < krokow_; ++i) {
+                if (wspolne.Koniec.load(std::memory_order_relaxed))
+                    return;
+                if (wyzarzanie_->Niepokrytych() == 0)
+                    Sukces(wspolne);
+                wyzarzanie_->Krok();
+            }
+            const auto trwala = TZegar::now() - poczatek;
+            if (trwala < CzasPaczki / 2)
+                krokow_ = std::min(krokow_ * 2, MaxKrokowPaczki);
+            else if (trwala > CzasPaczki * 2)
+                krokow_ = std::max(krokow_ / 2, 1);
+        }
+    }
+
+    void Przygotuj()
+    {
+        if (grupa_)
+            orbity_ = std::make_unique<TOrbity>(rangi_, *grupa_);
+        wyzarzanie_ = std::make_unique<TWyzarzaniePokrycia>(p_, rangi_, orbity_.get(), ziarno_);
+        wyzarzanie_->UstawStale(stale_);
+        dziur_ = wyzarzanie_->Niepokrytych();
+    }
+
+    void Sukces(TWspolne& wspolne)
+    {
+        std::vector<TBlok> bloki = stale_;
+        if (orbity_) {
+            const std::vector<TBlok> obrazy = orbity_->Rozwin(wyzarzanie_->Bloki(), p_.k);
+            bloki.insert(bloki.end(), obrazy.begin(), obrazy.end());
+        } else {
+            bloki.insert(bloki.end(), wyzarzanie_->Bloki().begin(), wyzarzanie_->Bloki().end());
+        }
+        najlepszy_ = std::min(najlepszy_, static_cast<int64_t>(bloki.size()));
+        wspolne.Zglos(std::move(bloki), zrodlo_);
+        // Nothing left to drop: a design of no free bets cannot shrink.
+        if (!wyzarzanie_->UsunNajmniejPotrzebny())
+            wspolne.Koniec.store(true);
+    }
+
+    TParametryPokrycia p_;
+    const TRangi& rangi_;
+    std::optional<TGrupa> grupa_;
+    std::unique_ptr<TOrbity> orbity_;
+    std::vector<TBlok> stale_;
+    std::vector<TBlok> poczatkowe_;
+    uint64_t ziarno_;
+    std::string zrodlo_;
+    std::unique_ptr<TWyzarzaniePokrycia> wyzarzanie_;
+    int64_t dziur_ = 0;
+    int64_t najlepszy_ = std::numeric_limits<int64_t>::max();
+    int przydzialow_ = 0;
+    int bezPoprawy_ = 0;
+    int szczebel_ = 0;
+    int krokow_ = 16;
+    bool rozpoczete_ = false;
+    bool martwe_ = false;
+};
+
+std::vector<TBlok> Bloki(const std::vector<TZaklad>& zaklady, const TParametryPokrycia& p)
+{
+    std::vector<TBlok> bloki;
+    std::array<uint8_t, MaxLiczbSystemu> punkty{};
+    for (const TZaklad& zaklad : zaklady) {
+        // A bet with a stray or repeated position is filled up to k distinct numbers, so that it
+        // keeps every subset it held.
+        int ile = PunktyZakladu(zaklad, p.k, p.n, punkty.data());
+        for (int q = 0; q < p.n && ile < p.k; ++q)
+            if (std::find(punkty.begin(), punkty.begin() + ile, q) == punkty.begin() + ile)
+                punkty[static_cast<std::size_t>(ile++)] = static_cast<uint8_t>(q);
+        TBlok blok;
+        std::copy(punkty.begin(), punkty.begin() + p.k, blok.p.begin());
+        std::sort(blok.p.begin(), blok.p.begin() + p.k);
+        blok.UstawMaske(p.k);
+        bloki.push_back(blok);
+    }
+    return bloki;
+}
+
+std::vector<TZaklad> Zaklady(std::vector<TBlok> bloki, int k)
+{
+    std::sort(bloki.begin(), bloki.end(), [k](const TBlok& a, const TBlok& b) { return Mniejszy(a, b, k); });
+    std::vector<TZaklad> zaklady;
+    zaklady.reserve(bloki.size());
+    for (const TBlok& blok : bloki)
+        zaklady.push_back(ZakladZBloku(blok, k));
+    return zaklady;
+}
+
+// Hands out slices of the time to the searches: every search gets a first short slice, then the
+// searches that reached the fewest bets get the longer ones.
+class TRozdzielacz {
+public:
+    TRozdzielacz(std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania, double pierwszy, double kolejny)
+        : poszukiwania_(std::move(poszukiwania)), pierwszy_(pierwszy), kolejny_(kolejny),
+          zajete_(poszukiwania_.size(), false)
+    {
+    }
+
+    // The next search to run and for how long; null when every search is taken. A plain search
+    // continues from the best design of all, so it counts as that good.
+    TPoszukiwanie* Wez(double& sekundy, int64_t najmniej)
+    {
+        std::lock_guard blokada(zamek_);
+        std::size_t wybrane = poszukiwania_.size();
+        auto ocena = [&](std::size_t i) {
+            const TPoszukiwanie& p = *poszukiwania_[i];
+            const int64_t najlepszy = p.Grupowe() ? p.Najlepszy() : std::min(p.Najlepszy(), najmniej);
+            return static_cast<double>(najlepszy) * (1.0 + KaraBezPoprawy * p.BezPoprawy());
+        };
+        for (std::size_t i = 0; i < poszukiwania_.size(); ++i) {
+            if (zajete_[i] || poszukiwania_[i]->Martwe())
+                continue;
+            if (poszukiwania_[i]->Przydzialow() == 0) {
+                wybrane = i;
+                break;
+            }
+            if (wybrane == poszukiwania_.size() || ocena(i) < ocena(wybrane))
+                wybrane = i;
+        }
+        if (wybrane == poszukiwania_.size())
+            return nullptr;
+        zajete_[wybrane] = true;
+        sekundy = poszukiwania_[wybrane]->Przydzialow() == 0 ? pierwszy_ : kolejny_;
+        return poszukiwania_[wybrane].get();
+    }
+
+    void Oddaj(TPoszukiwanie* poszukiwanie)
+    {
+        std::lock_guard blokada(zamek_);
+        for (std::size_t i = 0; i < poszukiwania_.size(); ++i)
+            if (poszukiwania_[i].get() == poszukiwanie)
+                zajete_[i] = false;
+    }
+
+private:
+    std::mutex zamek_;
+    std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania_;
+    double pierwszy_;
+    double kolejny_;
+    std::vector<bool> zajete_;
+};
+
+} // namespace
+
+int64_t DolneOgraniczenie(int n, int k, int t)
+{
+    if (t < 1 || k < t || n < k)
+        return 0;
+    long double l = 1;
+    // From L(n - t + 1, k - t + 1, 1) up to L(n, k, t).
+    for (int i = t - 1; i >= 0; --i) {
+        const long double v = n - i;
+        const long double b = k - i;
+        l = std::ceil(v / b * l - 1e-9L);
+    }
+    return static_cast<int64_t>(l);
+}
+
+TBladPokrycia SprawdzZadanie(const TParametryPokrycia& p)
+{
+    if (!p.Poprawne() || p.k > MaxKOptymalizacji)
+        return TBladPokrycia::ZleParametry;
+    if (TRangi(p.n, p.m).Podzbiorow() > MaxPodzbiorowOptymalizacji)
+        return TBladPokrycia::ZaDuze;
+    return TBladPokrycia::Brak;
+}
+
+TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::atomic<bool>& przerwij,
+                                   const TPokazPostepPokrycia& postep)
+{
+    TWynikPokrycia wynik;
+    const TParametryPokrycia& p = zadanie.Parametry;
+    wynik.Blad = SprawdzZadanie(p);
+    if (wynik.Blad == TBladPokrycia::Brak && zadanie.Poczatkowe.size() + zadanie.Stale.size() >= MaxBlokow)
+        wynik.Blad = TBladPokrycia::ZaDuze;
+    if (wynik.Blad != TBladPokrycia::Brak)
+        return wynik;
+    const auto start = TZegar::now();
+    const auto koniec = start + std::chrono::duration_cast<TZegar::duration>(
+                                    std::chrono::duration<double>(std::max(zadanie.Sekundy, 0.0)));
+    const TRangi rangi(p.n, p.m);
+    // A given seed seeds this run only; otherwise the run takes the next seed of the program's source.
+    TLosowe losowe = zadanie.Ziarno ? TLosowe(*zadanie.Ziarno) : TLosowe();
+
+    TWspolne wspolne;
+    const std::vector<TBlok> stale = Bloki(zadanie.Stale, p);
+    const std::vector<TBlok> poczatkowe = Bloki(zadanie.Poczatkowe, p);
+    // Every thread keeps its own counts: on a machine of many cores the largest parameters take
+    // fewer threads, so that the counts stay within a memory budget.
+    const uint64_t pamieciWatku = rangi.Podzbiorow() * (sizeof(uint16_t) + 1);
+    const int watkowPamieci = static_cast<int>(std::max<uint64_t>(1, PamiecLicznikow / pamieciWatku));
+    const int watkow = std::clamp(zadanie.Watki > 0 ? zadanie.Watki
+                                                    : static_cast<int>(std::thread::hardware_concurrency()),
+                                  1, watkowPamieci);
+
+    // The plain searches, one per thread, from the greedy design (or the given one). The first
+    // starts here, so that a complete design exists whatever happens next.
+    std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania;
+    for (int w = 0; w < std::max(watkow, std::min(2, watkowPamieci)); ++w) {
+        poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, stale, poczatkowe,
+                                                               losowe.Slowo64(),
+                                                               poczatkowe.empty() ? "wyżarzanie" : "redukcja"));
+        poszukiwania.back()->UstawSzczebel(w);
+    }
+    TPoszukiwanie& pierwsze = *poszukiwania.front();
+    if (zadanie.Cel > 0) {
+        wspolne.Cel = zadanie.Cel;
+    } else if (stale.empty()) {
+        wspolne.Cel = p.Klasyczne() ? DolneOgraniczenie(p.n, p.k, p.t) : 1;
+    } else {
+        // Each added bet covers at most so many of the holes.
+        uint64_t naZaklad = 0;
+        for (int j = p.t; j <= std::min(p.k, p.m); ++j)
+            naZaklad += rangi.C(p.k, j) * rangi.C(p.n - p.k, p.m - j);
+        const auto dziur = static_cast<uint64_t>(pierwsze.Dziur());
+        wspolne.Cel = static_cast<int64_t>(stale.size() + (dziur + naZaklad - 1) / naZaklad);
+    }
+    pierwsze.Rozpocznij(wspolne);
+    if (pierwsze.Martwe()) {
+        wynik.Blad = TBladPokrycia::ZaDuze;
+        return wynik;
+    }
+    // Designs invariant under a group, where a group can act (nothing is fixed); their orbit tables
+    // share a memory budget.
+    if (zadanie.Konstrukcje && stale.empty() && rangi.Podzbiorow() <= MaxPodzbiorowGrup) {
+        uint64_t pamieci = 0;
+        for (const TKandydatGrupy& kandydat : KandydaciGrup(p.n)) {
+            // A group of more elements than the smallest possible design leaves too coarse a choice.
+            const auto maxRzad = static_cast<std::size_t>(std::max<int64_t>(wspolne.Cel, 2));
+            std::optional<TGrupa> grupa =
+                TGrupa::Generuj(p.n, kandydat.Generatory, std::min(maxRzad, MaxRzaduGrupy), kandydat.Opis);
+            if (!grupa)
+                continue;
+            pamieci += rangi.Podzbiorow() * sizeof(uint32_t);
+            if (pamieci > PamiecGrup)
+                break;
+            poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, std::move(*grupa), losowe.Slowo64()));
+        }
+    }
+
+    const double czas = std::max(zadanie.Sekundy, 0.0);
+    const double pierwszy =
+        std::clamp(czas * UdzialPoznawania * watkow / static_cast<double>(poszukiwania.size()), 0.03, 0.5);
+    TRozdzielacz rozdzielacz(std::move(poszukiwania), pierwszy, std::clamp(czas / 10.0, 0.2, 2.0));
+    auto pracownik = [&] {
+        double sekundy = 0;
+        while (!wspolne.Koniec.load() && TZegar::now() < koniec) {
+            TPoszukiwanie* poszukiwanie = rozdzielacz.Wez(sekundy, wspolne.Najmniej.load());
+            if (!poszukiwanie)
+                break;
+            if (!poszukiwanie->Grupowe() && poszukiwanie->Najlepszy() > wspolne.Najmniej.load())
+                poszukiwanie->PrzejmijNajlepsze(wspolne);
+            const auto kraniec = std::min(koniec, TZegar::now() + std::chrono::duration_cast<TZegar::duration>(
+                                                                      std::chrono::duration<double>(sekundy)));
+            poszukiwanie->Pracuj(kraniec, wspolne);
+            rozdzielacz.Oddaj(poszukiwanie);
+        }
+    };
+    std::vector<std::thread> watki;
+    for (int w = 0; w < watkow; ++w)
+        watki.emplace_back(pracownik);
+    auto ostatniPostep = TZegar::now() - OdstepPostepu;
+    while (!wspolne.Koniec.load()) {
+        const auto teraz = TZegar::now();
+        if (teraz >= koniec)
+            break;
+        if (przerwij.load()) {
+            wynik.Przerwano = true;
+            break;
+        }
+        if (postep && teraz - ostatniPostep >= OdstepPostepu) {
+            ostatniPostep = teraz;
+            const int64_t najmniej = wspolne.Najmniej.load();
+            postep({czas > 0 ? std::min(100.0, Sekundy(teraz - start) * 100.0 / czas) : 100.0,
+                    najmniej == std::numeric_limits<int64_t>::max() ? 0 : najmniej});
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    wspolne.Koniec.store(true);
+    for (std::thread& w : watki)
+        w.join();
+
+    std::vector<TZaklad> zaklady = Zaklady(wspolne.Kopia(), p.k);
+    if (!PokrycieKompletne(p, zaklady)) {
+        wynik.Blad = TBladPokrycia::Niepelny;
+        return wynik;
+    }
+    wynik.Zaklady = std::move(zaklady);
+    wynik.Zrodlo = wspolne.Zrodlo;
+    if (postep)
+        postep({100.0, static_cast<int64_t>(wynik.Zaklady.size())});
+    return wynik;
+}
+
+} // namespace tarvomund
