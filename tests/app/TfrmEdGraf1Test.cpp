@@ -150,6 +150,11 @@ TEST(TfrmEdGraf1, BlankietNarysowanyZapisanyPrzypisanyIZadrukowany)
             EXPECT_NEAR(pole->PozY, YLiczby(liczba), 0.5) << liczba;
         }
 
+    const char* katalogZdjec = std::getenv("TARVOMUND_ZDJECIA");
+    if (katalogZdjec) {
+        okno.resize(1100, 700);
+        okno.grab().save(QDir(QString::fromLocal8Bit(katalogZdjec)).filePath(QStringLiteral("edytor.png")));
+    }
     ASSERT_TRUE(okno.ZapiszJakoDo(plikBlankietu));
     EXPECT_FALSE(okno.lblZnacznik()->isVisibleTo(&okno));
     const auto zapisany = WczytajBlankiet(plikBlankietu.toStdString());
@@ -189,9 +194,13 @@ TEST(TfrmEdGraf1, BlankietNarysowanyZapisanyPrzypisanyIZadrukowany)
         pisarz.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         EXPECT_EQ(Drukuj(pisarz, wydruk).Stron, 10);
     }
-    // Kept for a look at the pages when asked for.
-    if (const char* katalogZdjec = std::getenv("TARVOMUND_ZDJECIA"))
-        QFile::copy(pdf, QDir(QString::fromLocal8Bit(katalogZdjec)).filePath(QStringLiteral("blankiety-20.pdf")));
+    // Kept for a look at the pages and the dialog when asked for.
+    if (katalogZdjec) {
+        const QDir zdjecia(QString::fromLocal8Bit(katalogZdjec));
+        QFile::remove(zdjecia.filePath(QStringLiteral("blankiety-20.pdf")));
+        QFile::copy(pdf, zdjecia.filePath(QStringLiteral("blankiety-20.pdf")));
+        dialog.grab().save(zdjecia.filePath(QStringLiteral("druk-blankietow.png")));
+    }
 
     // Slip 4 holds bets 7 and 8: the marks of their numbers are black, a number neither plays is not.
     constexpr int Dpi = 150;
