@@ -161,12 +161,12 @@ TEST_F(TfrmNoweOknoPlTest, UstawienieSiatkiTytulIStany)
     for (int tag = 1; tag <= IlePrzyciskowTypow; ++tag)
         EXPECT_EQ(okno->PrzyciskTypu(tag)->text(), QString::fromUtf8(teksty[tag - 1])) << tag;
 
-    // Idle: every task but Stop; everything of the files but printing, which pool systems lack.
+    // Idle: every task but Stop; every file command, printing included.
     TStanFlag zadania;
     zadania.set();
     zadania.reset(1);
     EXPECT_EQ(okno->StanZadan(), zadania);
-    EXPECT_FALSE(okno->StanPlikow().test(3));
+    EXPECT_TRUE(okno->StanPlikow().test(3));
     EXPECT_TRUE(okno->StanPlikow().test(2));
     const TPolaStatusu pola = okno->PolaStatusu();
     EXPECT_TRUE(pola.Liczb.isEmpty());
