@@ -72,13 +72,13 @@ TOpcjaDruku TWstawOb::Opcja() const
     return {nrGrupy_, Pole_->isChecked(), Wartosc_ ? Wartosc_->value() : 1};
 }
 
-TPodgladStrony::TPodgladStrony(QWidget* parent) : QWidget(parent)
+TPodgladBlankietu::TPodgladBlankietu(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(Szerokosc, Wysokosc);
     setCursor(Qt::SizeAllCursor);
 }
 
-void TPodgladStrony::Ustaw(bool test, std::optional<TProstokatMm> obrys, std::vector<TEkranOb> prostokaty,
+void TPodgladBlankietu::Ustaw(bool test, std::optional<TProstokatMm> obrys, std::vector<TEkranOb> prostokaty,
                            QString napis)
 {
     test_ = test;
@@ -88,14 +88,14 @@ void TPodgladStrony::Ustaw(bool test, std::optional<TProstokatMm> obrys, std::ve
     update();
 }
 
-QRect TPodgladStrony::Obrys() const
+QRect TPodgladBlankietu::Obrys() const
 {
     if (!obrys_)
         return {};
     return {Zaokraglij(obrys_->Lewy), Zaokraglij(obrys_->Gorny), Zaokraglij(obrys_->Szer), Zaokraglij(obrys_->Wys)};
 }
 
-void TPodgladStrony::paintEvent(QPaintEvent*)
+void TPodgladBlankietu::paintEvent(QPaintEvent*)
 {
     QPainter malarz(this);
     malarz.fillRect(rect(), test_ ? TloTestu : TloSystemu);
@@ -115,13 +115,13 @@ void TPodgladStrony::paintEvent(QPaintEvent*)
     }
 }
 
-void TPodgladStrony::mousePressEvent(QMouseEvent* zdarzenie)
+void TPodgladBlankietu::mousePressEvent(QMouseEvent* zdarzenie)
 {
     if (zdarzenie->button() == Qt::LeftButton && obrys_ && Obrys().contains(zdarzenie->position().toPoint()))
         chwyt_ = zdarzenie->position().toPoint();
 }
 
-void TPodgladStrony::mouseMoveEvent(QMouseEvent* zdarzenie)
+void TPodgladBlankietu::mouseMoveEvent(QMouseEvent* zdarzenie)
 {
     if (!chwyt_)
         return;
@@ -133,12 +133,12 @@ void TPodgladStrony::mouseMoveEvent(QMouseEvent* zdarzenie)
     emit Przeciagnieto(przesuniecie.x(), przesuniecie.y());
 }
 
-void TPodgladStrony::mouseReleaseEvent(QMouseEvent*)
+void TPodgladBlankietu::mouseReleaseEvent(QMouseEvent*)
 {
     chwyt_.reset();
 }
 
-void TPodgladStrony::mouseDoubleClickEvent(QMouseEvent*)
+void TPodgladBlankietu::mouseDoubleClickEvent(QMouseEvent*)
 {
     chwyt_.reset();
     emit Wyzerowano();
@@ -162,7 +162,7 @@ TZrodloDruku TFrmParEdDruk::TrybTestu(QString plikBlankietu)
 }
 
 TFrmParEdDruk::TFrmParEdDruk(TZrodloDruku zrodlo, QWidget* parent)
-    : QDialog(parent), zrodlo_(std::move(zrodlo)), Podglad_(new TPodgladStrony(this)),
+    : QDialog(parent), zrodlo_(std::move(zrodlo)), Podglad_(new TPodgladBlankietu(this)),
       btnSrodek_(new QToolButton(this)), lblX_(new QLabel(this)), lblY_(new QLabel(this)),
       cbNazwa_(new QComboBox(this)), chkObrot_(new QCheckBox(Tekst(TTekst::ObrotBlankietu), this)),
       lblIlosc_(new QLabel(this)), spOd_(new QSpinBox(this)), spDo_(new QSpinBox(this)), panelOpcji_(new QWidget),
@@ -298,8 +298,8 @@ void TFrmParEdDruk::ZbudujOkno()
     uklad->addWidget(Podglad_, 0, Qt::AlignTop);
     uklad->addLayout(prawa, 1);
 
-    connect(Podglad_, &TPodgladStrony::Przeciagnieto, this, [this](int dx, int dy) { Przesun(dx, dy); });
-    connect(Podglad_, &TPodgladStrony::Wyzerowano, this, [this] { Przesun(-polozenie_.PrzesX, -polozenie_.PrzesY); });
+    connect(Podglad_, &TPodgladBlankietu::Przeciagnieto, this, [this](int dx, int dy) { Przesun(dx, dy); });
+    connect(Podglad_, &TPodgladBlankietu::Wyzerowano, this, [this] { Przesun(-polozenie_.PrzesX, -polozenie_.PrzesY); });
     connect(chkObrot_, &QCheckBox::toggled, this, [this](bool obrot) {
         polozenie_.Obrot = obrot;
         Odswiez();

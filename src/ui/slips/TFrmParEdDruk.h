@@ -52,14 +52,14 @@ private:
 // The page preview: an A4 sheet at one pixel per millimetre with the slip's outline and the
 // rectangles of its groups. Dragging the slip moves it by whole millimetres; a double click puts
 // it back into the corner.
-class TPodgladStrony : public QWidget {
+class TPodgladBlankietu : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int Szerokosc = 211;
     static constexpr int Wysokosc = 298;
 
-    explicit TPodgladStrony(QWidget* parent = nullptr);
+    explicit TPodgladBlankietu(QWidget* parent = nullptr);
 
     void Ustaw(bool test, std::optional<TProstokatMm> obrys, std::vector<TEkranOb> prostokaty, QString napis);
     // The slip's outline in preview pixels; empty without a slip.
@@ -133,7 +133,7 @@ public:
     void TestDruku();
     void done(int wynik) override;
 
-    TPodgladStrony* Podglad() const { return Podglad_; }
+    TPodgladBlankietu* Podglad() const { return Podglad_; }
     QToolButton* Strzalka(Qt::ArrowType kierunek) const;
     QToolButton* btnSrodek() const { return btnSrodek_; }
     QToolButton* btnKrok(int i) const { return btnKrok_[static_cast<std::size_t>(i)]; }
@@ -170,7 +170,7 @@ private:
     int32_t ileBlankietow_ = 0;
     bool stop_ = false;
 
-    TPodgladStrony* Podglad_;
+    TPodgladBlankietu* Podglad_;
     std::array<QToolButton*, 4> strzalki_{};
     QToolButton* btnSrodek_;
     std::array<QToolButton*, 3> btnKrok_{};
