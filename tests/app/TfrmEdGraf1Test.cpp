@@ -200,6 +200,8 @@ TEST(TfrmEdGraf1, BlankietNarysowanyZapisanyPrzypisanyIZadrukowany)
         QFile::remove(zdjecia.filePath(QStringLiteral("blankiety-20.pdf")));
         QFile::copy(pdf, zdjecia.filePath(QStringLiteral("blankiety-20.pdf")));
         dialog.grab().save(zdjecia.filePath(QStringLiteral("druk-blankietow.png")));
+        QFile::remove(zdjecia.filePath(QStringLiteral("lotto49.bln")));
+        QFile::copy(plikBlankietu, zdjecia.filePath(QStringLiteral("lotto49.bln")));
     }
 
     // Slip 4 holds bets 7 and 8: the marks of their numbers are black, a number neither plays is not.
