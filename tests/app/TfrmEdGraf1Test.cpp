@@ -8,6 +8,7 @@
 #include "slips/TFrmEdParBl.h"
 #include "slips/TFrmParEdDruk.h"
 #include "slips/TfrmDodajDr.h"
+#include "slips/TfrmDrukSys.h"
 #include "slips/TfrmParGr.h"
 #include "wspolne/KatalogTymczasowy.h"
 #include "wspolne/SystemyTestowe.h"
@@ -287,6 +288,57 @@ TEST(TfrmEdGraf1, ZamkniecieNiezapisanegoPyta)
         EXPECT_EQ(tak.Obsluzonych(), 1);
     }
     EXPECT_FALSE(okno.isVisible());
+}
+
+// The list dialog's choices reach the renderer: columns, range (reversed too) and own numbers.
+TEST(TfrmDrukSys, WyborTrafiaDoWydrukuListy)
+{
+    TKatalogTymczasowy katalog;
+    std::vector<testy::TZakladTestowy> zaklady;
+    for (int b = 1; b <= 120; ++b)
+        zaklady.push_back({1, 2, 3, 4, 5, 6});
+    TInfoGryRec info = testy::InfoSystemuLiczbowego(10, 6);
+    info.Zakladow = 120;
+    const std::string system = katalog.Plik("s120.ss2");
+    ASSERT_TRUE(testy::ZapiszSystemTestowy(system, info, zaklady));
+
+    TfrmDrukSys dialog(info);
+    EXPECT_EQ(dialog.lblIlosc()->text(), QStringLiteral("120"));
+    EXPECT_TRUE(dialog.cbWlasne()->isEnabled());
+    if (const char* katalogZdjec = std::getenv("TARVOMUND_ZDJECIA"))
+        dialog.grab().save(QDir(QString::fromLocal8Bit(katalogZdjec)).filePath(QStringLiteral("druk-listy.png")));
+
+    struct TPrzypadek {
+        int Kolumn, Od, Do;
+        bool Wlasne;
+    };
+    const TPrzypadek przypadki[] = {{3, 1, 120, true}, {1, 1, 120, false}, {2, 100, 11, true}};
+    std::vector<int> stron;
+    for (const TPrzypadek& p : przypadki) {
+        dialog.rbKolumny(p.Kolumn)->click();
+        dialog.spOd()->setValue(p.Od);
+        dialog.spDo()->setValue(p.Do);
+        dialog.cbWlasne()->setChecked(p.Wlasne);
+        const TOpcjeListy opcje = dialog.Opcje();
+        EXPECT_EQ(opcje.Kolumn, p.Kolumn);
+        EXPECT_EQ(opcje.Od, p.Od);
+        EXPECT_EQ(opcje.Do, p.Do);
+        EXPECT_EQ(opcje.WlasneLiczby, p.Wlasne);
+        // A page holds as many columns as chosen: fewer columns, more pages.
+        const QString pdf = QString::fromStdString(katalog.Plik("lista.pdf"));
+        QPdfWriter pisarz(pdf);
+        pisarz.setPageLayout(QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF()));
+        const TWynikWydruku wynik = Drukuj(pisarz, TWydrukListy{system, opcje});
+        EXPECT_EQ(wynik.Blad, TBladWydruku::Brak);
+        stron.push_back(wynik.Stron);
+    }
+    // The same 120 bets in one column take three times the pages of three columns, give or take the
+    // title line; the 90 bets of 11..100 in two columns fall between.
+    ASSERT_EQ(stron.size(), 3u);
+    EXPECT_GE(stron[0], 1);
+    EXPECT_GE(stron[1], 3 * stron[0] - 1);
+    EXPECT_GT(stron[2], stron[0]);
+    EXPECT_LT(stron[2], stron[1]);
 }
 
 } // namespace
