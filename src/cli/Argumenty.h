@@ -131,5 +131,6 @@ int PolecenieCover(TKontekst& k);
 int PolecenieReduce(TKontekst& k);
 int PolecenieComplete(TKontekst& k);
 int PolecenieHoles(TKontekst& k);
+int PolecenieDrukuj(TKontekst& k);
 
 } // namespace tarvomund::cli

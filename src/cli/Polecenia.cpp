@@ -125,6 +125,10 @@ const std::vector<TPolecenie>& Polecenia()
          "the system with the fewest bets added that it finds so that it guarantees T if M", PolecenieComplete},
         {"holes", "holes FILE.ss2 --t T [--m M] [--list]",
          "the count of M-subsets that no bet hits in T numbers, and with --list each of them", PolecenieHoles},
+        {"print", "print FILE.ss2 (--slip SLIP.bln [--from I] [--to J] | --list) -o OUT.pdf",
+         "prints a system onto its slips (slips I..J, all by default; the slip's calibrated offsets and turn) or as "
+         "the list of its bets into a PDF of A4 pages; prints pages: and the count",
+         PolecenieDrukuj},
     };
     return polecenia;
 }

@@ -22,7 +22,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPdfWriter>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -498,10 +498,10 @@ TEST_F(TfrmGrupa00Test, OknoGlowneTworzyIOtwieraGrupy)
     EXPECT_NE(otwarta, nowa);
     EXPECT_EQ(Komorka(otwarta->Grid1(), 0, 2), QStringLiteral("Keno"));
 
-    // Print of the active group window asks for a printer.
+    // Print of the active group window shows its pages in the print preview first.
     {
         TOdpowiedzi odpowiedzi({[](QWidget* w) {
-            EXPECT_NE(qobject_cast<QPrintDialog*>(w), nullptr);
+            EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(w), nullptr);
             TOdpowiedzi::Odrzuc()(w);
         }});
         glowne.Akcje().Akcja(P::Drukuj)->trigger();

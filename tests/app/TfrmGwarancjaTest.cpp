@@ -1,7 +1,6 @@
 #include "systems/TfrmGwarancja.h"
 
 #include "PomocnikiUI.h"
-#include "app/DrukWierszy.h"
 #include "model/PlikSystemu.h"
 #include "wspolne/KatalogTymczasowy.h"
 
@@ -148,18 +147,6 @@ TEST(TfrmGwarancja, NieZamykaSiePodczasLiczeniaIDwaOknaNaraz)
     // The uninterrupted window printed its full table; both headed by the same summary line.
     EXPECT_EQ(drugie.Wiersze()[1], pierwsze.Wiersze()[1]);
     EXPECT_GE(drugie.Wiersze().size(), 3);
-}
-
-TEST(DrukWierszy, DzieliNaStrony)
-{
-    TKatalogTymczasowy katalog;
-    QStringList wiersze;
-    for (int i = 0; i < 300; ++i)
-        wiersze << QStringLiteral("    %1[  1.0000%]     3x(6)").arg(i);
-    QPdfWriter pdf(QString::fromStdString(katalog.Plik("wydruk.pdf")));
-    EXPECT_GT(DrukujWiersze(pdf, wiersze, QFont(QStringLiteral("DejaVu Sans Mono"), 10)), 3);
-    QPdfWriter jednaStrona(QString::fromStdString(katalog.Plik("krotki.pdf")));
-    EXPECT_EQ(DrukujWiersze(jednaStrona, wiersze.mid(0, 5), QFont()), 1);
 }
 
 } // namespace

@@ -14,13 +14,18 @@
 #include "pools/TPoleceniaPuli.h"
 #include "pools/TfrmRozpPl.h"
 #include "pools/TfrmparamPl.h"
+#include "slips/PlikBlankietu.h"
+#include "slips/TFrmParEdDruk.h"
+#include "slips/Tfrmdrukpyt1.h"
 #include "systems/TfrmGwarancja.h"
 #include "systems/TfrmTest.h"
+#include "wspolne/BlankietyTestowe.h"
 #include "wspolne/KatalogTymczasowy.h"
 #include "wspolne/SystemyTestowe.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -156,12 +161,12 @@ TEST_F(TfrmNoweOknoPlTest, UstawienieSiatkiTytulIStany)
     for (int tag = 1; tag <= IlePrzyciskowTypow; ++tag)
         EXPECT_EQ(okno->PrzyciskTypu(tag)->text(), QString::fromUtf8(teksty[tag - 1])) << tag;
 
-    // Idle: every task but Stop; everything of the files but printing, which pool systems lack.
+    // Idle: every task but Stop; every file command, printing included.
     TStanFlag zadania;
     zadania.set();
     zadania.reset(1);
     EXPECT_EQ(okno->StanZadan(), zadania);
-    EXPECT_FALSE(okno->StanPlikow().test(3));
+    EXPECT_TRUE(okno->StanPlikow().test(3));
     EXPECT_TRUE(okno->StanPlikow().test(2));
     const TPolaStatusu pola = okno->PolaStatusu();
     EXPECT_TRUE(pola.Liczb.isEmpty());
@@ -389,9 +394,9 @@ TEST_F(TfrmNoweOknoPlTest, NowyZOknaNowyIPolecenia)
     // The enabling of a pool window: its own states, and nothing of own numbers, sums and filters.
     EXPECT_EQ(glowne->PasekStanu()->Tryb(), TPasekStanuSystemu::TTryb::SystemBezLiczb);
     for (P p : {P::Start, P::Zapisz, P::ZapiszJako, P::ParametrySystemu, P::TestSystemu, P::Gwarancja,
-                P::Rozklad, P::Nowy, P::Wczytaj})
+                P::Rozklad, P::Nowy, P::Wczytaj, P::Drukuj})
         EXPECT_TRUE(Wlaczone(*glowne, p)) << static_cast<int>(p);
-    for (P p : {P::Stop, P::Drukuj, P::WlasneLiczby, P::SumujSystemy, P::Filtry, P::SzukajWSystemie,
+    for (P p : {P::Stop, P::WlasneLiczby, P::SumujSystemy, P::Filtry, P::SzukajWSystemie,
                 P::WlasneLubSystemowe})
         EXPECT_FALSE(Wlaczone(*glowne, p)) << static_cast<int>(p);
 
@@ -448,6 +453,37 @@ TEST_F(TfrmNoweOknoPlTest, NowyZOknaNowyIPolecenia)
     TOdpowiedzi nie({TOdpowiedzi::Przycisk("btnNie")});
     glowne->ZamknijWszystkie();
     EXPECT_EQ(nie.Obsluzonych(), 1);
+}
+
+TEST_F(TfrmNoweOknoPlTest, DrukujeNaBlankietachPilkarskich)
+{
+    auto glowne = Glowne();
+    TfrmNoweOknoPl* okno = OknoGlowne(*glowne, {"1x2", "1x2", "1", "1", "1", "1", "1", "1", "1", "1"}, 9,
+                                      TMetodaPl::Pelna);
+    ASSERT_NE(okno, nullptr);
+    // Two pool slips of four bet groups and a number slip that must not be offered.
+    ASSERT_TRUE(ZapiszBlankiet(testy::BlankietPilkarskiTestowy(4, 13), (Dane() / "toto.bln").string()));
+    TBlankietOb liczbowy = testy::BlankietLiczbowy(2, 49, 11);
+    ASSERT_TRUE(ZapiszBlankiet(liczbowy, (Dane() / "lotto.bln").string()));
+    ASSERT_EQ(testy::BlankietPilkarskiTestowy(4, 13).KodGry, KodBlankietuPilkarskiego);
+
+    TKolejkaOkien kolejka;
+    kolejka.Potem<Tfrmdrukpyt1>([](Tfrmdrukpyt1* pytanie) {
+               pytanie->findChild<QPushButton*>(QStringLiteral("btnBlankiety"))->click();
+           })
+        .Potem<TFrmParEdDruk>([](TFrmParEdDruk* dialog) {
+            ASSERT_EQ(dialog->Lista().size(), 1u);
+            // Nine bets on slips of four: three slips, the last with one bet.
+            EXPECT_EQ(dialog->IleBlankietow(), 3);
+            QImage strona(400, 600, QImage::Format_RGB32);
+            EXPECT_EQ(Drukuj(strona, dialog->WydrukSystemu()).Blad, TBladWydruku::Brak);
+            dialog->btnWyjscie()->click();
+        });
+    glowne->Akcje().Akcja(P::Drukuj)->trigger();
+    EXPECT_EQ(kolejka.Wykonanych(), 2);
+
+    TOdpowiedzi nie({TOdpowiedzi::Przycisk("btnNie")});
+    glowne->ZamknijWszystkie();
 }
 
 TEST_F(TfrmNoweOknoPlTest, GwarancjaWTrybiePilkarskim)

@@ -25,6 +25,21 @@ bool ZapiszSystemTestowy(const std::string& plik, TInfoGryRec info, const std::v
     return pisarz.Zakoncz(info);
 }
 
+TInfoGryRec InfoSystemuLiczbowego(int n, int k, int ileLiczb)
+{
+    TInfoGryRec info;
+    info.IdGry = info.KodGry = 1;
+    info.Nazwa = "Lotto";
+    info.n = n;
+    info.k = k;
+    info.Metoda = 0;
+    info.MinSkreslen = info.MaxSkreslen = info.NormSkreslen = k;
+    info.IleLiczb = ileLiczb;
+    info.IleLosowanych = k;
+    info.UstawWlasneDomyslne();
+    return info;
+}
+
 TInfoGryRec InfoSystemuPilkarskiego(int k)
 {
     return NoweInfoSystemuPilkarskiego(k, 0, 0);

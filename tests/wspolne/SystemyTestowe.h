@@ -19,6 +19,9 @@ struct TSystemZPliku {
     std::vector<TZakladTestowy> Zaklady;
 };
 
+// A number system of k out of n numbers for game 1 ("Lotto", 1..ileLiczb), own numbers 1..120.
+TInfoGryRec InfoSystemuLiczbowego(int n, int k, int ileLiczb = 49);
+
 // The record of a pool system of k matches, as the pool window sets one up.
 TInfoGryRec InfoSystemuPilkarskiego(int k);
 

@@ -100,7 +100,6 @@ TAkcjeGlowne::TAkcjeGlowne(QMainWindow* okno) : QObject(okno)
         Akcja(p.Polecenie)->setStatusTip(Tekst(p.Tekst));
     }
     Akcja(TPolecenie::WlasneLubSystemowe)->setCheckable(true);
-    Akcja(TPolecenie::EdytorBlankietow)->setVisible(false);
     Akcja(TPolecenie::PomocKontekstowa)->setText(Tekst(TTekst::PodpNarzPomoc));
     const QString podpowiedzOptymalizacji = QStringLiteral("Optymalizacja systemu: mniej zakładów, ta sama gwarancja");
     Akcja(TPolecenie::OptymalizujSystem)->setToolTip(podpowiedzOptymalizacji);

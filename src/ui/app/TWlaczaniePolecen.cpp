@@ -19,11 +19,8 @@ struct TPolecenieBezOkna {
     std::optional<TRodzajOkna> TylkoDla = std::nullopt; // empty: whatever window is active
 };
 
-constexpr TPolecenieBezOkna PoleceniaBezOkna[] = {
-    {P::EdytorBlankietow},    // slip editor
-    {P::Drukuj, TRodzajOkna::SystemLiczbowy}, // printing a system as a list or on slips
-    {P::Drukuj, TRodzajOkna::SystemPilkarski}, // printing a pool system
-};
+// Every command has its window now; the list stays for a command added before its window.
+constexpr std::array<TPolecenieBezOkna, 0> PoleceniaBezOkna{};
 // ---------------------------------------------------------------------------------------------
 
 void Ustaw(TWlaczone& w, std::initializer_list<P> polecenia, bool wartosc)

@@ -1,6 +1,7 @@
 #include "app/TfrmGlowne.h"
 
 #include "app/Obrazki.h"
+#include "app/PodgladWydruku.h"
 #include "app/KontekstPomocy.h"
 #include "app/TAkcjeGlowne.h"
 #include "app/TOknoPomocy.h"
@@ -25,6 +26,7 @@
 #include "model/TfrmNoweOkno.h"
 #include "model/Wspolne.h"
 #include "pools/TPoleceniaPuli.h"
+#include "slips/TfrmEdGraf1.h"
 #include "stats/TPoleceniaSzukania.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
@@ -48,7 +50,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTimer>
@@ -151,6 +152,7 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
     UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
+    UstawOtwieranie(TRodzajPliku::Blankiet, [this](const QString& plik) { EdytorBlankietow(plik); });
     UstawOtwieranie(TRodzajPliku::Kolekcja, [this](const QString& plik) {
         kolekcja_->Pokaz();
         kolekcja_->Wczytaj(plik);
@@ -263,11 +265,12 @@ void TfrmGlowne::PolaczPolecenia()
     connect(akcje_->Akcja(P::Gwarancja), &QAction::triggered, this, &TfrmGlowne::GwarancjaSystemu);
     connect(akcje_->Akcja(P::TestSystemu), &QAction::triggered, this, &TfrmGlowne::TestSystemu);
     connect(akcje_->Akcja(P::Biorytmy), &QAction::triggered, this, &TfrmGlowne::Biorytmy);
+    // The printer chosen here is the one every later printout goes to.
     connect(akcje_->Akcja(P::Drukarka), &QAction::triggered, this, [this] {
-        QPrinter drukarka;
-        QPrintDialog dialog(&drukarka, this);
+        QPrintDialog dialog(&DrukarkaProgramu(), this);
         dialog.exec();
     });
+    connect(akcje_->Akcja(P::EdytorBlankietow), &QAction::triggered, this, [this] { EdytorBlankietow(); });
     polacz(P::Ustawienia, &TfrmGlowne::Ustawienia);
     // The editor works on the catalogue's own lists, so every later computation sees its edits.
     connect(akcje_->Akcja(P::Losowania), &QAction::triggered, this,
@@ -638,6 +641,15 @@ void TfrmGlowne::PolecenieGry(TPolecenieGry polecenie, int indeksGry)
         poleceniaStatystyki_->NowaStatystyka(static_cast<std::size_t>(indeksGry));
     else
         poleceniaSzukania_->PolecenieGry(polecenie, static_cast<std::size_t>(indeksGry));
+}
+
+void TfrmGlowne::EdytorBlankietow(const QString& plik)
+{
+    TfrmEdGraf1 edytor(katalogDane_, this);
+    edytor.addAction(akcje_->Akcja(TPolecenie::PomocKontekstowa));
+    if (!plik.isEmpty())
+        edytor.Wczytaj(plik);
+    edytor.exec();
 }
 
 void TfrmGlowne::UlozPionowo()

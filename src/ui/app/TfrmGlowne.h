@@ -130,6 +130,8 @@ public:
     TfrmTest* TestSystemu();
     // "Biorytmy": a new biorhythm window each time, so several can stand side by side.
     TfrmBio* Biorytmy();
+    // "Edytor blankietów", modal; with a slip file it opens on that layout.
+    void EdytorBlankietow(const QString& plik = {});
 
     void UlozPionowo();
     void UlozPoziomo();

@@ -1,6 +1,6 @@
 #include "group/PomocnikiGrupy.h"
 
-#include "app/DrukWierszy.h"
+#include "app/PodgladWydruku.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
 
@@ -8,8 +8,7 @@
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -134,22 +133,22 @@ QStringList NaQt(const std::vector<std::string>& linie)
     return wynik;
 }
 
-int DrukujTekstGrupyNa(QPagedPaintDevice& urzadzenie, const QStringList& linie)
+TWydrukWierszy WydrukGrupy(const QStringList& linie)
 {
     QFont courier(QStringLiteral("Courier"), CzcionkaWydruku);
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
-    return DrukujWiersze(urzadzenie, linie, courier);
+    return {linie, courier};
+}
+
+int DrukujTekstGrupyNa(QPagedPaintDevice& urzadzenie, const QStringList& linie)
+{
+    return Drukuj(urzadzenie, WydrukGrupy(linie)).Stron;
 }
 
 bool DrukujTekstGrupy(QWidget* rodzic, const QStringList& linie)
 {
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, rodzic);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    DrukujTekstGrupyNa(drukarka, linie);
-    return true;
+    return DrukujZPodgladem(rodzic, WydrukGrupy(linie), rodzic ? rodzic->windowTitle() : QString());
 }
 
 void BladOdczytuGrupy(QWidget* rodzic, const QString& plik)

@@ -47,7 +47,7 @@ private:
 QDialogButtonBox* PrzyciskiDialogu(QDialog* dialog, const QString& potwierdz, const char* nazwaPotwierdz);
 
 QStringList NaQt(const std::vector<std::string>& linie);
-// Asks for a printer and prints the lines in Courier; false when the user cancels.
+// Shows the lines in Courier in the print preview; false when nothing was printed.
 bool DrukujTekstGrupy(QWidget* rodzic, const QStringList& linie);
 // The same without the dialog, on any paged device (a test prints into a PDF). Returns the pages.
 int DrukujTekstGrupyNa(QPagedPaintDevice& urzadzenie, const QStringList& linie);

@@ -9,6 +9,7 @@
 #include "model/PlikiTymczasowe.h"
 #include "model/TfrmSkok.h"
 #include "model/ZapisSystemu.h"
+#include "slips/DrukowanieSystemu.h"
 #include "model/Wspolne.h"
 #include "stats/TGenSzukBaza.h"
 #include "stats/TGenSzukBazaL.h"
@@ -500,6 +501,16 @@ void TfrmNoweOkno::ZakonczZadanie()
     ZglosZmianeStanu();
     if (wynik_ && wynik_->PonadMaxLiczb)
         Komunikat(Tekst(TTekst::WynikPonad120Liczb), ObrazekOstrzezenie, PrzyciskiOK, this);
+}
+
+void TfrmNoweOkno::Drukuj()
+{
+    if (pracuje_)
+        return;
+    TSystemDoDruku system{plikTymczasowy_, info_, std::nullopt, katalogDane_};
+    if (gra_)
+        system.KodGry = gra_->KodGry;
+    DrukujSystem(this, system, [this](bool zajety) { pracuje_ = zajety; });
 }
 
 void TfrmNoweOkno::Start()

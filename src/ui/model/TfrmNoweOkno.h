@@ -125,6 +125,8 @@ public:
     void Zapisz() override { Zachowaj(); }
     void ZapiszJako() override { ZachowajJako(); }
     bool ZgodaNaZamkniecie() override;
+    // The list or the slips; the window stays busy while its list prints.
+    void Drukuj() override;
     void Start() override;
     void Przerwij() override;
 

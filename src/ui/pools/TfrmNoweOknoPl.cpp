@@ -8,6 +8,8 @@
 #include "model/Wspolne.h"
 #include "model/ZapisSystemu.h"
 #include "pools/TGenSysPl.h"
+#include "slips/DrukowanieSystemu.h"
+#include "slips/TBlankietOb.h"
 #include "systems/Losowosc.h"
 #include "systems/Metody.h"
 #include "systems/TGenTest01.h"
@@ -365,8 +367,15 @@ void TfrmNoweOknoPl::UstawStanBezczynny()
     stanZadan_.set();
     stanZadan_.reset(ZadanieStop);
     stanPlikow_.set();
-    // Pool systems are not printed as lists or on slips yet: the print command stays off.
-    stanPlikow_.reset(PlikDrukuj);
+}
+
+void TfrmNoweOknoPl::Drukuj()
+{
+    if (pracuje_)
+        return;
+    // Pool systems go onto the slips assigned to pool systems.
+    const TSystemDoDruku system{plikTymczasowy_, info_, KodBlankietuPilkarskiego, katalogDane_};
+    DrukujSystem(this, system, [this](bool zajety) { pracuje_ = zajety; });
 }
 
 void TfrmNoweOknoPl::UstawStanPracy()

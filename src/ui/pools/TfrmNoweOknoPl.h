@@ -96,6 +96,8 @@ public:
     void Zapisz() override { Zachowaj(); }
     void ZapiszJako() override { ZachowajJako(); }
     bool ZgodaNaZamkniecie() override;
+    // "Drukuj": the bets as a list or onto the pool slips.
+    void Drukuj() override;
     void Start() override { Generuj(); }
     void Przerwij() override { przerwij_ = true; }
 

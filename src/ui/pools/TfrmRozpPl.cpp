@@ -1,12 +1,13 @@
 #include "pools/TfrmRozpPl.h"
 
-#include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
+#include "app/PodgladWydruku.h"
 #include "app/TekstyUI.h"
 #include "model/Wspolne.h"
 #include "pools/Typowania.h"
 
 #include <QFontDatabase>
+#include <QPagedPaintDevice>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -77,12 +78,12 @@ QStringList TfrmRozpPl::Wiersze() const
 
 int TfrmRozpPl::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, WierszeRaportu({windowTitle()}, Wiersze()), RE1_->font());
+    return tarvomund::Drukuj(urzadzenie, TWydrukWierszy{WierszeRaportu({windowTitle()}, Wiersze()), RE1_->font()}).Stron;
 }
 
 void TfrmRozpPl::Drukuj()
 {
-    DrukujTekst(this, WierszeRaportu({windowTitle()}, Wiersze()), RE1_->font(), tytulWydruku_);
+    DrukujZPodgladem(this, TWydrukWierszy{WierszeRaportu({windowTitle()}, Wiersze()), RE1_->font()}, tytulWydruku_);
 }
 
 } // namespace tarvomund

@@ -1,6 +1,7 @@
 #include "stats/TfrmStatystyka1.h"
 
 #include "app/KontekstPomocy.h"
+#include "app/PodgladWydruku.h"
 #include "app/TekstyUI.h"
 #include "app/TfrmKomunikat.h"
 #include "model/ZapisAtomowy.h"
@@ -24,7 +25,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QToolButton>
@@ -575,18 +576,26 @@ void TfrmStatystyka1::Drukuj()
         return;
     *otoczenie_.WyborWydruku = dialog.Wybor();
     const TfrmDrukWykres::TWybor wybor = dialog.Wybor();
-    QPrinter drukarka;
+    // The chart or the table in the print preview, on the program's printer.
+    QPrinter& drukarka = DrukarkaProgramu();
+    const QPageLayout::Orientation dotad = drukarka.pageLayout().orientation();
     drukarka.setDocName(windowTitle());
     const bool wykres = wybor[TfrmDrukWykres::Tryb] == 0;
     if (wykres)
         drukarka.setPageOrientation(wybor[TfrmDrukWykres::Orientacja] == 0 ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait);
-    QPrintDialog wyborDrukarki(&drukarka, this);
-    if (wyborDrukarki.exec() != QDialog::Accepted)
-        return;
-    if (wykres)
-        DrukujWykres(drukarka, wybor[TfrmDrukWykres::Umiejscowienie], wybor[TfrmDrukWykres::Grubosc]);
-    else if (DrukujTabele(drukarka) == 0)
+    bool bladDrukarki = false;
+    QPrintPreviewDialog podglad(&drukarka, this);
+    podglad.setWindowTitle(windowTitle());
+    connect(&podglad, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* strony) {
+        if (wykres)
+            DrukujWykres(*strony, wybor[TfrmDrukWykres::Umiejscowienie], wybor[TfrmDrukWykres::Grubosc]);
+        else
+            bladDrukarki = DrukujTabele(*strony) == 0;
+    });
+    const bool wydrukowano = podglad.exec() == QDialog::Accepted;
+    drukarka.setPageOrientation(dotad);
+    if (wydrukowano && bladDrukarki)
         Komunikat(Tekst(TTekst::BladDrukarki), ObrazekStop, PrzyciskiOK, this);
 }
 

@@ -1,7 +1,7 @@
 #include "stats/TfrmSzukLiczb.h"
 
-#include "app/DrukWierszy.h"
 #include "app/KontekstPomocy.h"
+#include "app/PodgladWydruku.h"
 #include "app/SiatkaZakladow.h"
 #include "app/TekstyUI.h"
 #include "systems/TfrmNumery.h"
@@ -122,15 +122,12 @@ QStringList TfrmSzukLiczb::WierszeWydruku() const
 
 int TfrmSzukLiczb::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, WierszeWydruku(), Sg1_->font());
+    return tarvomund::Drukuj(urzadzenie, TWydrukWierszy{WierszeWydruku(), Sg1_->font()}).Stron;
 }
 
 void TfrmSzukLiczb::Drukuj()
 {
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, this);
-    if (dialog.exec() == QDialog::Accepted)
-        DrukujNa(drukarka);
+    DrukujZPodgladem(this, TWydrukWierszy{WierszeWydruku(), Sg1_->font()}, windowTitle());
 }
 
 } // namespace tarvomund

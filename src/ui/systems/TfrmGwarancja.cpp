@@ -1,6 +1,6 @@
 #include "systems/TfrmGwarancja.h"
 
-#include "app/DrukWierszy.h"
+#include "app/PodgladWydruku.h"
 #include "app/KontekstPomocy.h"
 #include "app/TPoleLiczby.h"
 #include "app/TWatekObliczen.h"
@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPagedPaintDevice>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -260,7 +261,7 @@ QStringList TfrmGwarancja::WierszeWydruku() const
 
 int TfrmGwarancja::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, WierszeWydruku(), RE1_->font());
+    return tarvomund::Drukuj(urzadzenie, TWydrukWierszy{WierszeWydruku(), RE1_->font()}).Stron;
 }
 
 void TfrmGwarancja::Drukuj()

@@ -1,6 +1,6 @@
 #include "systems/TfrmRozp.h"
 
-#include "app/DrukWierszy.h"
+#include "app/PodgladWydruku.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
 #include "model/Wspolne.h"
@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPagedPaintDevice>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -201,12 +202,12 @@ QStringList TfrmRozp::WierszeWydruku() const
 
 int TfrmRozp::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    return DrukujWiersze(urzadzenie, WierszeWydruku(), RE1_->font());
+    return tarvomund::Drukuj(urzadzenie, TWydrukWierszy{WierszeWydruku(), RE1_->font()}).Stron;
 }
 
 void TfrmRozp::Drukuj()
 {
-    DrukujTekst(this, WierszeWydruku(), RE1_->font(), tytulWydruku_);
+    DrukujZPodgladem(this, TWydrukWierszy{WierszeWydruku(), RE1_->font()}, tytulWydruku_);
 }
 
 } // namespace tarvomund

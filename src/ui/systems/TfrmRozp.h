@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TOknoDokumentu.h"
+#include "app/Wydruk.h"
 #include "model/TInfoGryRec.h"
 
 #include <QString>

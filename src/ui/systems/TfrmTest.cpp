@@ -1,7 +1,7 @@
 #include "systems/TfrmTest.h"
 
 #include "app/DatyQt.h"
-#include "app/DrukWierszy.h"
+#include "app/PodgladWydruku.h"
 #include "app/KontekstPomocy.h"
 #include "app/SiatkaZakladow.h"
 #include "app/TPoleLiczby.h"

@@ -1,7 +1,7 @@
 #include "tools/TfrmBio.h"
 
 #include "app/DatyQt.h"
-#include "app/DrukWierszy.h"
+#include "app/PodgladWydruku.h"
 #include "app/KontekstPomocy.h"
 #include "app/TekstyUI.h"
 #include "model/Daty.h"
@@ -16,8 +16,6 @@
 #include <QLabel>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -129,40 +127,27 @@ QStringList TfrmBio::WierszeWydruku() const
 
 void TfrmBio::MalujStrone(QPainter& malarz, const QRect& strona) const
 {
-    const QStringList wiersze = WierszeWydruku();
-    malarz.save();
-    malarz.translate(strona.topLeft());
-    MalujWiersze(malarz, wiersze, 0, strona.height());
-    // The chart goes under the text, across the page and in its own proportions.
-    const int linia = QFontMetrics(malarz.font(), malarz.device()).lineSpacing();
-    const double gora = (wiersze.size() + 1) * linia;
-    const double skala = std::min(static_cast<double>(strona.width()) / SzerokoscWykresuBio,
-                                  std::max(0.0, strona.height() - gora) / WysokoscWykresuBio);
-    const QRectF wykres(0, gora, SzerokoscWykresuBio * skala, WysokoscWykresuBio * skala);
     if (plan_)
-        MalujBiorytm(malarz, wykres, *plan_);
-    malarz.restore();
+        MalujStroneBiorytmu(malarz, strona, WierszeWydruku(), *plan_);
+}
+
+std::optional<TWydrukBiorytmu> TfrmBio::Wydruk() const
+{
+    if (!plan_)
+        return std::nullopt;
+    return TWydrukBiorytmu{WierszeWydruku(), font(), *plan_};
 }
 
 int TfrmBio::DrukujNa(QPagedPaintDevice& urzadzenie) const
 {
-    QPainter malarz;
-    if (!malarz.begin(&urzadzenie))
-        return 0;
-    malarz.setFont(QFont(font(), &urzadzenie));
-    MalujStrone(malarz, QRect(0, 0, urzadzenie.width(), urzadzenie.height()));
-    malarz.end();
-    return 1;
+    const auto wydruk = Wydruk();
+    return wydruk ? tarvomund::Drukuj(urzadzenie, *wydruk).Stron : 0;
 }
 
 void TfrmBio::Drukuj()
 {
-    QPrinter drukarka;
-    QPrintDialog dialog(&drukarka, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    drukarka.setDocName(Tekst(TTekst::Biorytmy));
-    DrukujNa(drukarka);
+    if (const auto wydruk = Wydruk())
+        DrukujZPodgladem(this, *wydruk, Tekst(TTekst::Biorytmy));
 }
 
 } // namespace tarvomund

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TOknoDokumentu.h"
+#include "app/Wydruk.h"
 #include "tools/Biorytm.h"
 
 #include <QImage>
@@ -37,6 +38,8 @@ public:
     int DrukujNa(QPagedPaintDevice& urzadzenie) const;
     // The printed page painted into a rectangle of any surface, in the painter's font.
     void MalujStrone(QPainter& malarz, const QRect& strona) const;
+    // The printout; nothing before the first chart.
+    std::optional<TWydrukBiorytmu> Wydruk() const;
     // The text lines above the printed chart.
     QStringList WierszeWydruku() const;
 
