@@ -5,9 +5,7 @@
 //   in a std::set<std::string>, in time and peak heap; and the two lists alone, fed the same bets;
 // - method 5 for five (n, k, m): bets written against C(n,m)/C(k,m), the Schönheim bound and the best
 //   known covering, with every m-subset checked against the bets read back from the file.
-// Peak heap is measured by the counting operator new/delete below: the bytes of live blocks as
-// malloc_usable_size reports them, peak minus the level at the start of the run. It sees every heap
-// block of the process but not the page cache of the files written.
+// Peak heap is measured by TPomiarPamieci (PomiarPamieci.h).
 #include "model/PlikSystemu.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/Metody.h"
@@ -15,9 +13,9 @@
 #include "systems/TListaZakladow.h"
 #include "systems/TLosGen.h"
 
-#include <benchmark/benchmark.h>
+#include "PomiarPamieci.h"
 
-#include <malloc.h>
+#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
@@ -28,48 +26,11 @@
 #include <fstream>
 #include <limits>
 #include <map>
-#include <new>
 #include <set>
 #include <sstream>
 #include <tuple>
 #include <vector>
 
-namespace {
-
-std::atomic<int64_t> PamiecTeraz{0};
-std::atomic<int64_t> PamiecSzczyt{0};
-
-void Przydzielono(int64_t bajtow)
-{
-    const int64_t teraz = PamiecTeraz.fetch_add(bajtow, std::memory_order_relaxed) + bajtow;
-    int64_t szczyt = PamiecSzczyt.load(std::memory_order_relaxed);
-    while (teraz > szczyt && !PamiecSzczyt.compare_exchange_weak(szczyt, teraz, std::memory_order_relaxed)) {
-    }
-}
-
-} // namespace
-
-void* operator new(std::size_t ile)
-{
-    void* blok = std::malloc(ile == 0 ? 1 : ile);
-    if (!blok)
-        throw std::bad_alloc();
-    Przydzielono(static_cast<int64_t>(malloc_usable_size(blok)));
-    return blok;
-}
-
-void operator delete(void* blok) noexcept
-{
-    if (!blok)
-        return;
-    PamiecTeraz.fetch_sub(static_cast<int64_t>(malloc_usable_size(blok)), std::memory_order_relaxed);
-    std::free(blok);
-}
-
-void operator delete(void* blok, std::size_t) noexcept
-{
-    operator delete(blok);
-}
 
 namespace {
 
@@ -79,15 +40,7 @@ namespace fs = std::filesystem;
 constexpr double MiB = 1024.0 * 1024.0;
 constexpr std::size_t RozmiarBuforaZapisu = 1 << 16; // the system writer's buffer
 
-// Peak heap above the level at construction.
-class TPomiarPamieci {
-public:
-    TPomiarPamieci() : poczatek_(PamiecTeraz.load()) { PamiecSzczyt.store(poczatek_); }
-    int64_t Szczyt() const { return PamiecSzczyt.load() - poczatek_; }
-
-private:
-    int64_t poczatek_;
-};
+using bench::TPomiarPamieci;
 
 const fs::path& KatalogRoboczy()
 {

@@ -1,5 +1,7 @@
 #include "Argumenty.h"
 
+#include "model/Daty.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
@@ -124,6 +126,15 @@ void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string&
 {
     if (wartosc < od || wartosc > do_)
         throw TBladUzycia(opis + " must be within " + std::to_string(od) + ".." + std::to_string(do_));
+}
+
+double DataOpcji(const TArgumentyPolecenia& argumenty, const std::string& nazwa)
+{
+    const std::string& tekst = argumenty.Wartosc(nazwa);
+    const auto data = DataZTekstu(tekst);
+    if (!data)
+        throw TBladUzycia(nazwa + " needs a date dd.mm.yyyy, not \"" + tekst + "\"");
+    return *data;
 }
 
 } // namespace tarvomund::cli

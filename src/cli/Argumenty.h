@@ -74,6 +74,8 @@ template <typename T> T Liczba(const std::string& tekst, const std::string& nazw
 std::vector<std::string> PolaPrzecinkami(const std::string& tekst);
 
 void WymagajZakresu(int64_t wartosc, int64_t od, int64_t do_, const std::string& opis);
+// The date of an option, dd.mm.yyyy (d.m.yyyy too), as a day count.
+double DataOpcji(const TArgumentyPolecenia& argumenty, const std::string& nazwa);
 
 // Runs a computation that writes a system into a file beside `plik`; the file replaces `plik` only
 // when complete. Nothing (with the message printed, `dopisek` after it) when it could not be written.
@@ -96,6 +98,8 @@ int PolecenieGuarantee(TKontekst& k);
 int PolecenieBio(TKontekst& k);
 int PolecenieExport(TKontekst& k);
 int PolecenieImport(TKontekst& k);
+int PolecenieStats(TKontekst& k);
+int PolecenieStatsFile(TKontekst& k);
 int PolecenieTest(TKontekst& k);
 int PolecenieGroup(TKontekst& k);
 int PolecenieSettle(TKontekst& k);

@@ -76,6 +76,16 @@ const std::vector<TPolecenie>& Polecenia()
          "the biorhythm chart's 41 days around the date: the date, then the physical, emotional, intellectual and "
          "intuitive rhythms from -1 to 1 (tab-separated)",
          PolecenieBio},
+        {"stats",
+         "stats GAME --kind 1..17 [--from dd.mm.yyyy] [--to dd.mm.yyyy] [--choice V] [--choice2 V] "
+         "[--group all|weekday|day|month] [--spacing D] [--division columns|rows|halves-lr|halves-ud|quarters] "
+         "[--all | --max M]",
+         "a statistic of the game's draws: one line per entry, series after series: the series number (from 1), "
+         "the label and the value (tab-separated)",
+         PolecenieStats},
+        {"stats-file", "stats-file FILE.st2",
+         "a saved statistic: its parameters as name: value lines, then its entries as stats prints them",
+         PolecenieStatsFile},
         {"group", "group FILE.gr2",
          "the games of a group with their costs, winnings and balance and the totals, as the group window shows them",
          PolecenieGroup},

@@ -11,15 +11,6 @@ namespace tarvomund::cli {
 
 namespace {
 
-double Data(const TArgumentyPolecenia& argumenty, const std::string& nazwa)
-{
-    const std::string& tekst = argumenty.Wartosc(nazwa);
-    const auto data = DataZTekstu(tekst);
-    if (!data)
-        throw TBladUzycia(nazwa + " needs a date dd.mm.yyyy, not \"" + tekst + "\"");
-    return *data;
-}
-
 // Three decimals; a value that rounds to zero is shown without a sign.
 std::string Wartosc(double wartosc)
 {
@@ -34,8 +25,8 @@ std::string Wartosc(double wartosc)
 int PolecenieBio(TKontekst& k)
 {
     const TArgumentyPolecenia argumenty = RozbierzArgumenty(k, {"--birth", "--date"}, 0);
-    const double urodzenie = Data(argumenty, "--birth");
-    const double data = Data(argumenty, "--date");
+    const double urodzenie = DataOpcji(argumenty, "--birth");
+    const double data = DataOpcji(argumenty, "--date");
     const auto biorytm = ObliczBiorytm(urodzenie, data);
     if (!biorytm)
         throw TBladUzycia("the birth date must lie at least " + std::to_string(NajmniejDniZycia + 1) +

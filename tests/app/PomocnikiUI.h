@@ -75,6 +75,16 @@ private:
     QObject kontekst_;
 };
 
+// A screenshot for looking at, when TARVOMUND_ZRZUTY names a directory; pending layout runs first.
+inline void Zrzut(QWidget& okno, const char* nazwa)
+{
+    const QString katalog = qEnvironmentVariable("TARVOMUND_ZRZUTY");
+    if (katalog.isEmpty())
+        return;
+    QCoreApplication::processEvents();
+    okno.grab().save(katalog + QLatin1Char('/') + QString::fromLatin1(nazwa) + QStringLiteral(".png"));
+}
+
 template <typename TWarunek>
 inline bool CzekajAz(TWarunek warunek)
 {

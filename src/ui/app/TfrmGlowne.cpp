@@ -29,6 +29,7 @@
 #include "systems/RekordyPokrycUI.h"
 #include "systems/TPanelRekordu.h"
 #include "systems/TfrmParam.h"
+#include "stats/TPoleceniaStatystyki.h"
 #include "systems/TPoleceniaSystemow.h"
 #include "tools/TfrmBio.h"
 #include "tools/TfrmKolekcja01.h"
@@ -140,6 +141,8 @@ TfrmGlowne::TfrmGlowne(const QString& katalogDane, const QString& plikPomocy, QW
     poleceniaPuli_ = new TPoleceniaPuli(*this);
     connect(akcje_->Akcja(TPolecenie::ZmianaParametrowGry), &QAction::triggered, poleceniaGier_,
             &TPoleceniaGier::ZmianaParametrow);
+
+    poleceniaStatystyki_ = new TPoleceniaStatystyki(*this);
 
     UstawOtwieranie(TRodzajPliku::System, [this](const QString& plik) { OtworzSystem(plik); });
     UstawOtwieranie(TRodzajPliku::Grupa, [this](const QString& plik) { OtworzGrupe(*this, plik); });
@@ -592,7 +595,7 @@ void TfrmGlowne::Ustawienia()
     dialog.exec();
 }
 
-void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
+void TfrmGlowne::PolecenieGry(TPolecenieGry polecenie, int indeksGry)
 {
     if (indeksGry < 0 || static_cast<std::size_t>(indeksGry) >= katalog_.Ile())
         return;
@@ -600,7 +603,9 @@ void TfrmGlowne::PolecenieGry(TPolecenieGry /*polecenie*/, int indeksGry)
         Komunikat(Tekst(TTekst::BazaLosowanJestPusta), ObrazekOstrzezenie, PrzyciskiOK, this);
         return;
     }
-    // Statistics and searches open their windows here once those exist.
+    if (polecenie == TPolecenieGry::Statystyka)
+        poleceniaStatystyki_->NowaStatystyka(static_cast<std::size_t>(indeksGry));
+    // The searches open their windows here once those exist.
 }
 
 void TfrmGlowne::UlozPionowo()

@@ -27,9 +27,10 @@ class TfrmKolekcja01;
 class TfrmNoweOkno;
 class TfrmTest;
 class TOknoPomocy;
+class TOstatnioOtwierane;
 class TPoleceniaGier;
 class TPoleceniaPuli;
-class TOstatnioOtwierane;
+class TPoleceniaStatystyki;
 class TPoleceniaSystemow;
 class TPasekStanuSystemu;
 class TZegarGlowny;
@@ -79,6 +80,8 @@ public:
     TfrmKolekcja01* Kolekcja() const;
     // Own numbers, the distribution window, sums and composites of number systems.
     TPoleceniaSystemow& PoleceniaSystemow() const { return *poleceniaSystemow_; }
+    // New statistics, statistics files and the statistics menu on the active statistics window.
+    TPoleceniaStatystyki& PoleceniaStatystyki() const { return *poleceniaStatystyki_; }
     // A new number game and the correction of a game's parameters.
     TPoleceniaGier& PoleceniaGier() const { return *poleceniaGier_; }
     // New and opened pool systems and the commands of the active pool window.
@@ -169,6 +172,7 @@ private:
     QMdiArea* obszar_ = nullptr;
     TAkcjeGlowne* akcje_ = nullptr;
     TPoleceniaSystemow* poleceniaSystemow_ = nullptr;
+    TPoleceniaStatystyki* poleceniaStatystyki_ = nullptr;
     TPoleceniaGier* poleceniaGier_ = nullptr;
     TPoleceniaPuli* poleceniaPuli_ = nullptr;
     QToolBar* pasekGorny_ = nullptr;

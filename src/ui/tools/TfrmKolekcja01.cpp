@@ -207,15 +207,23 @@ int TfrmKolekcja01::Poziom(const QTreeWidgetItem* pozycja)
     return poziom;
 }
 
+void TfrmKolekcja01::DodajKopie(const QString& tytul, const std::vector<TSeriaKopii>& serie)
+{
+    QTreeWidgetItem* kopia = DodajPozycje(nullptr, tytul, IkonaKopii);
+    for (const TSeriaKopii& s : serie) {
+        QTreeWidgetItem* seria = DodajPozycje(kopia, s.Nazwa, IkonaSerii(s.Indeks));
+        for (const QString& punkt : s.Punkty)
+            DodajPozycje(seria, punkt, IkonaPunktu);
+    }
+}
+
 void TfrmKolekcja01::DodajKopie(const QString& tytul,
                                 const std::vector<std::pair<QString, std::vector<QString>>>& serie)
 {
-    QTreeWidgetItem* kopia = DodajPozycje(nullptr, tytul, IkonaKopii);
-    for (std::size_t i = 0; i < serie.size(); ++i) {
-        QTreeWidgetItem* seria = DodajPozycje(kopia, serie[i].first, IkonaSerii(static_cast<int>(i)));
-        for (const QString& punkt : serie[i].second)
-            DodajPozycje(seria, punkt, IkonaPunktu);
-    }
+    std::vector<TSeriaKopii> kolejne;
+    for (std::size_t i = 0; i < serie.size(); ++i)
+        kolejne.push_back({serie[i].first, static_cast<int>(i), serie[i].second});
+    DodajKopie(tytul, kolejne);
 }
 
 void TfrmKolekcja01::DodajLiczbyPozycji(QTreeWidgetItem* pozycja)

@@ -37,8 +37,17 @@ public:
     QMenu* MenuPanelu() const { return menuPanelu_; }
     QMenu* MenuDrzewa() const { return menuDrzewa_; }
 
+    // One series of a copied statistic: its name, its index among all the statistic's series (which
+    // gives its colour) and its point entries.
+    struct TSeriaKopii {
+        QString Nazwa;
+        int Indeks = 0;
+        std::vector<QString> Punkty;
+    };
     // A copied statistic: a top entry with the title, under it one entry per series (in the
     // series' colours) and under each series its point entries. The window is not shown.
+    void DodajKopie(const QString& tytul, const std::vector<TSeriaKopii>& serie);
+    // The same with the series numbered in list order.
     void DodajKopie(const QString& tytul, const std::vector<std::pair<QString, std::vector<QString>>>& serie);
     // Writes the tree and, beside it, the panel. Nothing happens with an empty tree; an existing
     // file is replaced only when the user agrees. False when nothing was written.
