@@ -357,14 +357,7 @@ void TWyzarzaniePokrycia::Krok()
         });
     });
 
-    if (!Przyjmij(delta)) {
-        for (uint32_t j : zyskane_)
-            --licznik_[j];
-        for (uint32_t j : stracone_)
-            ++licznik_[j];
-        return;
-    }
-    Zatwierdz(blok, x, y, delta);
+    ZakonczRuch(blok, x, y, delta, true);
 }
 
 bool TWyzarzaniePokrycia::Przyjmij(int64_t delta)
@@ -374,8 +367,16 @@ bool TWyzarzaniePokrycia::Przyjmij(int64_t delta)
                               akceptacja_[static_cast<std::size_t>(delta)]);
 }
 
-void TWyzarzaniePokrycia::Zatwierdz(TBlok& blok, uint8_t x, uint8_t y, int64_t delta)
+void TWyzarzaniePokrycia::ZakonczRuch(TBlok& blok, uint8_t x, uint8_t y, int64_t delta, bool rozstrzygnij)
 {
+    // The counts already hold the trial exchange: a rejected one is undone, a kept one committed.
+    if (rozstrzygnij && !Przyjmij(delta)) {
+        for (uint32_t j : zyskane_)
+            --licznik_[j];
+        for (uint32_t j : stracone_)
+            ++licznik_[j];
+        return;
+    }
     niepokrytych_ += delta;
     for (uint32_t j : stracone_)
         if (licznik_[j] == 0)
@@ -512,14 +513,7 @@ void TWyzarzaniePokrycia::KrokKlasyczny(const TKandydatRuchu* kandydaci, int ile
             --delta;
         zyskane_.push_back(jy);
     }
-    if (!dokladna && !Przyjmij(delta)) {
-        for (uint32_t j : zyskane_)
-            --licznik_[j];
-        for (uint32_t j : stracone_)
-            ++licznik_[j];
-        return;
-    }
-    Zatwierdz(blok, x, y, delta);
+    ZakonczRuch(blok, x, y, delta, !dokladna);
 }
 
 int64_t TWyzarzaniePokrycia::ZyskPunktu(const uint8_t* czesc, int ile, int punkt)

@@ -32,7 +32,8 @@ TZaklad ZakladZBloku(const TBlok& blok, int k);
 // Simulated annealing over a fixed number of bets (after Nurmela and Östergård): the cost is the
 // count of m-subsets that no bet meets in t points, kept per subset so that a move costs only the
 // subsets it touches; a move changes one number of one bet so that the bet covers a randomly
-// chosen uncovered subset, and is kept by the Metropolis rule at a fixed temperature.
+// chosen uncovered subset, and is kept by the Metropolis rule at a fixed temperature. For classic
+// coverings the number that leaves is the one whose exchange uncovers the least, not a random one.
 //
 // With orbits the bets stand for whole orbits of a group acting on the numbers: the design is the
 // union of the images of the bets, and the counts are kept per orbit of m-subsets, so the search
@@ -89,7 +90,8 @@ private:
         std::array<uint32_t, MaxTKlasycznego> przed{};
     };
     bool Przyjmij(int64_t delta);
-    void Zatwierdz(TBlok& blok, uint8_t x, uint8_t y, int64_t delta);
+    // Ends a trial exchange of x for y: decided by the Metropolis rule when `rozstrzygnij`, else kept.
+    void ZakonczRuch(TBlok& blok, uint8_t x, uint8_t y, int64_t delta, bool rozstrzygnij);
     int Czesci(const TBlok& blok);
     void KrokKlasyczny(const TKandydatRuchu* kandydaci, int ile);
     uint32_t Dwumian(int a, int b) const
