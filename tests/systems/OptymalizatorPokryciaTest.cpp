@@ -349,7 +349,12 @@ INSTANTIATE_TEST_SUITE_P(
     Przestrzenie, WyzarzanieTest,
     ::testing::Values(TPrzypadekWyzarzania{{12, 6, 3, 3}, "", 14}, TPrzypadekWyzarzania{{11, 5, 2, 4}, "", 5},
                       TPrzypadekWyzarzania{{10, 4, 3, 5}, "", 9}, TPrzypadekWyzarzania{{13, 4, 3, 3}, "Z13", 6},
-                      TPrzypadekWyzarzania{{12, 5, 3, 4}, "2xZ5+2", 6}));
+                      TPrzypadekWyzarzania{{12, 5, 3, 4}, "2xZ5+2", 6},
+                      // Classic coverings from one number to four, bets up to eight numbers, plain
+                      // and over orbits: the weighed exchange of such coverings.
+                      TPrzypadekWyzarzania{{9, 3, 1, 1}, "", 6}, TPrzypadekWyzarzania{{16, 7, 2, 2}, "", 8},
+                      TPrzypadekWyzarzania{{14, 8, 4, 4}, "", 20}, TPrzypadekWyzarzania{{15, 5, 4, 4}, "Z15", 10},
+                      TPrzypadekWyzarzania{{14, 6, 3, 3}, "2xZ7", 4}));
 
 // ---- The optimiser -----------------------------------------------------------------------------
 

@@ -30,7 +30,7 @@ constexpr int MaxKrokowPaczki = 1 << 14;
 constexpr auto OdstepPostepu = std::chrono::milliseconds(100);
 // The temperatures a search steps through; which one suits depends on the parameters and on how
 // close the search is to the smallest design it can reach.
-constexpr double Temperatury[] = {0.22, 0.3, 0.42, 0.6};
+constexpr double Temperatury[] = {0.27, 0.33, 0.4};
 // Each slice without progress makes a search look this much worse to the scheduler.
 constexpr double KaraBezPoprawy = 0.02;
 // The share of the time that goes to a first look at every search.

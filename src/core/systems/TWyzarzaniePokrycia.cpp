@@ -65,6 +65,17 @@ TWyzarzaniePokrycia::TWyzarzaniePokrycia(const TParametryPokrycia& p, const TRan
     naLiscie_.assign(static_cast<std::size_t>((jednostek + 63) / 64), 0);
     niepokrytych_ = static_cast<int64_t>(jednostek);
     UstawTemperature(0.22);
+    // Every binomial term of a rank below C(n, t) <= 2^24 fits the 32-bit table.
+    klasyczny_ = p.m == p.t && p.n <= 64 && p.t <= MaxTKlasycznego && rangi.C(p.k, p.t - 1) <= MaxCzesci &&
+                 rangi.Podzbiorow() <= std::numeric_limits<uint32_t>::max() / MaxTKlasycznego;
+    if (klasyczny_) {
+        dwumian_.assign(static_cast<std::size_t>(p.t + 1) * 64, 0);
+        for (int b = 0; b <= p.t; ++b)
+            for (int a = 0; a < p.n; ++a)
+                dwumian_[static_cast<std::size_t>(b) * 64 + static_cast<std::size_t>(a)] =
+                    static_cast<uint32_t>(rangi.C(a, b));
+        czesci_.resize(static_cast<std::size_t>(rangi.C(p.k, p.t - 1)));
+    }
 }
 
 uint32_t TWyzarzaniePokrycia::Jednostka(uint64_t ranga) const
@@ -222,23 +233,26 @@ void TWyzarzaniePokrycia::Krok()
     std::array<uint8_t, MaxLiczbSystemu> s;
     rangi_.Odrangi(Reprezentant(LosowaNiepokryta()), s.data());
 
-    // A bet (and, with orbits, an image of the subset) that the bet meets in t - 1 numbers, so that
-    // one exchange covers it; the closest miss when none turns up.
+    // Bets (and, with orbits, images of the subset) that meet the subset in t - 1 numbers, so that
+    // one exchange covers it; the closest miss when none turns up. Of the bets that qualify, a few
+    // are weighed and the exchange that uncovers the least for what it covers is proposed: a blind
+    // choice of the number to leave wastes most moves once the design is near its smallest size.
     const std::vector<TPermutacja>* grupa = orbity_ ? &orbity_->Grupa().Elementy() : nullptr;
     std::array<uint8_t, MaxLiczbSystemu> obraz;
     std::array<uint64_t, 2> maskaS{};
-    std::size_t wybrany = 0;
-    std::array<uint64_t, 2> wybranaMaska{};
-    std::array<uint8_t, MaxLiczbSystemu> wybranyObraz;
+    std::array<TKandydatRuchu, KandydatowRuchu> kandydaci;
+    int ileKandydatow = 0;
+    TKandydatRuchu najblizszy;
     int najlepiej = -1;
     const int blokow = static_cast<int>(bloki_.size());
     if (!grupa) {
         for (int i = 0; i < m; ++i)
             UstawBit(maskaS, s[static_cast<std::size_t>(i)]);
-        wybranaMaska = maskaS;
-        wybranyObraz = s;
+        najblizszy.maska = maskaS;
+        najblizszy.obraz = s;
     }
-    for (int proba = 0; proba < MaxProb && najlepiej < t - 1; ++proba) {
+    const int kandydatow = klasyczny_ ? KandydatowRuchu : 1;
+    for (int proba = 0; proba < MaxProb && ileKandydatow < kandydatow; ++proba) {
         const auto r = static_cast<std::size_t>(losowe_.Zakres(0, blokow - 1));
         if (grupa) {
             const TPermutacja& g = (*grupa)[static_cast<std::size_t>(losowe_.Zakres(0, static_cast<int>(grupa->size()) - 1))];
@@ -251,13 +265,26 @@ void TWyzarzaniePokrycia::Krok()
         const int wspolnych = Popcount(bloki_[r].maska, maskaS);
         if (wspolnych > najlepiej) {
             najlepiej = wspolnych;
-            wybrany = r;
+            najblizszy.blok = r;
             if (grupa) {
-                wybranaMaska = maskaS;
-                wybranyObraz = obraz;
+                najblizszy.maska = maskaS;
+                najblizszy.obraz = obraz;
             }
         }
+        if (wspolnych == t - 1) {
+            TKandydatRuchu& kandydat = kandydaci[static_cast<std::size_t>(ileKandydatow++)];
+            kandydat.blok = r;
+            kandydat.maska = maskaS;
+            kandydat.obraz = grupa ? obraz : s;
+        }
     }
+    if (ileKandydatow > 0 && klasyczny_) {
+        KrokKlasyczny(kandydaci.data(), ileKandydatow);
+        return;
+    }
+    const std::size_t wybrany = najblizszy.blok;
+    const std::array<uint64_t, 2>& wybranaMaska = najblizszy.maska;
+    const std::array<uint8_t, MaxLiczbSystemu>& wybranyObraz = najblizszy.obraz;
     TBlok& blok = bloki_[wybrany];
 
     // x leaves the bet, y of the subset comes in.
@@ -330,10 +357,20 @@ void TWyzarzaniePokrycia::Krok()
         });
     });
 
-    const bool przyjety = delta <= 0 || (delta < static_cast<int64_t>(akceptacja_.size()) &&
-                                         static_cast<double>(losowe_.Slowo64() >> 11) * 0x1.0p-53 <
-                                             akceptacja_[static_cast<std::size_t>(delta)]);
-    if (!przyjety) {
+    ZakonczRuch(blok, x, y, delta, true);
+}
+
+bool TWyzarzaniePokrycia::Przyjmij(int64_t delta)
+{
+    return delta <= 0 || (delta < static_cast<int64_t>(akceptacja_.size()) &&
+                          static_cast<double>(losowe_.Slowo64() >> 11) * 0x1.0p-53 <
+                              akceptacja_[static_cast<std::size_t>(delta)]);
+}
+
+void TWyzarzaniePokrycia::ZakonczRuch(TBlok& blok, uint8_t x, uint8_t y, int64_t delta, bool rozstrzygnij)
+{
+    // The counts already hold the trial exchange: a rejected one is undone, a kept one committed.
+    if (rozstrzygnij && !Przyjmij(delta)) {
         for (uint32_t j : zyskane_)
             --licznik_[j];
         for (uint32_t j : stracone_)
@@ -348,9 +385,135 @@ void TWyzarzaniePokrycia::Krok()
     while (blok.p[static_cast<std::size_t>(i)] != x)
         ++i;
     blok.p[static_cast<std::size_t>(i)] = y;
-    std::sort(blok.p.begin(), blok.p.begin() + k);
+    std::sort(blok.p.begin(), blok.p.begin() + p_.k);
     blok.maska[static_cast<std::size_t>(x >> 6)] &= ~(uint64_t{1} << (x & 63));
     UstawBit(blok.maska, y);
+}
+
+int TWyzarzaniePokrycia::Czesci(const TBlok& blok)
+{
+    // Every (t - 1)-subset of the bet with its colex rank already summed for each place q where one
+    // more number could go: rank(T + v) = przed[q] + C(v, q + 1) with q the numbers of T below v.
+    const int r = p_.t - 1;
+    const int k = p_.k;
+    std::array<int, MaxTKlasycznego> idx;
+    for (int i = 0; i < r; ++i)
+        idx[static_cast<std::size_t>(i)] = i;
+    int ile = 0;
+    while (true) {
+        TCzesc& c = czesci_[static_cast<std::size_t>(ile++)];
+        c.maska = 0;
+        uint32_t po = 0;
+        for (int i = r - 1; i >= 0; --i) {
+            const uint8_t a = blok.p[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])];
+            po += Dwumian(a, i + 2);
+            c.przed[static_cast<std::size_t>(i)] = po;
+            c.maska |= uint64_t{1} << a;
+        }
+        c.przed[static_cast<std::size_t>(r)] = 0;
+        uint32_t przed = 0;
+        for (int q = 0; q < r; ++q) {
+            przed += Dwumian(blok.p[static_cast<std::size_t>(idx[static_cast<std::size_t>(q)])], q + 1);
+            c.przed[static_cast<std::size_t>(q + 1)] += przed;
+        }
+        // The next (t - 1)-subset of positions in lexicographic order.
+        int i = r - 1;
+        while (i >= 0 && idx[static_cast<std::size_t>(i)] == k - r + i)
+            --i;
+        if (i < 0)
+            return ile;
+        ++idx[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < r; ++j)
+            idx[static_cast<std::size_t>(j)] = idx[static_cast<std::size_t>(j - 1)] + 1;
+    }
+}
+
+void TWyzarzaniePokrycia::KrokKlasyczny(const TKandydatRuchu* kandydaci, int ile)
+{
+    // Of the bets that one exchange makes cover the chosen subset, and of the numbers each could give
+    // up, the exchange that uncovers the least for what it covers is proposed (ties at random): for
+    // every number x of the bet, the t-subsets through x only this bet covers are lost, and the
+    // t-subsets of y with t - 1 numbers of the bet other than x still uncovered are gained.
+    const int t = p_.t;
+    const int k = p_.k;
+    int najmniej = std::numeric_limits<int>::max();
+    int remisow = 0;
+    int wybrany = 0;
+    int ostatni = -1;
+    uint8_t x = 0;
+    uint8_t y = 0;
+    for (int c = 0; c < ile; ++c) {
+        const TBlok& blok = bloki_[kandydaci[c].blok];
+        const std::array<uint8_t, MaxLiczbSystemu>& obraz = kandydaci[c].obraz;
+        uint8_t nowy = 0;
+        for (int i = 0; i < t; ++i)
+            if (!blok.Zawiera(obraz[static_cast<std::size_t>(i)]))
+                nowy = obraz[static_cast<std::size_t>(i)];
+        const int czesci = Czesci(blok);
+        ostatni = c;
+        std::array<int, 64> strata{};
+        std::array<int, 64> bezX{};
+        int zysk = 0;
+        for (int i = 0; i < czesci; ++i) {
+            const TCzesc& cz = czesci_[static_cast<std::size_t>(i)];
+            // The t-subsets of the bet, each once: T with a number of the bet above all of T.
+            const int najwyzszy = cz.maska ? 63 - std::countl_zero(cz.maska) : -1;
+            for (int j = k - 1; j >= 0 && blok.p[static_cast<std::size_t>(j)] > najwyzszy; --j) {
+                const uint8_t v = blok.p[static_cast<std::size_t>(j)];
+                if (licznik_[Jednostka(cz.przed[static_cast<std::size_t>(t - 1)] + Dwumian(v, t))] == 1) {
+                    ++strata[v];
+                    for (uint64_t b = cz.maska; b; b &= b - 1)
+                        ++strata[static_cast<std::size_t>(std::countr_zero(b))];
+                }
+            }
+            if (licznik_[Jednostka(Ranga(cz, nowy))] == 0) {
+                ++zysk;
+                for (uint64_t b = cz.maska; b; b &= b - 1)
+                    ++bezX[static_cast<std::size_t>(std::countr_zero(b))];
+            }
+        }
+        for (int i = 0; i < k; ++i) {
+            const uint8_t q = blok.p[static_cast<std::size_t>(i)];
+            if (blok.Zawiera(q) && ((kandydaci[c].maska[static_cast<std::size_t>(q >> 6)] >> (q & 63)) & 1))
+                continue;
+            const int wynik = strata[q] - (zysk - bezX[q]);
+            if (wynik < najmniej) {
+                najmniej = wynik;
+                remisow = 1;
+            } else if (wynik > najmniej || losowe_.Zakres(0, remisow++) != 0) {
+                continue;
+            }
+            wybrany = c;
+            x = q;
+            y = nowy;
+        }
+    }
+
+    // Without orbits the weighed change is the exact change of the uncovered count, so a rejected
+    // exchange needs no trial; with orbits a unit can be met twice and only the trial tells.
+    const bool dokladna = orbity_ == nullptr;
+    if (dokladna && !Przyjmij(najmniej))
+        return;
+    TBlok& blok = bloki_[kandydaci[wybrany].blok];
+    const int czesci = wybrany == ostatni ? static_cast<int>(rangi_.C(k, t - 1)) : Czesci(blok);
+    stracone_.clear();
+    zyskane_.clear();
+    int64_t delta = 0;
+    const uint64_t bitX = uint64_t{1} << x;
+    for (int i = 0; i < czesci; ++i) {
+        const TCzesc& cz = czesci_[static_cast<std::size_t>(i)];
+        if (cz.maska & bitX)
+            continue;
+        const uint32_t jx = Jednostka(Ranga(cz, x));
+        if (--licznik_[jx] == 0)
+            ++delta;
+        stracone_.push_back(jx);
+        const uint32_t jy = Jednostka(Ranga(cz, y));
+        if (licznik_[jy]++ == 0)
+            --delta;
+        zyskane_.push_back(jy);
+    }
+    ZakonczRuch(blok, x, y, delta, !dokladna);
 }
 
 int64_t TWyzarzaniePokrycia::ZyskPunktu(const uint8_t* czesc, int ile, int punkt)
