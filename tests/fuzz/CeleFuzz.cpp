@@ -9,6 +9,7 @@
 #include "model/UstawieniaIni.h"
 #include "systems/ArytmetykaSystemow.h"
 #include "slips/PlikBlankietu.h"
+#include "stats/PlikStatystyki.h"
 #include "systems/Kombinatoryka.h"
 #include "systems/RekordyPokryc.h"
 #include "systems/TGenGwar01.h"
@@ -322,6 +323,27 @@ void Kolekcja(std::string_view dane)
     });
 }
 
+// A statistics file: the file reads as the bytes do, and what is read is written back to bytes that
+// read to the same again (a saved statistic reopens unchanged).
+void Statystyka(std::string_view dane)
+{
+    const std::optional<TPlikStatystyki> plik = RozbierzPlikStatystyki(dane);
+    PrzezPlik(dane, ".st2", [&](const std::string& sciezka) {
+        const std::optional<TPlikStatystyki> zPliku = WczytajPlikStatystyki(sciezka);
+        SPRAWDZ_FUZZ(zPliku.has_value() == plik.has_value());
+        if (plik)
+            SPRAWDZ_FUZZ(ZbudujPlikStatystyki(*zPliku) == ZbudujPlikStatystyki(*plik));
+    });
+    if (!plik)
+        return;
+    SPRAWDZ_FUZZ(plik->IleSerii >= 0 && plik->IleSerii <= static_cast<int32_t>(plik->Wyniki.size()));
+    const std::string bajty = ZbudujPlikStatystyki(*plik);
+    SPRAWDZ_FUZZ(bajty.size() >= DlugoscNaglowkaStatystyki &&
+                 (bajty.size() - DlugoscNaglowkaStatystyki) % DlugoscRekorduStatystyki == 0);
+    const std::optional<TPlikStatystyki> ponownie = RozbierzPlikStatystyki(bajty);
+    SPRAWDZ_FUZZ(ponownie && ZbudujPlikStatystyki(*ponownie) == bajty);
+}
+
 // The settings file: every value within its range, and the file reads as the bytes do.
 void Ustawienia(std::string_view dane)
 {
@@ -478,6 +500,7 @@ const std::vector<TCelFuzz>& CeleFuzz()
         {"katalog", Katalog},
         {"kolekcja", Kolekcja},
         {"rekordy", Rekordy},
+        {"statystyka", Statystyka},
         {"system", System},
         {"ustawienia", Ustawienia},
     };
