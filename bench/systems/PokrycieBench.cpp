@@ -63,13 +63,14 @@ std::vector<TWynikPrzypadku> WynikiTabeli;
 std::vector<TWynikPrzypadku> WynikiZwyklego;
 
 // The optimiser's result, checked complete by the independent count of holes; 0 bets when it fails.
-TWynikPokrycia Optymalizuj(const TParametryPokrycia& p, bool konstrukcje, int64_t cel = 0)
+TWynikPokrycia Optymalizuj(const TParametryPokrycia& p, bool konstrukcje, int64_t cel = 0, int64_t znany = 0)
 {
     TZadaniePokrycia zadanie;
     zadanie.Parametry = p;
     zadanie.Sekundy = Sekundy();
     zadanie.Konstrukcje = konstrukcje;
     zadanie.Cel = cel;
+    zadanie.Znany = znany;
     const std::atomic<bool> przerwij{false};
     TWynikPokrycia wynik = OptymalizujPokrycie(zadanie, przerwij);
     const std::optional<uint64_t> dziur = PoliczDziury(p, wynik.Zaklady);
@@ -83,7 +84,8 @@ void BM_Tabela(benchmark::State& stan, std::string nazwa, TParametryPokrycia p, 
 {
     TWynikPokrycia wynik;
     for (auto _ : stan)
-        wynik = Optymalizuj(p, konstrukcje, std::max(rekord.Dolne, DolneOgraniczenie(p.n, p.k, p.t)));
+        wynik = Optymalizuj(p, konstrukcje, std::max(rekord.Dolne, DolneOgraniczenie(p.n, p.k, p.t)),
+                            konstrukcje ? rekord.Najlepszy : 0);
     if (wynik.Zaklady.empty()) {
         stan.SkipWithError("no complete system");
         return;

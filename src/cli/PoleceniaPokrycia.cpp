@@ -106,6 +106,13 @@ int64_t Cel(const TParametryPokrycia& p, const TRekordyPokryc& rekordy)
     return cel;
 }
 
+// The best size the table knows, for the optimiser to aim at; 0 when it knows none.
+int64_t Znany(const TParametryPokrycia& p, const TRekordyPokryc& rekordy)
+{
+    const auto rekord = p.Klasyczne() ? rekordy.Znajdz(p.n, p.k, p.t) : std::nullopt;
+    return rekord ? rekord->Najlepszy : 0;
+}
+
 // A number system for reduce and complete, or the exit code of why not.
 std::optional<TSystemPokrycia> CzytajSystem(TKontekst& k, const std::string& plik)
 {
@@ -145,6 +152,7 @@ int PolecenieCover(TKontekst& k)
     }
     const TRekordyPokryc rekordy = Rekordy(k);
     zadanie.Cel = Cel(p, rekordy);
+    zadanie.Znany = Znany(p, rekordy);
     return Zapisz(k, plik, p, InfoPokrycia(p), OptymalizujPokrycie(zadanie, FlagaPrzerwania), rekordy);
 }
 
@@ -169,6 +177,7 @@ static int ZSystemu(TKontekst& k, bool uzupelnij)
     } else {
         zadanie.Poczatkowe = std::move(system->Zaklady);
         zadanie.Cel = Cel(p, rekordy);
+        zadanie.Znany = Znany(p, rekordy);
     }
     return Zapisz(k, plik, p, system->Info, OptymalizujPokrycie(zadanie, FlagaPrzerwania), rekordy);
 }

@@ -2,6 +2,7 @@
 
 #include "systems/GrupyPokryc.h"
 #include "systems/Losowosc.h"
+#include "systems/TPrzeszukiwanieWagowe.h"
 #include "systems/TWyzarzaniePokrycia.h"
 
 #include <algorithm>
@@ -35,6 +36,15 @@ constexpr double Temperatury[] = {0.27, 0.33, 0.4};
 constexpr double KaraBezPoprawy = 0.02;
 // The share of the time that goes to a first look at every search.
 constexpr double UdzialPoznawania = 0.25;
+// The weighted search from random bets starts this much above the best size known (per cent), or
+// halfway between the lower bound and the greedy design where no size is known, and grows by this
+// much after every slice in which it could not complete its design.
+constexpr int64_t ProcentStartuLosowych = 5;
+constexpr int64_t ProcentWzrostu = 2;
+// Its first slices (all long ones) come before the other searches', and the first two of them
+// leave its size as it is.
+constexpr int PrzydzialowZaliczki = 4;
+constexpr int PrzydzialowBezWzrostu = 2;
 
 double Sekundy(TZegar::duration d)
 {
@@ -77,24 +87,40 @@ struct TWspolne {
 };
 
 // One line of search, run in slices: an annealing over plain bets or over the orbits of a group,
-// which drops a bet after every complete design it reaches.
+// or the weighted search over plain bets, each of which drops a bet after every complete design it
+// reaches.
 class TPoszukiwanie {
 public:
     // A plain search, ready at once.
     TPoszukiwanie(const TParametryPokrycia& p, const TRangi& rangi, const std::vector<TBlok>& stale,
-                  std::vector<TBlok> poczatkowe, uint64_t ziarno, std::string zrodlo)
+                  std::vector<TBlok> poczatkowe, uint64_t ziarno, std::string zrodlo, bool wagowe)
         : p_(p), rangi_(rangi), stale_(stale), poczatkowe_(std::move(poczatkowe)), ziarno_(ziarno),
-          zrodlo_(std::move(zrodlo))
+          zrodlo_(std::move(zrodlo)), wagowe_(wagowe)
     {
         Przygotuj();
     }
     // A search over the orbits of a group; its tables are built when it first runs.
-    TPoszukiwanie(const TParametryPokrycia& p, const TRangi& rangi, TGrupa grupa, uint64_t ziarno)
-        : p_(p), rangi_(rangi), grupa_(std::move(grupa)), ziarno_(ziarno), zrodlo_(grupa_->Opis())
+    TPoszukiwanie(const TParametryPokrycia& p, const TRangi& rangi, TGrupa grupa, uint64_t ziarno, bool wagowe)
+        : p_(p), rangi_(rangi), grupa_(std::move(grupa)), ziarno_(ziarno),
+          zrodlo_(grupa_->Opis() + (wagowe ? " (wagi)" : "")), wagowe_(wagowe)
     {
     }
 
+    // A weighted search that starts from this many random bets instead of the greedy design, and
+    // grows them while it cannot complete them; it keeps to its own designs.
+    void ZacznijOdLosowych(int64_t ile) { odLosowych_ = ile; }
+
     bool Grupowe() const { return grupa_.has_value(); }
+    // Whether it continues from the best design of all when it falls behind.
+    bool Przejmuje() const { return !Grupowe() && odLosowych_ == 0; }
+    // A search from random bets needs a few whole slices before it completes anything; till then
+    // the scheduler counts it at the size it aims at.
+    std::optional<int64_t> Zaliczka() const
+    {
+        if (odLosowych_ == 0 || przydzialow_ >= PrzydzialowZaliczki)
+            return std::nullopt;
+        return static_cast<int64_t>(stale_.size() + przeszukiwanie_->Bloki().size());
+    }
     bool Martwe() const { return martwe_; }
     int64_t Najlepszy() const { return najlepszy_; }
     int Przydzialow() const { return przydzialow_; }
@@ -109,10 +135,20 @@ public:
         rozpoczete_ = true;
         if (!wyzarzanie_)
             Przygotuj();
+        if (odLosowych_ > 0) {
+            wyzarzanie_.reset();
+            przeszukiwanie_->DodajLosowe(static_cast<int>(odLosowych_));
+            return;
+        }
         wyzarzanie_->UstawBloki(std::move(poczatkowe_));
         if (!wyzarzanie_->UzupelnijZachlannie()) {
             martwe_ = true;
             return;
+        }
+        if (przeszukiwanie_) {
+            // The annealing only made the greedy start: its counts are not needed any more.
+            przeszukiwanie_->UstawBloki(wyzarzanie_->Bloki());
+            wyzarzanie_.reset();
         }
         Sukces(wspolne);
     }
@@ -126,9 +162,12 @@ public:
         // The fixed bets stand first in every design a plain search reports.
         bloki.erase(bloki.begin(), bloki.begin() + static_cast<std::ptrdiff_t>(stale_.size()));
         rozpoczete_ = true;
-        wyzarzanie_->UstawBloki(std::move(bloki));
+        if (przeszukiwanie_)
+            przeszukiwanie_->UstawBloki(bloki);
+        else
+            wyzarzanie_->UstawBloki(std::move(bloki));
         najlepszy_ = wspolne.Najmniej.load();
-        wyzarzanie_->UsunNajmniejPotrzebny();
+        UsunNajmniejPotrzebny();
     }
 
     int BezPoprawy() const { return bezPoprawy_; }
@@ -144,13 +183,16 @@ public:
         const int64_t przed = najlepszy_;
         if (!rozpoczete_)
             Rozpocznij(wspolne);
-        wyzarzanie_->UstawTemperature(Temperatury[static_cast<std::size_t>(szczebel_)]);
+        if (wyzarzanie_)
+            wyzarzanie_->UstawTemperature(Temperatury[static_cast<std::size_t>(szczebel_)]);
         Wyzarzaj(koniec, wspolne);
         if (najlepszy_ < przed) {
             bezPoprawy_ = 0;
         } else {
             ++bezPoprawy_;
             szczebel_ = (szczebel_ + 1) % static_cast<int>(std::size(Temperatury));
+            if (odLosowych_ > 0 && Niepokrytych() > 0 && przydzialow_ >= PrzydzialowBezWzrostu)
+                Powieksz(wspolne);
         }
     }
 
@@ -164,9 +206,9 @@ private:
             for (int i = 0; i < krokow_; ++i) {
                 if (wspolne.Koniec.load(std::memory_order_relaxed))
                     return;
-                if (wyzarzanie_->Niepokrytych() == 0)
+                if (Niepokrytych() == 0)
                     Sukces(wspolne);
-                wyzarzanie_->Krok();
+                Krok();
             }
             const auto trwala = TZegar::now() - poczatek;
             if (trwala < CzasPaczki / 2)
@@ -176,6 +218,19 @@ private:
         }
     }
 
+    // A search from random bets that did not complete its design in a whole slice gets a few more
+    // bets; once it has as many as the best design of all, it continues from that one instead.
+    void Powieksz(const TWspolne& wspolne)
+    {
+        const auto ile = static_cast<int64_t>(przeszukiwanie_->Bloki().size());
+        const int64_t wiecej = std::max<int64_t>(1, ile * ProcentWzrostu / 100);
+        if (ile + wiecej + static_cast<int64_t>(stale_.size()) >= wspolne.Najmniej.load()) {
+            odLosowych_ = 0;
+            return;
+        }
+        przeszukiwanie_->DodajLosowe(static_cast<int>(wiecej));
+    }
+
     void Przygotuj()
     {
         if (grupa_)
@@ -183,21 +238,45 @@ private:
         wyzarzanie_ = std::make_unique<TWyzarzaniePokrycia>(p_, rangi_, orbity_.get(), ziarno_);
         wyzarzanie_->UstawStale(stale_);
         dziur_ = wyzarzanie_->Niepokrytych();
+        if (wagowe_) {
+            przeszukiwanie_ = std::make_unique<TPrzeszukiwanieWagowe>(p_, orbity_.get(), ziarno_ + 1);
+            przeszukiwanie_->UstawStale(stale_);
+        }
+    }
+
+    int64_t Niepokrytych() const
+    {
+        return przeszukiwanie_ ? przeszukiwanie_->Niepokrytych() : wyzarzanie_->Niepokrytych();
+    }
+    void Krok()
+    {
+        if (przeszukiwanie_)
+            przeszukiwanie_->Krok();
+        else
+            wyzarzanie_->Krok();
+    }
+    bool UsunNajmniejPotrzebny()
+    {
+        return przeszukiwanie_ ? przeszukiwanie_->UsunNajmniejPotrzebny() : wyzarzanie_->UsunNajmniejPotrzebny();
     }
 
     void Sukces(TWspolne& wspolne)
     {
         std::vector<TBlok> bloki = stale_;
         if (orbity_) {
-            const std::vector<TBlok> obrazy = orbity_->Rozwin(wyzarzanie_->Bloki(), p_.k);
+            const std::vector<TBlok> obrazy =
+                orbity_->Rozwin(przeszukiwanie_ ? przeszukiwanie_->Bloki() : wyzarzanie_->Bloki(), p_.k);
             bloki.insert(bloki.end(), obrazy.begin(), obrazy.end());
+        } else if (przeszukiwanie_) {
+            const std::vector<TBlok> wlasne = przeszukiwanie_->Bloki();
+            bloki.insert(bloki.end(), wlasne.begin(), wlasne.end());
         } else {
             bloki.insert(bloki.end(), wyzarzanie_->Bloki().begin(), wyzarzanie_->Bloki().end());
         }
         najlepszy_ = std::min(najlepszy_, static_cast<int64_t>(bloki.size()));
         wspolne.Zglos(std::move(bloki), zrodlo_);
         // Nothing left to drop: a design of no free bets cannot shrink.
-        if (!wyzarzanie_->UsunNajmniejPotrzebny())
+        if (!UsunNajmniejPotrzebny())
             wspolne.Koniec.store(true);
     }
 
@@ -209,13 +288,17 @@ private:
     std::vector<TBlok> poczatkowe_;
     uint64_t ziarno_;
     std::string zrodlo_;
+    // The weighted search, when this line is one; the annealing then only makes its greedy start.
+    bool wagowe_ = false;
     std::unique_ptr<TWyzarzaniePokrycia> wyzarzanie_;
+    std::unique_ptr<TPrzeszukiwanieWagowe> przeszukiwanie_;
     int64_t dziur_ = 0;
     int64_t najlepszy_ = std::numeric_limits<int64_t>::max();
     int przydzialow_ = 0;
     int bezPoprawy_ = 0;
     int szczebel_ = 0;
     int krokow_ = 16;
+    int64_t odLosowych_ = 0;
     bool rozpoczete_ = false;
     bool martwe_ = false;
 };
@@ -268,13 +351,15 @@ public:
         std::size_t wybrane = poszukiwania_.size();
         auto ocena = [&](std::size_t i) {
             const TPoszukiwanie& p = *poszukiwania_[i];
+            if (const auto zaliczka = p.Zaliczka())
+                return static_cast<double>(*zaliczka);
             const int64_t najlepszy = p.Grupowe() ? p.Najlepszy() : std::min(p.Najlepszy(), najmniej);
             return static_cast<double>(najlepszy) * (1.0 + KaraBezPoprawy * p.BezPoprawy());
         };
         for (std::size_t i = 0; i < poszukiwania_.size(); ++i) {
             if (zajete_[i] || poszukiwania_[i]->Martwe())
                 continue;
-            if (poszukiwania_[i]->Przydzialow() == 0) {
+            if (poszukiwania_[i]->Przydzialow() == 0 && !poszukiwania_[i]->Zaliczka()) {
                 wybrane = i;
                 break;
             }
@@ -284,7 +369,8 @@ public:
         if (wybrane == poszukiwania_.size())
             return nullptr;
         zajete_[wybrane] = true;
-        sekundy = poszukiwania_[wybrane]->Przydzialow() == 0 ? pierwszy_ : kolejny_;
+        sekundy = poszukiwania_[wybrane]->Przydzialow() == 0 && !poszukiwania_[wybrane]->Zaliczka() ? pierwszy_
+                                                                                                     : kolejny_;
         return poszukiwania_[wybrane].get();
     }
 
@@ -363,9 +449,14 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
     for (int w = 0; w < std::max(watkow, std::min(2, watkowPamieci)); ++w) {
         poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, stale, poczatkowe,
                                                                losowe.Slowo64(),
-                                                               poczatkowe.empty() ? "wyżarzanie" : "redukcja"));
+                                                               poczatkowe.empty() ? "wyżarzanie" : "redukcja", false));
         poszukiwania.back()->UstawSzczebel(w);
     }
+    // A weighted search beside them, where the parameters allow one.
+    const bool wagowe = TPrzeszukiwanieWagowe::Obsluguje(p);
+    if (wagowe)
+        poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, stale, poczatkowe, losowe.Slowo64(),
+                                                               poczatkowe.empty() ? "wagi" : "redukcja (wagi)", true));
     TPoszukiwanie& pierwsze = *poszukiwania.front();
     if (zadanie.Cel > 0) {
         wspolne.Cel = zadanie.Cel;
@@ -384,6 +475,20 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
         wynik.Blad = TBladPokrycia::ZaDuze;
         return wynik;
     }
+    // Far below the greedy design the weighted search does better from random bets than from any
+    // design the others reach: their structure holds it in a poor valley.
+    if (wagowe) {
+        const int64_t najmniej = wspolne.Najmniej.load();
+        const int64_t poczatek =
+            zadanie.Znany > 0 ? zadanie.Znany + (zadanie.Znany * ProcentStartuLosowych + 99) / 100
+                              : (std::max<int64_t>(wspolne.Cel, 1) + najmniej) / 2;
+        const int64_t wolnych = poczatek - static_cast<int64_t>(stale.size());
+        if (wolnych > 0 && poczatek < najmniej) {
+            poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, stale, std::vector<TBlok>{},
+                                                                   losowe.Slowo64(), "wagi", true));
+            poszukiwania.back()->ZacznijOdLosowych(wolnych);
+        }
+    }
     // Designs invariant under a group, where a group can act (nothing is fixed); their orbit tables
     // share a memory budget.
     if (zadanie.Konstrukcje && stale.empty() && rangi.Podzbiorow() <= MaxPodzbiorowGrup) {
@@ -398,7 +503,9 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
             pamieci += rangi.Podzbiorow() * sizeof(uint32_t);
             if (pamieci > PamiecGrup)
                 break;
-            poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, std::move(*grupa), losowe.Slowo64()));
+            // Over orbits too the weighted search does better than the annealing where it can run.
+            poszukiwania.push_back(
+                std::make_unique<TPoszukiwanie>(p, rangi, std::move(*grupa), losowe.Slowo64(), wagowe));
         }
     }
 
@@ -412,7 +519,7 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
             TPoszukiwanie* poszukiwanie = rozdzielacz.Wez(sekundy, wspolne.Najmniej.load());
             if (!poszukiwanie)
                 break;
-            if (!poszukiwanie->Grupowe() && poszukiwanie->Najlepszy() > wspolne.Najmniej.load())
+            if (poszukiwanie->Przejmuje() && poszukiwanie->Najlepszy() > wspolne.Najmniej.load())
                 poszukiwanie->PrzejmijNajlepsze(wspolne);
             const auto kraniec = std::min(koniec, TZegar::now() + std::chrono::duration_cast<TZegar::duration>(
                                                                       std::chrono::duration<double>(sekundy)));

@@ -26,6 +26,9 @@ struct TZadaniePokrycia {
     // Stop as soon as a result of this many bets (all of them, fixed ones included) is found;
     // 0: the lower bound the optimiser knows itself.
     int64_t Cel = 0;
+    // The best size known for these parameters (the records table), 0 when none is: a search aims
+    // just above it from the start instead of working its way down from the greedy design.
+    int64_t Znany = 0;
     // Try designs invariant under groups acting on the numbers and the known constructions too.
     bool Konstrukcje = true;
 };
@@ -48,7 +51,8 @@ struct TWynikPokrycia {
     // Ascending lexicographic order, positions 1..n; complete (checked afresh before it is handed back).
     std::vector<TZaklad> Zaklady;
     bool Przerwano = false; // the stop flag ended the run early
-    // Where the result comes from: "zachłanny", "wyżarzanie", a group such as "Z13", a construction.
+    // Where the result comes from: "zachłanny", "wyżarzanie", "wagi" (the weighted search), a group
+    // such as "Z13", a construction.
     std::string Zrodlo;
 };
 

@@ -203,7 +203,9 @@ void TfrmOptymalizuj::Start()
     zadanie.Poczatkowe = zrodlo_.Zaklady;
     if (zadanie.Parametry.Klasyczne()) {
         // Nothing can be smaller than the lower bound: the run ends when it gets there.
-        zadanie.Cel = OpisRekordu(zadanie.Parametry.n, zadanie.Parametry.k, zadanie.Parametry.t).Dolne;
+        const TOpisRekordu rekord = OpisRekordu(zadanie.Parametry.n, zadanie.Parametry.k, zadanie.Parametry.t);
+        zadanie.Cel = rekord.Dolne;
+        zadanie.Znany = rekord.Najlepszy.value_or(0);
     }
     wynik_.reset();
     przerwij_ = false;

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "systems/Losowosc.h"
+#include "systems/ParametryPokrycia.h"
+#include "systems/TWyzarzaniePokrycia.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace tarvomund {
+
+// Weighted local search over a fixed number of bets, for classic coverings (every t-subset in some
+// bet) of at most 64 numbers. Every t-subset carries a weight; after every move the weights of the
+// subsets left uncovered grow, so the subsets the search keeps failing to cover pull ever harder. A move picks a random uncovered subset and, of every bet that one exchange makes
+// cover it and every number such a bet could give up, makes the exchange of the best weighted gain
+// (ties at random), even a worsening one; a number just taken out of a bet stays out of it for a
+// few moves, so the search does not undo itself.
+//
+// Near-perfect designs (Steiner-like, where nearly every subset is covered once) are where the
+// annealing stalls: its cost landscape is flat there, and the weights give it a slope.
+//
+// With orbits the bets stand for whole orbits of a group acting on the numbers, as in the annealing:
+// the weights and counts are kept per orbit of t-subsets, and a bet may be moved to cover any image of
+// the chosen subset.
+//
+// Fixed bets (a system being completed) count in the cover but are never moved or dropped.
+class TOrbity;
+
+class TPrzeszukiwanieWagowe {
+public:
+    // The most t-subsets it keeps weights for (10 bytes each).
+    static constexpr uint64_t MaxPodzbiorow = uint64_t{1} << 21;
+    static bool Obsluguje(const TParametryPokrycia& p);
+
+    // `orbity` (if given) must outlive the search.
+    TPrzeszukiwanieWagowe(const TParametryPokrycia& p, const TOrbity* orbity, uint64_t ziarno);
+
+    void UstawStale(const std::vector<TBlok>& stale);
+    void UstawBloki(const std::vector<TBlok>& bloki);
+    std::vector<TBlok> Bloki() const;
+    // Adds so many bets of random numbers (a start far from any greedy design, or room for a
+    // search that cannot complete its design).
+    void DodajLosowe(int ile);
+    int64_t Niepokrytych() const { return static_cast<int64_t>(niepokryte_.size()); }
+
+    // One move. Nothing while everything is covered.
+    void Krok();
+    // Drops the bet whose loss uncovers the least weight (ties at random). False when there is none.
+    bool UsunNajmniejPotrzebny();
+
+private:
+    // Moves a number just taken out of a bet may not come back into it.
+    static constexpr int64_t Kadencja = 10;
+    // The (t - 1)-subsets of one bet a move weighs at most, and the largest t.
+    static constexpr uint64_t MaxCzesci = 256;
+    static constexpr int MaxT = 8;
+    static constexpr std::size_t WierszDwumianu = 65; // C(a, b) for a = 0..64
+    // A (t - 1)-subset of a bet with its colex rank summed for each place q where one more number
+    // could go: rank(R + v) = przed[q] + C(v, q + 1), q being the numbers of R below v.
+    struct TCzesc {
+        uint64_t maska = 0;
+        std::array<uint32_t, MaxT> przed{};
+    };
+    // Weights are halved when one grows past this, so that no sum of them overflows.
+    static constexpr uint32_t MaxWagi = uint32_t{1} << 28;
+
+    uint32_t Ranga(uint64_t maska) const;
+    uint32_t Jednostka(uint32_t ranga) const;
+    void KrokNaOrbitach(uint64_t cel);
+    // A random bet takes a step towards the subset `cel`: for when no bet is one exchange away.
+    void KrokLosowy(uint64_t cel);
+    // Makes the chosen exchange (or, with none, a random step) and raises the weights.
+    void Wykonaj(bool jest, std::size_t blok, int x, int y, uint64_t cel);
+    // The weighted gain of exchanging x for y in the bet whose parts `czesci_` holds, tried on the
+    // counts and undone.
+    int64_t Probuj(int x, int y, int czesci);
+    uint64_t Odranga(uint32_t ranga) const;
+    void Zmien(uint64_t maska, int znak);
+    void Dodaj(uint32_t r);
+    void Usun(uint32_t r);
+    int64_t Strata(uint64_t maska);
+    void Wymien(std::size_t blok, int x, int y);
+    void PodniesWagi();
+    int Czesci(uint64_t blok);
+    uint32_t C(int a, int b) const
+    {
+        return dwumian_[static_cast<std::size_t>(b) * WierszDwumianu + static_cast<std::size_t>(a)];
+    }
+
+    const TParametryPokrycia p_;
+    const TOrbity* orbity_;
+    TLosowe losowe_;
+    std::vector<uint32_t> dwumian_; // C(a, b) at b * WierszDwumianu + a
+    std::vector<uint64_t> bloki_;
+    std::vector<uint16_t> licznik_;
+    std::vector<uint32_t> waga_;
+    std::vector<int32_t> pozycja_; // place on the list of uncovered subsets, -1 when covered
+    std::vector<uint32_t> niepokryte_;
+    std::vector<int64_t> tabu_; // per bet and number: the move until which it may not come back
+    std::vector<TCzesc> czesci_;
+    int64_t krok_ = 0;
+};
+
+} // namespace tarvomund
