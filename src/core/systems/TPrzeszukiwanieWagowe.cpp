@@ -80,8 +80,7 @@ TPrzeszukiwanieWagowe::TPrzeszukiwanieWagowe(const TParametryPokrycia& p, const 
                 static_cast<uint32_t>(std::min<uint64_t>(c, std::numeric_limits<uint32_t>::max()));
         }
     }
-    const uint32_t podzbiorow =
-        orbity ? orbity->Ile() : dwumian_[static_cast<std::size_t>(p.t) * WierszDwumianu + static_cast<std::size_t>(p.n)];
+    const uint32_t podzbiorow = orbity ? orbity->Ile() : C(p.n, p.t);
     licznik_.assign(podzbiorow, 0);
     waga_.assign(podzbiorow, 1);
     pozycja_.assign(podzbiorow, -1);
@@ -95,9 +94,8 @@ uint32_t TPrzeszukiwanieWagowe::Ranga(uint64_t maska) const
 {
     // Colex rank, as everywhere in the optimiser: C(s0, 1) + C(s1, 2) + ...
     uint32_t r = 0;
-    std::size_t i = 1;
-    for (; maska; maska &= maska - 1, ++i)
-        r += dwumian_[i * WierszDwumianu + static_cast<std::size_t>(std::countr_zero(maska))];
+    for (int i = 1; maska; maska &= maska - 1, ++i)
+        r += C(std::countr_zero(maska), i);
     return r;
 }
 
@@ -111,10 +109,10 @@ uint64_t TPrzeszukiwanieWagowe::Odranga(uint32_t ranga) const
     uint64_t maska = 0;
     int v = p_.n - 1;
     for (int i = p_.t; i >= 1; --i) {
-        while (dwumian_[static_cast<std::size_t>(i) * WierszDwumianu + static_cast<std::size_t>(v)] > ranga)
+        while (C(v, i) > ranga)
             --v;
         maska |= uint64_t{1} << v;
-        ranga -= dwumian_[static_cast<std::size_t>(i) * WierszDwumianu + static_cast<std::size_t>(v)];
+        ranga -= C(v, i);
         --v;
     }
     return maska;

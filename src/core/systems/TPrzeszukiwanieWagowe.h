@@ -10,12 +10,15 @@
 
 namespace tarvomund {
 
+class TOrbity;
+
 // Weighted local search over a fixed number of bets, for classic coverings (every t-subset in some
 // bet) of at most 64 numbers. Every t-subset carries a weight; after every move the weights of the
-// subsets left uncovered grow, so the subsets the search keeps failing to cover pull ever harder. A move picks a random uncovered subset and, of every bet that one exchange makes
-// cover it and every number such a bet could give up, makes the exchange of the best weighted gain
-// (ties at random), even a worsening one; a number just taken out of a bet stays out of it for a
-// few moves, so the search does not undo itself.
+// subsets left uncovered grow, so the subsets the search keeps failing to cover pull ever harder.
+// A move picks a random uncovered subset and, of every bet that one exchange makes cover it and
+// every number such a bet could give up, makes the exchange of the best weighted gain (ties at
+// random), even a worsening one; a number just taken out of a bet stays out of it for a few moves,
+// so the search does not undo itself.
 //
 // Near-perfect designs (Steiner-like, where nearly every subset is covered once) are where the
 // annealing stalls: its cost landscape is flat there, and the weights give it a slope.
@@ -25,8 +28,6 @@ namespace tarvomund {
 // the chosen subset.
 //
 // Fixed bets (a system being completed) count in the cover but are never moved or dropped.
-class TOrbity;
-
 class TPrzeszukiwanieWagowe {
 public:
     // The most t-subsets it keeps weights for (10 bytes each).
