@@ -119,7 +119,7 @@ public:
     {
         if (odLosowych_ == 0 || przydzialow_ >= PrzydzialowZaliczki)
             return std::nullopt;
-        return static_cast<int64_t>(stale_.size() + przeszukiwanie_->Bloki().size());
+        return static_cast<int64_t>(stale_.size() + przeszukiwanie_->Ile());
     }
     bool Martwe() const { return martwe_; }
     int64_t Najlepszy() const { return najlepszy_; }
@@ -222,7 +222,7 @@ private:
     // bets; once it has as many as the best design of all, it continues from that one instead.
     void Powieksz(const TWspolne& wspolne)
     {
-        const auto ile = static_cast<int64_t>(przeszukiwanie_->Bloki().size());
+        const auto ile = static_cast<int64_t>(przeszukiwanie_->Ile());
         const int64_t wiecej = std::max<int64_t>(1, ile * ProcentWzrostu / 100);
         if (ile + wiecej + static_cast<int64_t>(stale_.size()) >= wspolne.Najmniej.load()) {
             odLosowych_ = 0;

@@ -40,6 +40,7 @@ public:
     void UstawStale(const std::vector<TBlok>& stale);
     void UstawBloki(const std::vector<TBlok>& bloki);
     std::vector<TBlok> Bloki() const;
+    std::size_t Ile() const { return bloki_.size(); }
     // Adds so many bets of random numbers (a start far from any greedy design, or room for a
     // search that cannot complete its design).
     void DodajLosowe(int ile);
