@@ -11,7 +11,7 @@ namespace tarvomund {
 
 namespace {
 
-constexpr int MaxPunktow = 64;
+constexpr int MaxPunktow = TCzesciBloku::MaxPunktow;
 
 // Calls f with every r-subset of the numbers in `maska`, as a mask.
 template <typename F> void DlaPodmasek(uint64_t maska, int r, F&& f)
@@ -61,31 +61,18 @@ struct TWyborRuchu {
 
 bool TPrzeszukiwanieWagowe::Obsluguje(const TParametryPokrycia& p)
 {
-    if (!p.Poprawne() || p.m != p.t || p.n > MaxPunktow || p.k > MaxKOptymalizacji || p.t > MaxT)
-        return false;
-    const TRangi rangi(p.n, p.t);
-    return rangi.Podzbiorow() <= MaxPodzbiorow && rangi.C(p.k, p.t - 1) <= MaxCzesci;
+    return p.Poprawne() && p.m == p.t && p.k <= MaxKOptymalizacji && TCzesciBloku::Mozliwe(p.n, p.k, p.t) &&
+           TRangi(p.n, p.t).Podzbiorow() <= MaxPodzbiorow;
 }
 
 TPrzeszukiwanieWagowe::TPrzeszukiwanieWagowe(const TParametryPokrycia& p, const TOrbity* orbity, uint64_t ziarno)
-    : p_(p), orbity_(orbity), losowe_(ziarno)
+    : p_(p), orbity_(orbity), losowe_(ziarno), czesci_(p.k, p.t)
 {
-    dwumian_.assign(WierszDwumianu * static_cast<std::size_t>(p.t + 1), 0);
-    for (int a = 0; a <= MaxPunktow; ++a) {
-        uint64_t c = 1; // C(a, b), built up b by b
-        for (int b = 0; b <= p.t; ++b) {
-            if (b > 0)
-                c = b > a ? 0 : c * static_cast<uint64_t>(a - b + 1) / static_cast<uint64_t>(b);
-            dwumian_[static_cast<std::size_t>(b) * WierszDwumianu + static_cast<std::size_t>(a)] =
-                static_cast<uint32_t>(std::min<uint64_t>(c, std::numeric_limits<uint32_t>::max()));
-        }
-    }
     const uint32_t podzbiorow = orbity ? orbity->Ile() : C(p.n, p.t);
     licznik_.assign(podzbiorow, 0);
     waga_.assign(podzbiorow, 1);
     pozycja_.assign(podzbiorow, -1);
     niepokryte_.reserve(podzbiorow);
-    czesci_.resize(static_cast<std::size_t>(C(p.k, p.t - 1)));
     for (uint32_t r = 0; r < podzbiorow; ++r)
         Dodaj(r);
 }
@@ -241,41 +228,11 @@ void TPrzeszukiwanieWagowe::Wymien(std::size_t blok, int x, int y)
 
 int TPrzeszukiwanieWagowe::Czesci(uint64_t blok)
 {
-    std::array<int, MaxKOptymalizacji> punkty{};
+    std::array<uint8_t, MaxKOptymalizacji> punkty{};
     int ile = 0;
     for (uint64_t b = blok; b; b &= b - 1)
-        punkty[static_cast<std::size_t>(ile++)] = std::countr_zero(b);
-    const int r = p_.t - 1;
-    std::array<int, MaxT> idx{};
-    for (int i = 0; i < r; ++i)
-        idx[static_cast<std::size_t>(i)] = i;
-    int czesci = 0;
-    while (true) {
-        TCzesc& c = czesci_[static_cast<std::size_t>(czesci++)];
-        c.maska = 0;
-        // przed[q]: the numbers below place q at their own index, those from q on one index up.
-        uint32_t po = 0;
-        for (int i = r - 1; i >= 0; --i) {
-            const int a = punkty[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])];
-            po += C(a, i + 2);
-            c.przed[static_cast<std::size_t>(i)] = po;
-            c.maska |= uint64_t{1} << a;
-        }
-        c.przed[static_cast<std::size_t>(r)] = 0;
-        uint32_t przed = 0;
-        for (int q = 0; q < r; ++q) {
-            przed += C(punkty[static_cast<std::size_t>(idx[static_cast<std::size_t>(q)])], q + 1);
-            c.przed[static_cast<std::size_t>(q + 1)] += przed;
-        }
-        int i = r - 1;
-        while (i >= 0 && idx[static_cast<std::size_t>(i)] == ile - r + i)
-            --i;
-        if (i < 0)
-            return czesci;
-        ++idx[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < r; ++j)
-            idx[static_cast<std::size_t>(j)] = idx[static_cast<std::size_t>(j - 1)] + 1;
-    }
+        punkty[static_cast<std::size_t>(ile++)] = static_cast<uint8_t>(std::countr_zero(b));
+    return czesci_.Wypelnij(punkty.data());
 }
 
 int64_t TPrzeszukiwanieWagowe::Probuj(int x, int y, int czesci)
@@ -284,12 +241,9 @@ int64_t TPrzeszukiwanieWagowe::Probuj(int x, int y, int czesci)
     // are the same R plus y. A unit that goes to zero and back (or up and back) counts both ways.
     int64_t zmiana = 0;
     const uint64_t bitX = uint64_t{1} << x;
-    auto ranga = [&](const TCzesc& cz, int v) {
-        const int q = std::popcount(cz.maska & ((uint64_t{1} << v) - 1));
-        return Jednostka(cz.przed[static_cast<std::size_t>(q)] + C(v, q + 1));
-    };
+    auto ranga = [&](const TCzesciBloku::TCzesc& cz, int v) { return Jednostka(czesci_.Ranga(cz, v)); };
     for (int c = 0; c < czesci; ++c) {
-        const TCzesc& cz = czesci_[static_cast<std::size_t>(c)];
+        const TCzesciBloku::TCzesc& cz = czesci_[c];
         if (cz.maska & bitX)
             continue;
         const uint32_t ux = ranga(cz, x);
@@ -300,7 +254,7 @@ int64_t TPrzeszukiwanieWagowe::Probuj(int x, int y, int czesci)
             zmiana += waga_[uy];
     }
     for (int c = 0; c < czesci; ++c) {
-        const TCzesc& cz = czesci_[static_cast<std::size_t>(c)];
+        const TCzesciBloku::TCzesc& cz = czesci_[c];
         if (cz.maska & bitX)
             continue;
         --licznik_[ranga(cz, y)];
@@ -314,7 +268,7 @@ void TPrzeszukiwanieWagowe::KrokNaOrbitach(uint64_t cel)
     // Every image of the chosen subset under the group is as good a target: the bets one exchange
     // away from some image are weighed, each exchange tried on the counts.
     const int t = p_.t;
-    std::array<int, MaxT> punkty{};
+    std::array<int, TCzesciBloku::MaxT> punkty{};
     int ile = 0;
     for (uint64_t b = cel; b; b &= b - 1)
         punkty[static_cast<std::size_t>(ile++)] = std::countr_zero(b);
@@ -412,7 +366,7 @@ void TPrzeszukiwanieWagowe::Krok()
         int64_t zysk = 0;
         const int czesci = Czesci(blok);
         for (int c = 0; c < czesci; ++c) {
-            const TCzesc& cz = czesci_[static_cast<std::size_t>(c)];
+            const TCzesciBloku::TCzesc& cz = czesci_[c];
             // Each t-subset of the bet once: R with a number of the bet above all of R.
             const uint64_t powyzej = blok & ~((uint64_t{2} << (63 - std::countl_zero(cz.maska | 1))) - 1);
             for (uint64_t b = cz.maska ? powyzej : blok; b; b &= b - 1) {
@@ -424,8 +378,7 @@ void TPrzeszukiwanieWagowe::Krok()
                         strata[static_cast<std::size_t>(std::countr_zero(x))] += waga_[r];
                 }
             }
-            const int q = std::popcount(cz.maska & ((uint64_t{1} << y) - 1));
-            const uint32_t r = cz.przed[static_cast<std::size_t>(q)] + C(y, q + 1);
+            const uint32_t r = czesci_.Ranga(cz, y);
             if (licznik_[r] == 0) {
                 zysk += waga_[r];
                 for (uint64_t x = cz.maska & wolne; x; x &= x - 1)

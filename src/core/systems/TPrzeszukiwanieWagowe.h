@@ -2,6 +2,7 @@
 
 #include "systems/Losowosc.h"
 #include "systems/ParametryPokrycia.h"
+#include "systems/TCzesciBloku.h"
 #include "systems/TWyzarzaniePokrycia.h"
 
 #include <array>
@@ -54,16 +55,6 @@ public:
 private:
     // Moves a number just taken out of a bet may not come back into it.
     static constexpr int64_t Kadencja = 10;
-    // The (t - 1)-subsets of one bet a move weighs at most, and the largest t.
-    static constexpr uint64_t MaxCzesci = 256;
-    static constexpr int MaxT = 8;
-    static constexpr std::size_t WierszDwumianu = 65; // C(a, b) for a = 0..64
-    // A (t - 1)-subset of a bet with its colex rank summed for each place q where one more number
-    // could go: rank(R + v) = przed[q] + C(v, q + 1), q being the numbers of R below v.
-    struct TCzesc {
-        uint64_t maska = 0;
-        std::array<uint32_t, MaxT> przed{};
-    };
     // Weights are halved when one grows past this, so that no sum of them overflows.
     static constexpr uint32_t MaxWagi = uint32_t{1} << 28;
 
@@ -77,6 +68,9 @@ private:
     // The weighted gain of exchanging x for y in the bet whose parts `czesci_` holds, tried on the
     // counts and undone.
     int64_t Probuj(int x, int y, int czesci);
+    // Fills `czesci_` with the parts of the bet; returns how many there are.
+    int Czesci(uint64_t blok);
+    uint32_t C(int a, int b) const { return czesci_.C(a, b); }
     uint64_t Odranga(uint32_t ranga) const;
     void Zmien(uint64_t maska, int znak);
     void Dodaj(uint32_t r);
@@ -84,23 +78,17 @@ private:
     int64_t Strata(uint64_t maska);
     void Wymien(std::size_t blok, int x, int y);
     void PodniesWagi();
-    int Czesci(uint64_t blok);
-    uint32_t C(int a, int b) const
-    {
-        return dwumian_[static_cast<std::size_t>(b) * WierszDwumianu + static_cast<std::size_t>(a)];
-    }
 
     const TParametryPokrycia p_;
     const TOrbity* orbity_;
     TLosowe losowe_;
-    std::vector<uint32_t> dwumian_; // C(a, b) at b * WierszDwumianu + a
     std::vector<uint64_t> bloki_;
     std::vector<uint16_t> licznik_;
     std::vector<uint32_t> waga_;
     std::vector<int32_t> pozycja_; // place on the list of uncovered subsets, -1 when covered
     std::vector<uint32_t> niepokryte_;
     std::vector<int64_t> tabu_; // per bet and number: the move until which it may not come back
-    std::vector<TCzesc> czesci_;
+    TCzesciBloku czesci_;
     int64_t krok_ = 0;
 };
 

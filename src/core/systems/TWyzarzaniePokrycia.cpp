@@ -65,17 +65,9 @@ TWyzarzaniePokrycia::TWyzarzaniePokrycia(const TParametryPokrycia& p, const TRan
     naLiscie_.assign(static_cast<std::size_t>((jednostek + 63) / 64), 0);
     niepokrytych_ = static_cast<int64_t>(jednostek);
     UstawTemperature(0.22);
-    // Every binomial term of a rank below C(n, t) <= 2^24 fits the 32-bit table.
-    klasyczny_ = p.m == p.t && p.n <= 64 && p.t <= MaxTKlasycznego && rangi.C(p.k, p.t - 1) <= MaxCzesci &&
-                 rangi.Podzbiorow() <= std::numeric_limits<uint32_t>::max() / MaxTKlasycznego;
-    if (klasyczny_) {
-        dwumian_.assign(static_cast<std::size_t>(p.t + 1) * 64, 0);
-        for (int b = 0; b <= p.t; ++b)
-            for (int a = 0; a < p.n; ++a)
-                dwumian_[static_cast<std::size_t>(b) * 64 + static_cast<std::size_t>(a)] =
-                    static_cast<uint32_t>(rangi.C(a, b));
-        czesci_.resize(static_cast<std::size_t>(rangi.C(p.k, p.t - 1)));
-    }
+    klasyczny_ = p.m == p.t && TCzesciBloku::Mozliwe(p.n, p.k, p.t);
+    if (klasyczny_)
+        czesci_ = std::make_unique<TCzesciBloku>(p.k, p.t);
 }
 
 uint32_t TWyzarzaniePokrycia::Jednostka(uint64_t ranga) const
@@ -390,44 +382,6 @@ void TWyzarzaniePokrycia::ZakonczRuch(TBlok& blok, uint8_t x, uint8_t y, int64_t
     UstawBit(blok.maska, y);
 }
 
-int TWyzarzaniePokrycia::Czesci(const TBlok& blok)
-{
-    // Every (t - 1)-subset of the bet with its colex rank already summed for each place q where one
-    // more number could go: rank(T + v) = przed[q] + C(v, q + 1) with q the numbers of T below v.
-    const int r = p_.t - 1;
-    const int k = p_.k;
-    std::array<int, MaxTKlasycznego> idx;
-    for (int i = 0; i < r; ++i)
-        idx[static_cast<std::size_t>(i)] = i;
-    int ile = 0;
-    while (true) {
-        TCzesc& c = czesci_[static_cast<std::size_t>(ile++)];
-        c.maska = 0;
-        uint32_t po = 0;
-        for (int i = r - 1; i >= 0; --i) {
-            const uint8_t a = blok.p[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])];
-            po += Dwumian(a, i + 2);
-            c.przed[static_cast<std::size_t>(i)] = po;
-            c.maska |= uint64_t{1} << a;
-        }
-        c.przed[static_cast<std::size_t>(r)] = 0;
-        uint32_t przed = 0;
-        for (int q = 0; q < r; ++q) {
-            przed += Dwumian(blok.p[static_cast<std::size_t>(idx[static_cast<std::size_t>(q)])], q + 1);
-            c.przed[static_cast<std::size_t>(q + 1)] += przed;
-        }
-        // The next (t - 1)-subset of positions in lexicographic order.
-        int i = r - 1;
-        while (i >= 0 && idx[static_cast<std::size_t>(i)] == k - r + i)
-            --i;
-        if (i < 0)
-            return ile;
-        ++idx[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < r; ++j)
-            idx[static_cast<std::size_t>(j)] = idx[static_cast<std::size_t>(j - 1)] + 1;
-    }
-}
-
 void TWyzarzaniePokrycia::KrokKlasyczny(const TKandydatRuchu* kandydaci, int ile)
 {
     // Of the bets that one exchange makes cover the chosen subset, and of the numbers each could give
@@ -449,24 +403,24 @@ void TWyzarzaniePokrycia::KrokKlasyczny(const TKandydatRuchu* kandydaci, int ile
         for (int i = 0; i < t; ++i)
             if (!blok.Zawiera(obraz[static_cast<std::size_t>(i)]))
                 nowy = obraz[static_cast<std::size_t>(i)];
-        const int czesci = Czesci(blok);
+        const int czesci = czesci_->Wypelnij(blok.p.data());
         ostatni = c;
         std::array<int, 64> strata{};
         std::array<int, 64> bezX{};
         int zysk = 0;
         for (int i = 0; i < czesci; ++i) {
-            const TCzesc& cz = czesci_[static_cast<std::size_t>(i)];
+            const TCzesciBloku::TCzesc& cz = (*czesci_)[i];
             // The t-subsets of the bet, each once: T with a number of the bet above all of T.
             const int najwyzszy = cz.maska ? 63 - std::countl_zero(cz.maska) : -1;
             for (int j = k - 1; j >= 0 && blok.p[static_cast<std::size_t>(j)] > najwyzszy; --j) {
                 const uint8_t v = blok.p[static_cast<std::size_t>(j)];
-                if (licznik_[Jednostka(cz.przed[static_cast<std::size_t>(t - 1)] + Dwumian(v, t))] == 1) {
+                if (licznik_[Jednostka(cz.przed[static_cast<std::size_t>(t - 1)] + czesci_->C(v, t))] == 1) {
                     ++strata[v];
                     for (uint64_t b = cz.maska; b; b &= b - 1)
                         ++strata[static_cast<std::size_t>(std::countr_zero(b))];
                 }
             }
-            if (licznik_[Jednostka(Ranga(cz, nowy))] == 0) {
+            if (licznik_[Jednostka(czesci_->Ranga(cz, nowy))] == 0) {
                 ++zysk;
                 for (uint64_t b = cz.maska; b; b &= b - 1)
                     ++bezX[static_cast<std::size_t>(std::countr_zero(b))];
@@ -495,20 +449,21 @@ void TWyzarzaniePokrycia::KrokKlasyczny(const TKandydatRuchu* kandydaci, int ile
     if (dokladna && !Przyjmij(najmniej))
         return;
     TBlok& blok = bloki_[kandydaci[wybrany].blok];
-    const int czesci = wybrany == ostatni ? static_cast<int>(rangi_.C(k, t - 1)) : Czesci(blok);
+    const int czesci =
+        wybrany == ostatni ? static_cast<int>(rangi_.C(k, t - 1)) : czesci_->Wypelnij(blok.p.data());
     stracone_.clear();
     zyskane_.clear();
     int64_t delta = 0;
     const uint64_t bitX = uint64_t{1} << x;
     for (int i = 0; i < czesci; ++i) {
-        const TCzesc& cz = czesci_[static_cast<std::size_t>(i)];
+        const TCzesciBloku::TCzesc& cz = (*czesci_)[i];
         if (cz.maska & bitX)
             continue;
-        const uint32_t jx = Jednostka(Ranga(cz, x));
+        const uint32_t jx = Jednostka(czesci_->Ranga(cz, x));
         if (--licznik_[jx] == 0)
             ++delta;
         stracone_.push_back(jx);
-        const uint32_t jy = Jednostka(Ranga(cz, y));
+        const uint32_t jy = Jednostka(czesci_->Ranga(cz, y));
         if (licznik_[jy]++ == 0)
             --delta;
         zyskane_.push_back(jy);

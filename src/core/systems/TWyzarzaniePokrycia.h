@@ -2,10 +2,12 @@
 
 #include "systems/Losowosc.h"
 #include "systems/ParametryPokrycia.h"
+#include "systems/TCzesciBloku.h"
 
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tarvomund {
@@ -77,32 +79,15 @@ private:
     // Bets weighed per move of a classic covering, each able to cover the chosen subset by one
     // exchange: weighing more of them gains less per move than it costs in moves.
     static constexpr int KandydatowRuchu = 1;
-    // The most (t - 1)-subsets of a bet the move of a classic covering weighs.
-    static constexpr uint64_t MaxCzesci = 256;
-    static constexpr int MaxTKlasycznego = 8;
     struct TKandydatRuchu {
         std::size_t blok = 0;
         std::array<uint64_t, 2> maska{};
         std::array<uint8_t, MaxLiczbSystemu> obraz{};
     };
-    struct TCzesc {
-        uint64_t maska = 0;
-        std::array<uint32_t, MaxTKlasycznego> przed{};
-    };
     bool Przyjmij(int64_t delta);
     // Ends a trial exchange of x for y: decided by the Metropolis rule when `rozstrzygnij`, else kept.
     void ZakonczRuch(TBlok& blok, uint8_t x, uint8_t y, int64_t delta, bool rozstrzygnij);
-    int Czesci(const TBlok& blok);
     void KrokKlasyczny(const TKandydatRuchu* kandydaci, int ile);
-    uint32_t Dwumian(int a, int b) const
-    {
-        return dwumian_[static_cast<std::size_t>(b) * 64 + static_cast<std::size_t>(a)];
-    }
-    uint32_t Ranga(const TCzesc& c, uint8_t v) const
-    {
-        const int q = std::popcount(c.maska & ((uint64_t{1} << v) - 1));
-        return c.przed[static_cast<std::size_t>(q)] + Dwumian(v, q + 1);
-    }
 
     const TParametryPokrycia p_;
     const TRangi& rangi_;
@@ -119,8 +104,8 @@ private:
     std::array<double, 65> akceptacja_{};
     // Classic coverings (t = m) of at most 64 numbers take the fast exchange of KrokKlasyczny.
     bool klasyczny_ = false;
-    std::vector<uint32_t> dwumian_;
-    std::vector<TCzesc> czesci_;
+    // The parts of the bet a classic move weighs; null for other coverings.
+    std::unique_ptr<TCzesciBloku> czesci_;
     // The units a move touched, for its undo and its commit.
     std::vector<uint32_t> stracone_;
     std::vector<uint32_t> zyskane_;
