@@ -2,6 +2,7 @@
 
 #include "systems/GrupyPokryc.h"
 #include "systems/Losowosc.h"
+#include "systems/TPokrycieOrbitami.h"
 #include "systems/TPrzeszukiwanieWagowe.h"
 #include "systems/TWyzarzaniePokrycia.h"
 
@@ -11,6 +12,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <numeric>
 #include <thread>
 
 namespace tarvomund {
@@ -24,6 +26,14 @@ constexpr uint64_t MaxPodzbiorowOptymalizacji = uint64_t{1} << 24;
 // Groups are tried only where their orbit tables stay small.
 constexpr uint64_t MaxPodzbiorowGrup = uint64_t{1} << 21;
 constexpr uint64_t PamiecGrup = uint64_t{96} << 20;
+// The set covers over orbits of bets: each within the first budget, all of them at a time within the
+// second. One whose design is this much above the best of all after a slice gives its memory up.
+constexpr uint64_t PamiecZbioru = uint64_t{32} << 20;
+constexpr uint64_t MaxPamieciZbiorow = uint64_t{128} << 20;
+constexpr double ZapasZbioru = 0.1;
+constexpr double PierwszyZbioru = 0.2;
+// Groups whose designs would need more orbits than this are not tried as set covers.
+constexpr int64_t MaxOrbitProjektu = 40;
 constexpr uint64_t PamiecLicznikow = uint64_t{256} << 20;
 constexpr std::size_t MaxRzaduGrupy = 4000;
 constexpr auto CzasPaczki = std::chrono::milliseconds(5);
@@ -86,9 +96,13 @@ struct TWspolne {
     }
 };
 
+// How a search over the orbits of a group moves: by single numbers of the orbits' representatives
+// (the annealing or the weighted search), or by whole orbits of bets (a set cover over them).
+enum class TRuchyGrupy { Wyzarzanie, Wagowe, ZbioryOrbit };
+
 // One line of search, run in slices: an annealing over plain bets or over the orbits of a group,
-// or the weighted search over plain bets, each of which drops a bet after every complete design it
-// reaches.
+// the weighted search over either, or a set cover over the orbits of bets under a group, each of
+// which drops a bet (or an orbit) after every complete design it reaches.
 class TPoszukiwanie {
 public:
     // A plain search, ready at once.
@@ -100,9 +114,12 @@ public:
         Przygotuj();
     }
     // A search over the orbits of a group; its tables are built when it first runs.
-    TPoszukiwanie(const TParametryPokrycia& p, const TRangi& rangi, TGrupa grupa, uint64_t ziarno, bool wagowe)
+    TPoszukiwanie(const TParametryPokrycia& p, const TRangi& rangi, TGrupa grupa, uint64_t ziarno, TRuchyGrupy ruchy)
         : p_(p), rangi_(rangi), grupa_(std::move(grupa)), ziarno_(ziarno),
-          zrodlo_(grupa_->Opis() + (wagowe ? " (wagi)" : "")), wagowe_(wagowe)
+          zrodlo_(grupa_->Opis() + (ruchy == TRuchyGrupy::Wagowe        ? " (wagi)"
+                                    : ruchy == TRuchyGrupy::ZbioryOrbit ? " (orbity)"
+                                                                        : "")),
+          wagowe_(ruchy == TRuchyGrupy::Wagowe), zbiory_(ruchy == TRuchyGrupy::ZbioryOrbit)
     {
     }
 
@@ -111,6 +128,17 @@ public:
     void ZacznijOdLosowych(int64_t ile) { odLosowych_ = ile; }
 
     bool Grupowe() const { return grupa_.has_value(); }
+    // The memory a set cover over orbits takes while it runs; 0 for the other searches.
+    uint64_t PamiecZbioru() const { return zbiory_ ? TPokrycieOrbitami::Pamiec(p_, grupa_->Rzad()) : 0; }
+    // Ends a search for good, giving back its memory.
+    void Porzuc()
+    {
+        pokrycieOrbit_.reset();
+        przeszukiwanie_.reset();
+        wyzarzanie_.reset();
+        orbity_.reset();
+        martwe_ = true;
+    }
     // Whether it continues from the best design of all when it falls behind.
     bool Przejmuje() const { return !Grupowe() && odLosowych_ == 0; }
     // A search from random bets needs a few whole slices before it completes anything; till then
@@ -133,8 +161,13 @@ public:
     void Rozpocznij(TWspolne& wspolne)
     {
         rozpoczete_ = true;
-        if (!wyzarzanie_)
+        if (!wyzarzanie_ && !pokrycieOrbit_)
             Przygotuj();
+        if (pokrycieOrbit_) {
+            pokrycieOrbit_->Zachlannie();
+            Sukces(wspolne);
+            return;
+        }
         if (odLosowych_ > 0) {
             wyzarzanie_.reset();
             przeszukiwanie_->DodajLosowe(static_cast<int>(odLosowych_));
@@ -171,6 +204,7 @@ public:
     }
 
     int BezPoprawy() const { return bezPoprawy_; }
+    bool Rozpoczete() const { return rozpoczete_; }
     // Where the temperature ladder starts, so that the plain searches begin at different rungs.
     void UstawSzczebel(int szczebel) { szczebel_ = szczebel % static_cast<int>(std::size(Temperatury)); }
 
@@ -185,6 +219,10 @@ public:
             Rozpocznij(wspolne);
         if (wyzarzanie_)
             wyzarzanie_->UstawTemperature(Temperatury[static_cast<std::size_t>(szczebel_)]);
+        // A set cover either reaches its group's best design within a slice or sticks well above
+        // it, at random: one that did not improve starts again.
+        if (pokrycieOrbit_ && bezPoprawy_ > 0)
+            pokrycieOrbit_->OdNowa();
         Wyzarzaj(koniec, wspolne);
         if (najlepszy_ < przed) {
             bezPoprawy_ = 0;
@@ -235,6 +273,10 @@ private:
     {
         if (grupa_)
             orbity_ = std::make_unique<TOrbity>(rangi_, *grupa_);
+        if (zbiory_) {
+            pokrycieOrbit_ = std::make_unique<TPokrycieOrbitami>(p_, *orbity_, ziarno_);
+            return;
+        }
         wyzarzanie_ = std::make_unique<TWyzarzaniePokrycia>(p_, rangi_, orbity_.get(), ziarno_);
         wyzarzanie_->UstawStale(stale_);
         dziur_ = wyzarzanie_->Niepokrytych();
@@ -246,17 +288,23 @@ private:
 
     int64_t Niepokrytych() const
     {
+        if (pokrycieOrbit_)
+            return pokrycieOrbit_->Niepokrytych();
         return przeszukiwanie_ ? przeszukiwanie_->Niepokrytych() : wyzarzanie_->Niepokrytych();
     }
     void Krok()
     {
-        if (przeszukiwanie_)
+        if (pokrycieOrbit_)
+            pokrycieOrbit_->Krok();
+        else if (przeszukiwanie_)
             przeszukiwanie_->Krok();
         else
             wyzarzanie_->Krok();
     }
     bool UsunNajmniejPotrzebny()
     {
+        if (pokrycieOrbit_)
+            return pokrycieOrbit_->UsunNajmniejPotrzebny();
         return przeszukiwanie_ ? przeszukiwanie_->UsunNajmniejPotrzebny() : wyzarzanie_->UsunNajmniejPotrzebny();
     }
 
@@ -264,8 +312,10 @@ private:
     {
         std::vector<TBlok> bloki = stale_;
         if (orbity_) {
-            const std::vector<TBlok> obrazy =
-                orbity_->Rozwin(przeszukiwanie_ ? przeszukiwanie_->Bloki() : wyzarzanie_->Bloki(), p_.k);
+            const std::vector<TBlok> obrazy = orbity_->Rozwin(pokrycieOrbit_    ? pokrycieOrbit_->Bloki()
+                                                              : przeszukiwanie_ ? przeszukiwanie_->Bloki()
+                                                                                : wyzarzanie_->Bloki(),
+                                                              p_.k);
             bloki.insert(bloki.end(), obrazy.begin(), obrazy.end());
         } else if (przeszukiwanie_) {
             const std::vector<TBlok> wlasne = przeszukiwanie_->Bloki();
@@ -292,6 +342,9 @@ private:
     bool wagowe_ = false;
     std::unique_ptr<TWyzarzaniePokrycia> wyzarzanie_;
     std::unique_ptr<TPrzeszukiwanieWagowe> przeszukiwanie_;
+    // The set cover over orbits of bets, when this line is one (it needs neither of the others).
+    bool zbiory_ = false;
+    std::unique_ptr<TPokrycieOrbitami> pokrycieOrbit_;
     int64_t dziur_ = 0;
     int64_t najlepszy_ = std::numeric_limits<int64_t>::max();
     int przydzialow_ = 0;
@@ -348,6 +401,7 @@ public:
     TPoszukiwanie* Wez(double& sekundy, int64_t najmniej)
     {
         std::lock_guard blokada(zamek_);
+        ZwolnijZbiory(najmniej);
         std::size_t wybrane = poszukiwania_.size();
         auto ocena = [&](std::size_t i) {
             const TPoszukiwanie& p = *poszukiwania_[i];
@@ -359,6 +413,9 @@ public:
         for (std::size_t i = 0; i < poszukiwania_.size(); ++i) {
             if (zajete_[i] || poszukiwania_[i]->Martwe())
                 continue;
+            // A set cover not yet started waits till there is memory for it.
+            if (poszukiwania_[i]->Przydzialow() == 0 && pamiecZbiorow_ + poszukiwania_[i]->PamiecZbioru() > MaxPamieciZbiorow)
+                continue;
             if (poszukiwania_[i]->Przydzialow() == 0 && !poszukiwania_[i]->Zaliczka()) {
                 wybrane = i;
                 break;
@@ -369,8 +426,13 @@ public:
         if (wybrane == poszukiwania_.size())
             return nullptr;
         zajete_[wybrane] = true;
+        if (poszukiwania_[wybrane]->Przydzialow() == 0)
+            pamiecZbiorow_ += poszukiwania_[wybrane]->PamiecZbioru();
         sekundy = poszukiwania_[wybrane]->Przydzialow() == 0 && !poszukiwania_[wybrane]->Zaliczka() ? pierwszy_
                                                                                                      : kolejny_;
+        // A set cover shows what its group can do only after a while.
+        if (poszukiwania_[wybrane]->Przydzialow() == 0 && poszukiwania_[wybrane]->PamiecZbioru() > 0)
+            sekundy = std::max(sekundy, PierwszyZbioru);
         return poszukiwania_[wybrane].get();
     }
 
@@ -383,8 +445,22 @@ public:
     }
 
 private:
+    // A set cover whose design is far above the best of all gives its memory to the ones not yet tried.
+    void ZwolnijZbiory(int64_t najmniej)
+    {
+        for (std::size_t i = 0; i < poszukiwania_.size(); ++i) {
+            TPoszukiwanie& p = *poszukiwania_[i];
+            if (zajete_[i] || p.Martwe() || p.PamiecZbioru() == 0 || p.Przydzialow() == 0 ||
+                static_cast<double>(p.Najlepszy()) <= static_cast<double>(najmniej) * (1.0 + ZapasZbioru))
+                continue;
+            pamiecZbiorow_ -= p.PamiecZbioru();
+            p.Porzuc();
+        }
+    }
+
     std::mutex zamek_;
     std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania_;
+    uint64_t pamiecZbiorow_ = 0;
     double pierwszy_;
     double kolejny_;
     std::vector<bool> zajete_;
@@ -492,6 +568,7 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
     // Designs invariant under a group, where a group can act (nothing is fixed); their orbit tables
     // share a memory budget.
     if (zadanie.Konstrukcje && stale.empty() && rangi.Podzbiorow() <= MaxPodzbiorowGrup) {
+        std::vector<TGrupa> grupy;
         uint64_t pamieci = 0;
         for (const TKandydatGrupy& kandydat : KandydaciGrup(p.n)) {
             // A group of more elements than the smallest possible design leaves too coarse a choice.
@@ -503,9 +580,32 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
             pamieci += rangi.Podzbiorow() * sizeof(uint32_t);
             if (pamieci > PamiecGrup)
                 break;
-            // Over orbits too the weighted search does better than the annealing where it can run.
+            grupy.push_back(std::move(*grupa));
+        }
+        // Where the orbits of bets can be listed, a set cover over them finds the group's designs
+        // whole; the smallest lists first. A group so small that its designs would take very many
+        // orbits is left to the plain searches then. Over the other groups the weighted search does
+        // better than the annealing where it can run.
+        const bool zbiory = TPokrycieOrbitami::Obsluguje(p);
+        std::vector<uint64_t> pamiecZbioru(grupy.size(), PamiecZbioru + 1);
+        if (zbiory) {
+            std::erase_if(grupy, [&](const TGrupa& g) {
+                return wspolne.Cel > MaxOrbitProjektu * static_cast<int64_t>(g.Rzad());
+            });
+            pamiecZbioru.resize(grupy.size());
+            for (std::size_t i = 0; i < grupy.size(); ++i)
+                pamiecZbioru[i] = TPokrycieOrbitami::Pamiec(p, grupy[i].Rzad());
+        }
+        std::vector<std::size_t> kolejnosc(grupy.size());
+        std::iota(kolejnosc.begin(), kolejnosc.end(), std::size_t{0});
+        std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
+                         [&](std::size_t a, std::size_t b) { return pamiecZbioru[a] < pamiecZbioru[b]; });
+        for (std::size_t i : kolejnosc) {
+            const TRuchyGrupy ruchy = pamiecZbioru[i] <= PamiecZbioru ? TRuchyGrupy::ZbioryOrbit
+                                      : wagowe                        ? TRuchyGrupy::Wagowe
+                                                                      : TRuchyGrupy::Wyzarzanie;
             poszukiwania.push_back(
-                std::make_unique<TPoszukiwanie>(p, rangi, std::move(*grupa), losowe.Slowo64(), wagowe));
+                std::make_unique<TPoszukiwanie>(p, rangi, std::move(grupy[i]), losowe.Slowo64(), ruchy));
         }
     }
 
@@ -521,6 +621,9 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
                 break;
             if (poszukiwanie->Przejmuje() && poszukiwanie->Najlepszy() > wspolne.Najmniej.load())
                 poszukiwanie->PrzejmijNajlepsze(wspolne);
+            // Listing the orbits is not part of a search's slice.
+            if (!poszukiwanie->Rozpoczete())
+                poszukiwanie->Rozpocznij(wspolne);
             const auto kraniec = std::min(koniec, TZegar::now() + std::chrono::duration_cast<TZegar::duration>(
                                                                       std::chrono::duration<double>(sekundy)));
             poszukiwanie->Pracuj(kraniec, wspolne);

@@ -71,10 +71,9 @@ TPrzeszukiwanieWagowe::TPrzeszukiwanieWagowe(const TParametryPokrycia& p, const 
     const uint32_t podzbiorow = orbity ? orbity->Ile() : C(p.n, p.t);
     licznik_.assign(podzbiorow, 0);
     waga_.assign(podzbiorow, 1);
-    pozycja_.assign(podzbiorow, -1);
-    niepokryte_.reserve(podzbiorow);
+    niepokryte_ = TZbiorIndeksow(podzbiorow);
     for (uint32_t r = 0; r < podzbiorow; ++r)
-        Dodaj(r);
+        niepokryte_.Dodaj(r);
 }
 
 uint32_t TPrzeszukiwanieWagowe::Ranga(uint64_t maska) const
@@ -105,31 +104,15 @@ uint64_t TPrzeszukiwanieWagowe::Odranga(uint32_t ranga) const
     return maska;
 }
 
-void TPrzeszukiwanieWagowe::Dodaj(uint32_t r)
-{
-    pozycja_[r] = static_cast<int32_t>(niepokryte_.size());
-    niepokryte_.push_back(r);
-}
-
-void TPrzeszukiwanieWagowe::Usun(uint32_t r)
-{
-    const auto i = static_cast<std::size_t>(pozycja_[r]);
-    const uint32_t ostatni = niepokryte_.back();
-    niepokryte_[i] = ostatni;
-    pozycja_[ostatni] = static_cast<int32_t>(i);
-    niepokryte_.pop_back();
-    pozycja_[r] = -1;
-}
-
 void TPrzeszukiwanieWagowe::Zmien(uint64_t maska, int znak)
 {
     DlaPodmasek(maska, p_.t, [&](uint64_t s) {
         const uint32_t r = Jednostka(Ranga(s));
         if (znak > 0) {
             if (licznik_[r]++ == 0)
-                Usun(r);
+                niepokryte_.Usun(r);
         } else if (--licznik_[r] == 0) {
-            Dodaj(r);
+            niepokryte_.Dodaj(r);
         }
     });
 }
@@ -335,12 +318,11 @@ void TPrzeszukiwanieWagowe::PodniesWagi()
 
 void TPrzeszukiwanieWagowe::Krok()
 {
-    if (niepokryte_.empty() || bloki_.empty())
+    if (niepokryte_.Pusty() || bloki_.empty())
         return;
     ++krok_;
     const int t = p_.t;
-    const uint32_t jednostka =
-        niepokryte_[static_cast<std::size_t>(losowe_.Zakres(0, static_cast<int>(niepokryte_.size()) - 1))];
+    const uint32_t jednostka = niepokryte_.Losowy(losowe_);
     const uint64_t cel = Odranga(orbity_ ? static_cast<uint32_t>(orbity_->Reprezentant(jednostka)) : jednostka);
     if (orbity_) {
         KrokNaOrbitach(cel);

@@ -4,6 +4,7 @@
 #include "systems/ParametryPokrycia.h"
 #include "systems/TCzesciBloku.h"
 #include "systems/TWyzarzaniePokrycia.h"
+#include "systems/TZbiorIndeksow.h"
 
 #include <array>
 #include <cstdint>
@@ -45,7 +46,7 @@ public:
     // Adds so many bets of random numbers (a start far from any greedy design, or room for a
     // search that cannot complete its design).
     void DodajLosowe(int ile);
-    int64_t Niepokrytych() const { return static_cast<int64_t>(niepokryte_.size()); }
+    int64_t Niepokrytych() const { return static_cast<int64_t>(niepokryte_.Ile()); }
 
     // One move. Nothing while everything is covered.
     void Krok();
@@ -73,8 +74,6 @@ private:
     uint32_t C(int a, int b) const { return czesci_.C(a, b); }
     uint64_t Odranga(uint32_t ranga) const;
     void Zmien(uint64_t maska, int znak);
-    void Dodaj(uint32_t r);
-    void Usun(uint32_t r);
     int64_t Strata(uint64_t maska);
     void Wymien(std::size_t blok, int x, int y);
     void PodniesWagi();
@@ -85,8 +84,7 @@ private:
     std::vector<uint64_t> bloki_;
     std::vector<uint16_t> licznik_;
     std::vector<uint32_t> waga_;
-    std::vector<int32_t> pozycja_; // place on the list of uncovered subsets, -1 when covered
-    std::vector<uint32_t> niepokryte_;
+    TZbiorIndeksow niepokryte_;
     std::vector<int64_t> tabu_; // per bet and number: the move until which it may not come back
     TCzesciBloku czesci_;
     int64_t krok_ = 0;
