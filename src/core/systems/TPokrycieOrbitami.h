@@ -29,8 +29,9 @@ class TOrbity;
 // the search is made, within a memory budget the caller checks with `Pamiec`.
 class TPokrycieOrbitami {
 public:
-    // The most bets of n numbers whose orbits are listed (one bit each while they are).
-    static constexpr uint64_t MaxZakladow = uint64_t{1} << 27;
+    // The most bets of n numbers whose orbits are listed (one bit each while they are): listing
+    // them all takes a fraction of a second, during which the search does not look at the clock.
+    static constexpr uint64_t MaxZakladow = uint64_t{1} << 25;
     static bool Obsluguje(const TParametryPokrycia& p);
     // About how many bytes the search takes for a group of this order (short orbits make it a
     // little more).
