@@ -34,8 +34,6 @@ constexpr double ZapasZbioru = 0.1;
 constexpr double PierwszyZbioru = 0.2;
 // Groups whose designs would need more orbits than this are not tried as set covers.
 constexpr int64_t MaxOrbitProjektu = 40;
-// The share of all the threads' time that first slices of set covers may take.
-constexpr double UdzialZbiorow = 0.4;
 constexpr uint64_t PamiecLicznikow = uint64_t{256} << 20;
 constexpr std::size_t MaxRzaduGrupy = 4000;
 constexpr auto CzasPaczki = std::chrono::milliseconds(5);
@@ -392,10 +390,9 @@ std::vector<TZaklad> Zaklady(std::vector<TBlok> bloki, int k)
 // searches that reached the fewest bets get the longer ones.
 class TRozdzielacz {
 public:
-    TRozdzielacz(std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania, double pierwszy, double kolejny,
-                 double czasZbiorow)
+    TRozdzielacz(std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania, double pierwszy, double kolejny)
         : poszukiwania_(std::move(poszukiwania)), pierwszy_(pierwszy), kolejny_(kolejny),
-          czasZbiorow_(czasZbiorow), zajete_(poszukiwania_.size(), false)
+          zajete_(poszukiwania_.size(), false)
     {
     }
 
@@ -416,14 +413,10 @@ public:
         for (std::size_t i = 0; i < poszukiwania_.size(); ++i) {
             if (zajete_[i] || poszukiwania_[i]->Martwe())
                 continue;
-            // A set cover not yet started waits till there is memory for it, and is left out once the
-            // set covers have had their share of the time.
-            if (poszukiwania_[i]->Przydzialow() == 0 && poszukiwania_[i]->PamiecZbioru() > 0 &&
-                (pamiecZbiorow_ + poszukiwania_[i]->PamiecZbioru() > MaxPamieciZbiorow || czasZbiorow_ <= 0))
+            // A set cover not yet started waits till there is memory for it.
+            if (poszukiwania_[i]->Przydzialow() == 0 && pamiecZbiorow_ + poszukiwania_[i]->PamiecZbioru() > MaxPamieciZbiorow)
                 continue;
-            // The search from random bets takes its first slices before the others' first look: it
-            // needs long runs to complete a near-perfect design.
-            if (poszukiwania_[i]->Zaliczka() || (poszukiwania_[i]->Przydzialow() == 0)) {
+            if (poszukiwania_[i]->Przydzialow() == 0 && !poszukiwania_[i]->Zaliczka()) {
                 wybrane = i;
                 break;
             }
@@ -443,12 +436,9 @@ public:
         return poszukiwania_[wybrane].get();
     }
 
-    // `sekundy`: how long the search ran, counted against the set covers' share after its first slice.
-    void Oddaj(TPoszukiwanie* poszukiwanie, double sekundy)
+    void Oddaj(TPoszukiwanie* poszukiwanie)
     {
         std::lock_guard blokada(zamek_);
-        if (poszukiwanie->Przydzialow() == 1 && poszukiwanie->PamiecZbioru() > 0)
-            czasZbiorow_ -= sekundy;
         for (std::size_t i = 0; i < poszukiwania_.size(); ++i)
             if (poszukiwania_[i].get() == poszukiwanie)
                 zajete_[i] = false;
@@ -473,7 +463,6 @@ private:
     uint64_t pamiecZbiorow_ = 0;
     double pierwszy_;
     double kolejny_;
-    double czasZbiorow_; // what is left of the set covers' share for first slices
     std::vector<bool> zajete_;
 };
 
@@ -594,9 +583,9 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
             grupy.push_back(std::move(*grupa));
         }
         // Where the orbits of bets can be listed, a set cover over them finds the group's designs
-        // whole; the largest groups (the smallest lists) first. A group so small that its designs
-        // would take very many orbits is left to the plain searches then. Elsewhere the weighted
-        // search over orbits does better than the annealing where it can run.
+        // whole; the smallest lists first. A group so small that its designs would take very many
+        // orbits is left to the plain searches then. Over the other groups the weighted search does
+        // better than the annealing where it can run.
         const bool zbiory = TPokrycieOrbitami::Obsluguje(p);
         std::vector<uint64_t> pamiecZbioru(grupy.size(), PamiecZbioru + 1);
         if (zbiory) {
@@ -612,10 +601,6 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
         std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
                          [&](std::size_t a, std::size_t b) { return pamiecZbioru[a] < pamiecZbioru[b]; });
         for (std::size_t i : kolejnosc) {
-            // Where set covers run, a group too small for one is no better over orbits than the
-            // plain searches: its first slice would only take their time.
-            if (zbiory && pamiecZbioru[i] > PamiecZbioru)
-                continue;
             const TRuchyGrupy ruchy = pamiecZbioru[i] <= PamiecZbioru ? TRuchyGrupy::ZbioryOrbit
                                       : wagowe                        ? TRuchyGrupy::Wagowe
                                                                       : TRuchyGrupy::Wyzarzanie;
@@ -627,8 +612,7 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
     const double czas = std::max(zadanie.Sekundy, 0.0);
     const double pierwszy =
         std::clamp(czas * UdzialPoznawania * watkow / static_cast<double>(poszukiwania.size()), 0.03, 0.5);
-    TRozdzielacz rozdzielacz(std::move(poszukiwania), pierwszy, std::clamp(czas / 10.0, 0.2, 2.0),
-                             czas * watkow * UdzialZbiorow);
+    TRozdzielacz rozdzielacz(std::move(poszukiwania), pierwszy, std::clamp(czas / 10.0, 0.2, 2.0));
     auto pracownik = [&] {
         double sekundy = 0;
         while (!wspolne.Koniec.load() && TZegar::now() < koniec) {
@@ -638,13 +622,12 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
             if (poszukiwanie->Przejmuje() && poszukiwanie->Najlepszy() > wspolne.Najmniej.load())
                 poszukiwanie->PrzejmijNajlepsze(wspolne);
             // Listing the orbits is not part of a search's slice.
-            const auto poczatek = TZegar::now();
             if (!poszukiwanie->Rozpoczete())
                 poszukiwanie->Rozpocznij(wspolne);
             const auto kraniec = std::min(koniec, TZegar::now() + std::chrono::duration_cast<TZegar::duration>(
                                                                       std::chrono::duration<double>(sekundy)));
             poszukiwanie->Pracuj(kraniec, wspolne);
-            rozdzielacz.Oddaj(poszukiwanie, Sekundy(TZegar::now() - poczatek));
+            rozdzielacz.Oddaj(poszukiwanie);
         }
     };
     std::vector<std::thread> watki;
