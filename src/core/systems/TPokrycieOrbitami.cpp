@@ -314,14 +314,8 @@ std::vector<TBlok> TPokrycieOrbitami::Bloki() const
 {
     std::vector<TBlok> wynik;
     wynik.reserve(wybrane_.Ile());
-    for (uint32_t j : wybrane_) {
-        TBlok blok;
-        int i = 0;
-        for (uint64_t b = reprezentant_[j]; b; b &= b - 1)
-            blok.p[static_cast<std::size_t>(i++)] = static_cast<uint8_t>(std::countr_zero(b));
-        blok.UstawMaske(p_.k);
-        wynik.push_back(blok);
-    }
+    for (uint32_t j : wybrane_)
+        wynik.push_back(BlokZMaski(reprezentant_[j], p_.k));
     return wynik;
 }
 

@@ -152,14 +152,8 @@ std::vector<TBlok> TPrzeszukiwanieWagowe::Bloki() const
 {
     std::vector<TBlok> wynik;
     wynik.reserve(bloki_.size());
-    for (uint64_t maska : bloki_) {
-        TBlok blok;
-        int i = 0;
-        for (uint64_t b = maska; b; b &= b - 1)
-            blok.p[static_cast<std::size_t>(i++)] = static_cast<uint8_t>(std::countr_zero(b));
-        blok.UstawMaske(p_.k);
-        wynik.push_back(blok);
-    }
+    for (uint64_t maska : bloki_)
+        wynik.push_back(BlokZMaski(maska, p_.k));
     return wynik;
 }
 

@@ -48,6 +48,16 @@ TBlok BlokZZakladu(const TZaklad& zaklad, int k)
     return blok;
 }
 
+TBlok BlokZMaski(uint64_t maska, int k)
+{
+    TBlok blok;
+    int i = 0;
+    for (uint64_t b = maska; b; b &= b - 1)
+        blok.p[static_cast<std::size_t>(i++)] = static_cast<uint8_t>(std::countr_zero(b));
+    blok.UstawMaske(k);
+    return blok;
+}
+
 TZaklad ZakladZBloku(const TBlok& blok, int k)
 {
     TZaklad zaklad{};

@@ -29,6 +29,8 @@ struct TBlok {
 };
 
 TBlok BlokZZakladu(const TZaklad& zaklad, int k);
+// The bet of the k numbers 0..63 in `maska`.
+TBlok BlokZMaski(uint64_t maska, int k);
 TZaklad ZakladZBloku(const TBlok& blok, int k);
 
 // Simulated annealing over a fixed number of bets (after Nurmela and Östergård): the cost is the
