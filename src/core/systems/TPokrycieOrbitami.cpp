@@ -83,7 +83,7 @@ uint64_t TPokrycieOrbitami::Pamiec(const TParametryPokrycia& p, std::size_t rzad
 {
     const TDwumiany& c = Dwumiany();
     const uint64_t orbit = c(p.n, p.k) / std::max<std::size_t>(rzadGrupy, 1) + 1;
-    constexpr uint64_t NaOrbite = sizeof(uint64_t) * 3 + sizeof(uint32_t) * 2 + 1;
+    constexpr uint64_t NaOrbite = sizeof(uint64_t) * 3 + sizeof(uint32_t) * 3 + 1;
     // Every orbit of t-subsets is listed with the orbits of bets covering it; the bit per bet is
     // given back once they are.
     return orbit * (NaOrbite + c(p.k, p.t) * sizeof(uint32_t)) + c(p.n, p.k) / 8;
@@ -104,8 +104,10 @@ TPokrycieOrbitami::TPokrycieOrbitami(const TParametryPokrycia& p, const TOrbity&
         return !bylo;
     };
     const uint64_t pierwszyBlok = p.k == 64 ? ~uint64_t{0} : (uint64_t{1} << p.k) - 1;
-    for (uint64_t blok = pierwszyBlok; blok != 0; blok = Nastepny(blok, p.n)) {
-        if (!odwiedz(c.Ranga(blok)))
+    // Colex order: the rank of a bet is its place in the enumeration.
+    uint64_t ranga = 0;
+    for (uint64_t blok = pierwszyBlok; blok != 0; blok = Nastepny(blok, p.n), ++ranga) {
+        if (!odwiedz(ranga))
             continue;
         uint32_t obrazow = 1;
         for (const TPermutacja& g : grupa)
@@ -118,13 +120,17 @@ TPokrycieOrbitami::TPokrycieOrbitami(const TParametryPokrycia& p, const TOrbity&
     const auto orbit = static_cast<uint32_t>(koszt_.size());
 
     // Which orbits of bets cover each orbit of t-subsets: counted, then filled in.
+    wiersze_.resize(static_cast<std::size_t>(p.t));
+    znacznik_.assign(jednostek, 0);
     pierwszyZ_.assign(jednostek + 1, 0);
     ocena_.resize(orbit);
+    jednostekOrbity_.resize(orbit);
     for (uint32_t j = 0; j < orbit; ++j) {
         Jednostki(j);
         for (uint32_t e : jednostki_)
             ++pierwszyZ_[e + 1];
-        ocena_[j] = static_cast<int64_t>(jednostki_.size());
+        jednostekOrbity_[j] = static_cast<uint32_t>(jednostki_.size());
+        ocena_[j] = jednostekOrbity_[j];
     }
     for (uint32_t e = 0; e < jednostek; ++e)
         pierwszyZ_[e + 1] += pierwszyZ_[e];
@@ -150,19 +156,34 @@ void TPokrycieOrbitami::Jednostki(uint32_t j)
 {
     const TDwumiany& c = Dwumiany();
     jednostki_.clear();
-    std::array<uint8_t, MaxPunktow> punkty{};
-    int ile = 0;
-    for (uint64_t b = reprezentant_[j]; b; b &= b - 1)
-        punkty[static_cast<std::size_t>(ile++)] = static_cast<uint8_t>(std::countr_zero(b));
-    std::array<uint8_t, MaxPunktow> wybrane{};
-    DlaKombinacji(punkty.data(), ile, p_.t, wybrane.data(), [&] {
-        uint64_t s = 0;
-        for (int i = 0; i < p_.t; ++i)
-            s |= uint64_t{1} << wybrane[static_cast<std::size_t>(i)];
-        jednostki_.push_back(orbity_.Jednostka(c.Ranga(s)));
-    });
-    std::sort(jednostki_.begin(), jednostki_.end());
-    jednostki_.erase(std::unique(jednostki_.begin(), jednostki_.end()), jednostki_.end());
+    if (++znak_ == 0) {
+        std::fill(znacznik_.begin(), znacznik_.end(), 0);
+        znak_ = 1;
+    }
+    int i = 0;
+    for (uint64_t b = reprezentant_[j]; b; b &= b - 1, ++i) {
+        const int q = std::countr_zero(b);
+        for (int w = 0; w < p_.t; ++w)
+            wiersze_[static_cast<std::size_t>(w)][static_cast<std::size_t>(i)] = c(q, w + 1);
+    }
+    ZbierzJednostki(0, 0, 0);
+}
+
+// The colex rank of a t-subset of the representative's points is the sum of C(its i-th point, i),
+// gathered point by point.
+void TPokrycieOrbitami::ZbierzJednostki(int poziom, int od, uint64_t ranga)
+{
+    if (poziom == p_.t) {
+        const uint32_t e = orbity_.Jednostka(ranga);
+        if (znacznik_[e] != znak_) {
+            znacznik_[e] = znak_;
+            jednostki_.push_back(e);
+        }
+        return;
+    }
+    const auto& wiersz = wiersze_[static_cast<std::size_t>(poziom)];
+    for (int i = od; i <= p_.k - (p_.t - poziom); ++i)
+        ZbierzJednostki(poziom + 1, i + 1, ranga + wiersz[static_cast<std::size_t>(i)]);
 }
 
 void TPokrycieOrbitami::Wybierz(uint32_t j)
@@ -229,10 +250,7 @@ void TPokrycieOrbitami::OdNowa()
     while (!wybrane_.Pusty())
         Porzuc(wybrane_.Ostatni());
     std::fill(waga_.begin(), waga_.end(), 1);
-    for (uint32_t j = 0; j < static_cast<uint32_t>(koszt_.size()); ++j) {
-        Jednostki(j);
-        ocena_[j] = static_cast<int64_t>(jednostki_.size());
-    }
+    std::copy(jednostekOrbity_.begin(), jednostekOrbity_.end(), ocena_.begin());
     std::fill(zmiana_.begin(), zmiana_.end(), -2);
     krok_ = 0;
     Zachlannie();

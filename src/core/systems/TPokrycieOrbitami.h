@@ -5,6 +5,7 @@
 #include "systems/TWyzarzaniePokrycia.h"
 #include "systems/TZbiorIndeksow.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -74,12 +75,20 @@ private:
     // The orbits of t-subsets that the representative of orbit j covers, each once, into `jednostki_`
     // (worked out afresh at every change: it costs less than the memory of keeping them).
     void Jednostki(uint32_t j);
+    void ZbierzJednostki(int poziom, int od, uint64_t ranga);
 
     const TOrbity& orbity_;
     // The orbits of bets: a representative's mask and how many bets the orbit holds.
     std::vector<uint64_t> reprezentant_;
     std::vector<uint32_t> koszt_;
     std::vector<uint32_t> jednostki_;
+    // How many orbits of t-subsets each orbit of bets covers (its score when nothing is chosen).
+    std::vector<uint32_t> jednostekOrbity_;
+    // While `Jednostki` runs: C(point, i + 1) for the representative's points in row i, and the mark
+    // of the orbits of t-subsets already met in this call (a mark per call, so nothing is cleared).
+    std::vector<std::array<uint64_t, MaxLiczbSystemu>> wiersze_;
+    std::vector<uint32_t> znacznik_;
+    uint32_t znak_ = 0;
     // For every orbit of t-subsets, the orbits of bets that cover it: their lists one after another,
     // `pierwszyZ_` giving where each begins.
     std::vector<uint32_t> pierwszyZ_;
