@@ -272,6 +272,32 @@ TEST(GrupyPokryc, RzedyKandydatowIOrbityDzielaPodzbiory)
     EXPECT_FALSE(TGrupa::Generuj(13, KandydaciGrup(13).front().Generatory, 1, "Z"));
 }
 
+// x -> ax + b over a field with every multiplier is sharply 2-transitive on the field's q numbers:
+// q(q - 1) elements and one orbit of pairs, which fails if the multiplication is not a field's; the
+// translations alone have q elements, and the numbers beyond q stay fixed.
+TEST(GrupyPokryc, AfiniczneNadCialamiSaOstroDwuprzechodnie)
+{
+    for (int q : {4, 8, 9, 16, 25, 27}) {
+        const auto kandydaci = KandydaciGrup(q + 1);
+        auto znajdz = [&](const std::string& opis) {
+            const auto it = std::find_if(kandydaci.begin(), kandydaci.end(), [&](const auto& k) { return k.Opis == opis; });
+            EXPECT_NE(it, kandydaci.end()) << opis;
+            return it == kandydaci.end() ? std::optional<TGrupa>() : TGrupa::Generuj(q + 1, it->Generatory, 4000, opis);
+        };
+        const std::string opis = "GF(" + std::to_string(q) + ")";
+        const std::optional<TGrupa> przesuniecia = znajdz(opis + "+1");
+        const std::optional<TGrupa> pelna = znajdz(opis + ":" + std::to_string(q - 1) + "+1");
+        ASSERT_TRUE(przesuniecia && pelna) << q;
+        EXPECT_EQ(przesuniecia->Rzad(), static_cast<std::size_t>(q));
+        EXPECT_EQ(pelna->Rzad(), static_cast<std::size_t>(q * (q - 1)));
+        for (const TPermutacja& g : pelna->Elementy())
+            EXPECT_EQ(g[static_cast<std::size_t>(q)], q);
+        // Pairs of the q + 1 numbers: those within the field make one orbit, those with the fixed
+        // number another.
+        EXPECT_EQ(TOrbity(TRangi(q + 1, 2), *pelna).Ile(), 2u) << q;
+    }
+}
+
 TEST(GrupyPokryc, RozwiniecieDajeRozneObrazy)
 {
     const TRangi rangi(7, 2);

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 namespace tarvomund {
 
@@ -40,6 +42,144 @@ std::string ZStalymi(std::string opis, int stalych)
     return stalych > 0 ? opis + "+" + std::to_string(stalych) : opis;
 }
 
+// The field of q = p^e elements (e > 1), its elements numbered by their coefficients over GF(p) as
+// base-p digits; multiplication modulo the first monic polynomial of degree e without zero divisors.
+class TCialo {
+public:
+    TCialo(int p, int e) : p_(p), e_(e), q_(1)
+    {
+        for (int i = 0; i < e; ++i)
+            q_ *= p;
+        // x^e = -(c_0 + c_1 x + ... ) for the polynomial numbered `wielomian`.
+        for (int wielomian = 0; wielomian < q_; ++wielomian) {
+            redukcja_ = Cyfry(wielomian);
+            iloczyn_.assign(static_cast<std::size_t>(q_) * static_cast<std::size_t>(q_), 0);
+            bool cialo = true;
+            for (int a = 0; a < q_ && cialo; ++a)
+                for (int b = 0; b < q_ && cialo; ++b) {
+                    const int c = Pomnoz(a, b);
+                    iloczyn_[static_cast<std::size_t>(a * q_ + b)] = c;
+                    cialo = a == 0 || b == 0 || c != 0;
+                }
+            if (cialo)
+                break;
+        }
+    }
+    int Q() const { return q_; }
+    int Suma(int a, int b) const
+    {
+        int wynik = 0;
+        for (int i = 0, waga = 1; i < e_; ++i, waga *= p_, a /= p_, b /= p_)
+            wynik += (a % p_ + b % p_) % p_ * waga;
+        return wynik;
+    }
+    int Iloczyn(int a, int b) const { return iloczyn_[static_cast<std::size_t>(a * q_ + b)]; }
+    // An element whose powers give every non-zero element.
+    int Pierwotny() const
+    {
+        for (int g = 2; g < q_; ++g) {
+            int rzad = 1;
+            for (int x = g; x != 1; x = Iloczyn(x, g))
+                ++rzad;
+            if (rzad == q_ - 1)
+                return g;
+        }
+        return 1;
+    }
+
+private:
+    std::vector<int> Cyfry(int a) const
+    {
+        std::vector<int> cyfry(static_cast<std::size_t>(e_));
+        for (int& c : cyfry) {
+            c = a % p_;
+            a /= p_;
+        }
+        return cyfry;
+    }
+    // Horner's rule over b's digits, from the highest: wynik = wynik * x + b_i * a.
+    int Pomnoz(int a, int b) const
+    {
+        const std::vector<int> ca = Cyfry(a);
+        const std::vector<int> cb = Cyfry(b);
+        std::vector<int> w(static_cast<std::size_t>(e_), 0);
+        for (int i = e_ - 1; i >= 0; --i) {
+            const int gora = w.back();
+            for (int j = e_ - 1; j > 0; --j)
+                w[static_cast<std::size_t>(j)] = w[static_cast<std::size_t>(j - 1)];
+            w[0] = 0;
+            for (int j = 0; j < e_; ++j) {
+                const auto jj = static_cast<std::size_t>(j);
+                w[jj] = ((w[jj] - gora * redukcja_[jj] + ca[jj] * cb[static_cast<std::size_t>(i)]) % p_ + p_) % p_;
+            }
+        }
+        int wynik = 0;
+        for (int j = e_ - 1; j >= 0; --j)
+            wynik = wynik * p_ + w[static_cast<std::size_t>(j)];
+        return wynik;
+    }
+
+    int p_;
+    int e_;
+    int q_;
+    std::vector<int> redukcja_;
+    std::vector<int> iloczyn_;
+};
+
+// The prime p and exponent e > 1 with p^e = q, or nullopt when q is not such a power.
+std::optional<std::pair<int, int>> PotegaPierwszej(int q)
+{
+    for (int p = 2; p * p <= q; ++p) {
+        if (q % p != 0)
+            continue;
+        int e = 0;
+        for (int r = q; r % p == 0; r /= p)
+            ++e;
+        int potega = 1;
+        for (int i = 0; i < e; ++i)
+            potega *= p;
+        return potega == q ? std::optional<std::pair<int, int>>({p, e}) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// x -> ax + b over the field of q = p^e elements on the first q numbers (b any, a in the subgroup of
+// each order d of the multipliers), a few numbers fixed: groups the cyclic shifts miss.
+void DodajAfiniczneNadCialem(int n, std::vector<TKandydatGrupy>& kandydaci)
+{
+    for (int q = 4; q <= n; ++q) {
+        const int stalych = n - q;
+        const auto potega = PotegaPierwszej(q);
+        if (stalych > MaxStalychJednegoCyklu || !potega)
+            continue;
+        const TCialo cialo(potega->first, potega->second);
+        std::vector<TPermutacja> przesuniecia;
+        for (int i = 0, jednostka = 1; i < potega->second; ++i, jednostka *= potega->first) {
+            TPermutacja t = Tozsamosc(n);
+            for (int x = 0; x < q; ++x)
+                t[static_cast<std::size_t>(x)] = static_cast<uint8_t>(cialo.Suma(x, jednostka));
+            przesuniecia.push_back(t);
+        }
+        const std::string opis = "GF(" + std::to_string(q) + ")";
+        const int pierwotny = cialo.Pierwotny();
+        for (int d = 1; d < q; ++d) {
+            if ((q - 1) % d != 0 || static_cast<std::size_t>(q) * static_cast<std::size_t>(d) > MaxRzaduKandydata)
+                continue;
+            std::vector<TPermutacja> generatory = przesuniecia;
+            if (d > 1) {
+                int a = 1;
+                for (int i = 0; i < (q - 1) / d; ++i)
+                    a = cialo.Iloczyn(a, pierwotny);
+                TPermutacja mnozenie = Tozsamosc(n);
+                for (int x = 0; x < q; ++x)
+                    mnozenie[static_cast<std::size_t>(x)] = static_cast<uint8_t>(cialo.Iloczyn(a, x));
+                generatory.push_back(mnozenie);
+            }
+            kandydaci.push_back({std::move(generatory), ZStalymi(d > 1 ? opis + ":" + std::to_string(d) : opis, stalych)});
+        }
+    }
+}
+
 } // namespace
 
 std::optional<TGrupa> TGrupa::Generuj(int n, const std::vector<TPermutacja>& generatory, std::size_t maxRzad,
@@ -71,6 +211,7 @@ std::optional<TGrupa> TGrupa::Generuj(int n, const std::vector<TPermutacja>& gen
 std::vector<TKandydatGrupy> KandydaciGrup(int n)
 {
     std::vector<TKandydatGrupy> kandydaci;
+    DodajAfiniczneNadCialem(n, kandydaci);
     // c cycles of length L shifted together, the remaining numbers fixed; with each subgroup of the
     // multipliers modulo L (x -> ax + b on every cycle at once) as well.
     for (int dlugosc = 2; dlugosc <= n; ++dlugosc) {

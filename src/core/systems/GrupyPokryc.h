@@ -34,8 +34,9 @@ private:
 };
 
 // Generators of the groups worth trying for n numbers, by their kind: cyclic shifts of all or of
-// all but a few numbers, shifts of several equal cycles, and affine maps x -> ax + b modulo a prime,
-// each with its description ("Z12", "Z11+1", "AGL(1,11):5+1", ...). Smallest groups last.
+// all but a few numbers, shifts of several equal cycles, affine maps x -> ax + b modulo a prime and
+// over the fields of 4, 8, 9, 16, 25, 27, ... elements, each with its description ("Z12", "Z11+1",
+// "Z11:5+1", "GF(27):13+1", ...).
 struct TKandydatGrupy {
     std::vector<TPermutacja> Generatory;
     std::string Opis;
