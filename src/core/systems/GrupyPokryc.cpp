@@ -65,7 +65,6 @@ public:
                 break;
         }
     }
-    int Q() const { return q_; }
     int Suma(int a, int b) const
     {
         int wynik = 0;
