@@ -94,6 +94,53 @@ struct TWspolne {
         std::lock_guard blokada(Zamek);
         return Najlepsze;
     }
+
+    // The latest design of each group, for the annealing that starts from them in turn.
+    void ZglosGrupowy(const std::vector<TBlok>& bloki, const std::string& zrodlo)
+    {
+        std::lock_guard blokada(Zamek);
+        auto projekt = std::find_if(ProjektyGrup.begin(), ProjektyGrup.end(),
+                                    [&](const TProjektGrupy& p) { return p.Zrodlo == zrodlo; });
+        if (projekt == ProjektyGrup.end())
+            projekt = ProjektyGrup.insert(ProjektyGrup.end(), TProjektGrupy{zrodlo, {}, false});
+        projekt->Bloki = bloki;
+        projekt->Wziety = false;
+    }
+    // The smallest group design not yet annealed, taken; nullopt when there is none.
+    std::optional<std::pair<std::string, std::vector<TBlok>>> WezGrupowy()
+    {
+        std::lock_guard blokada(Zamek);
+        const auto projekt = Najmniejszy();
+        if (projekt == ProjektyGrup.end())
+            return std::nullopt;
+        projekt->Wziety = true;
+        return std::pair{projekt->Zrodlo, projekt->Bloki};
+    }
+    // The size of that design.
+    std::optional<int64_t> NajmniejszyGrupowy()
+    {
+        std::lock_guard blokada(Zamek);
+        const auto projekt = Najmniejszy();
+        if (projekt == ProjektyGrup.end())
+            return std::nullopt;
+        return static_cast<int64_t>(projekt->Bloki.size());
+    }
+
+private:
+    struct TProjektGrupy {
+        std::string Zrodlo;
+        std::vector<TBlok> Bloki;
+        bool Wziety;
+    };
+    std::vector<TProjektGrupy>::iterator Najmniejszy()
+    {
+        auto wynik = ProjektyGrup.end();
+        for (auto p = ProjektyGrup.begin(); p != ProjektyGrup.end(); ++p)
+            if (!p->Wziety && (wynik == ProjektyGrup.end() || p->Bloki.size() < wynik->Bloki.size()))
+                wynik = p;
+        return wynik;
+    }
+    std::vector<TProjektGrupy> ProjektyGrup;
 };
 
 // How a search over the orbits of a group moves: by single numbers of the orbits' representatives
@@ -126,6 +173,11 @@ public:
     // A weighted search that starts from this many random bets instead of the greedy design, and
     // grows them while it cannot complete them; it keeps to its own designs.
     void ZacznijOdLosowych(int64_t ile) { odLosowych_ = ile; }
+    // An annealing that starts from the designs the groups found, the smallest first, a slice each;
+    // the one that comes out best of all goes on in the searches that continue from the best.
+    void ZacznijOdGrup() { zGrup_ = true; }
+    bool ZGrup() const { return zGrup_; }
+    bool MaProjekt() const { return maProjekt_; }
 
     bool Grupowe() const { return grupa_.has_value(); }
     // The memory a set cover over orbits takes while it runs; 0 for the other searches.
@@ -140,7 +192,7 @@ public:
         martwe_ = true;
     }
     // Whether it continues from the best design of all when it falls behind.
-    bool Przejmuje() const { return !Grupowe() && odLosowych_ == 0; }
+    bool Przejmuje() const { return !Grupowe() && odLosowych_ == 0 && !zGrup_; }
     // A search from random bets needs a few whole slices before it completes anything; till then
     // the scheduler counts it at the size it aims at.
     std::optional<int64_t> Zaliczka() const
@@ -163,6 +215,8 @@ public:
         rozpoczete_ = true;
         if (!wyzarzanie_ && !pokrycieOrbit_)
             Przygotuj();
+        if (zGrup_)
+            return;
         if (pokrycieOrbit_) {
             pokrycieOrbit_->Zachlannie();
             Sukces(wspolne);
@@ -223,6 +277,15 @@ public:
         // it, at random: one that did not improve starts again.
         if (pokrycieOrbit_ && bezPoprawy_ > 0)
             pokrycieOrbit_->OdNowa();
+        if (zGrup_) {
+            if (auto projekt = wspolne.WezGrupowy()) {
+                zrodlo_ = "wyżarzanie (" + projekt->first + ")";
+                wyzarzanie_->UstawBloki(std::move(projekt->second));
+                maProjekt_ = true;
+            }
+            if (!maProjekt_)
+                return;
+        }
         Wyzarzaj(koniec, wspolne);
         if (najlepszy_ < przed) {
             bezPoprawy_ = 0;
@@ -317,6 +380,7 @@ private:
                                                                                 : wyzarzanie_->Bloki(),
                                                               p_.k);
             bloki.insert(bloki.end(), obrazy.begin(), obrazy.end());
+            wspolne.ZglosGrupowy(bloki, zrodlo_);
         } else if (przeszukiwanie_) {
             const std::vector<TBlok> wlasne = przeszukiwanie_->Bloki();
             bloki.insert(bloki.end(), wlasne.begin(), wlasne.end());
@@ -352,6 +416,8 @@ private:
     int szczebel_ = 0;
     int krokow_ = 16;
     int64_t odLosowych_ = 0;
+    bool zGrup_ = false;
+    bool maProjekt_ = false;
     bool rozpoczete_ = false;
     bool martwe_ = false;
 };
@@ -390,8 +456,9 @@ std::vector<TZaklad> Zaklady(std::vector<TBlok> bloki, int k)
 // searches that reached the fewest bets get the longer ones.
 class TRozdzielacz {
 public:
-    TRozdzielacz(std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania, double pierwszy, double kolejny)
-        : poszukiwania_(std::move(poszukiwania)), pierwszy_(pierwszy), kolejny_(kolejny),
+    TRozdzielacz(std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania, double pierwszy, double kolejny,
+                 TWspolne& wspolne)
+        : poszukiwania_(std::move(poszukiwania)), wspolne_(wspolne), pierwszy_(pierwszy), kolejny_(kolejny),
           zajete_(poszukiwania_.size(), false)
     {
     }
@@ -403,20 +470,31 @@ public:
         std::lock_guard blokada(zamek_);
         ZwolnijZbiory(najmniej);
         std::size_t wybrane = poszukiwania_.size();
+        const std::optional<int64_t> grupowy = wspolne_.NajmniejszyGrupowy();
         auto ocena = [&](std::size_t i) {
             const TPoszukiwanie& p = *poszukiwania_[i];
+            if (Przesiadka(p, grupowy))
+                return static_cast<double>(*grupowy);
             if (const auto zaliczka = p.Zaliczka())
                 return static_cast<double>(*zaliczka);
             const int64_t najlepszy = p.Grupowe() ? p.Najlepszy() : std::min(p.Najlepszy(), najmniej);
             return static_cast<double>(najlepszy) * (1.0 + KaraBezPoprawy * p.BezPoprawy());
         };
-        for (std::size_t i = 0; i < poszukiwania_.size(); ++i) {
+        // A group's design close to the best is annealed before anything else.
+        for (std::size_t i = 0; i < poszukiwania_.size() && wybrane == poszukiwania_.size(); ++i)
+            if (!zajete_[i] && Przesiadka(*poszukiwania_[i], grupowy) &&
+                static_cast<double>(*grupowy) <= static_cast<double>(najmniej) * (1.0 + ZapasZbioru))
+                wybrane = i;
+        const bool przesiadka = wybrane != poszukiwania_.size();
+        for (std::size_t i = 0; i < poszukiwania_.size() && !przesiadka; ++i) {
             if (zajete_[i] || poszukiwania_[i]->Martwe())
+                continue;
+            if (poszukiwania_[i]->ZGrup() && !poszukiwania_[i]->MaProjekt() && !grupowy)
                 continue;
             // A set cover not yet started waits till there is memory for it.
             if (poszukiwania_[i]->Przydzialow() == 0 && pamiecZbiorow_ + poszukiwania_[i]->PamiecZbioru() > MaxPamieciZbiorow)
                 continue;
-            if (poszukiwania_[i]->Przydzialow() == 0 && !poszukiwania_[i]->Zaliczka()) {
+            if (poszukiwania_[i]->Przydzialow() == 0 && !poszukiwania_[i]->Zaliczka() && !poszukiwania_[i]->ZGrup()) {
                 wybrane = i;
                 break;
             }
@@ -428,11 +506,15 @@ public:
         zajete_[wybrane] = true;
         if (poszukiwania_[wybrane]->Przydzialow() == 0)
             pamiecZbiorow_ += poszukiwania_[wybrane]->PamiecZbioru();
-        sekundy = poszukiwania_[wybrane]->Przydzialow() == 0 && !poszukiwania_[wybrane]->Zaliczka() ? pierwszy_
-                                                                                                     : kolejny_;
-        // A set cover shows what its group can do only after a while.
-        if (poszukiwania_[wybrane]->Przydzialow() == 0 && poszukiwania_[wybrane]->PamiecZbioru() > 0)
-            sekundy = std::max(sekundy, PierwszyZbioru);
+        sekundy = poszukiwania_[wybrane]->Przydzialow() == 0 && !poszukiwania_[wybrane]->Zaliczka() &&
+                          !poszukiwania_[wybrane]->ZGrup()
+                      ? pierwszy_
+                      : kolejny_;
+        // A set cover shows what its group can do only after a while, and so does the annealing of
+        // a group's design.
+        if ((poszukiwania_[wybrane]->Przydzialow() == 0 && poszukiwania_[wybrane]->PamiecZbioru() > 0) ||
+            Przesiadka(*poszukiwania_[wybrane], grupowy))
+            sekundy = PierwszyZbioru;
         return poszukiwania_[wybrane].get();
     }
 
@@ -445,6 +527,12 @@ public:
     }
 
 private:
+    // Whether the annealing of the groups' designs takes the next one.
+    static bool Przesiadka(const TPoszukiwanie& p, const std::optional<int64_t>& grupowy)
+    {
+        return p.ZGrup() && grupowy;
+    }
+
     // A set cover whose design is far above the best of all gives its memory to the ones not yet tried.
     void ZwolnijZbiory(int64_t najmniej)
     {
@@ -460,6 +548,7 @@ private:
 
     std::mutex zamek_;
     std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania_;
+    TWspolne& wspolne_;
     uint64_t pamiecZbiorow_ = 0;
     double pierwszy_;
     double kolejny_;
@@ -607,12 +696,19 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
             poszukiwania.push_back(
                 std::make_unique<TPoszukiwanie>(p, rangi, std::move(grupy[i]), losowe.Slowo64(), ruchy));
         }
+        // The groups' designs are other valleys for the plain annealing than the one it descends into
+        // from the greedy design: one line anneals each of them in turn.
+        if (!kolejnosc.empty()) {
+            poszukiwania.push_back(std::make_unique<TPoszukiwanie>(p, rangi, stale, std::vector<TBlok>{},
+                                                                   losowe.Slowo64(), "wyżarzanie", false));
+            poszukiwania.back()->ZacznijOdGrup();
+        }
     }
 
     const double czas = std::max(zadanie.Sekundy, 0.0);
     const double pierwszy =
         std::clamp(czas * UdzialPoznawania * watkow / static_cast<double>(poszukiwania.size()), 0.03, 0.5);
-    TRozdzielacz rozdzielacz(std::move(poszukiwania), pierwszy, std::clamp(czas / 10.0, 0.2, 2.0));
+    TRozdzielacz rozdzielacz(std::move(poszukiwania), pierwszy, std::clamp(czas / 10.0, 0.2, 2.0), wspolne);
     auto pracownik = [&] {
         double sekundy = 0;
         while (!wspolne.Koniec.load() && TZegar::now() < koniec) {
