@@ -512,8 +512,9 @@ public:
                       : kolejny_;
         // A set cover shows what its group can do only after a while, and so does the annealing of
         // a group's design.
-        if ((poszukiwania_[wybrane]->Przydzialow() == 0 && poszukiwania_[wybrane]->PamiecZbioru() > 0) ||
-            Przesiadka(*poszukiwania_[wybrane], grupowy))
+        if (poszukiwania_[wybrane]->Przydzialow() == 0 && poszukiwania_[wybrane]->PamiecZbioru() > 0)
+            sekundy = std::max(sekundy, PierwszyZbioru);
+        else if (Przesiadka(*poszukiwania_[wybrane], grupowy))
             sekundy = PierwszyZbioru;
         return poszukiwania_[wybrane].get();
     }
