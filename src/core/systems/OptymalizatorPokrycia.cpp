@@ -31,6 +31,8 @@ constexpr uint64_t PamiecGrup = uint64_t{96} << 20;
 constexpr uint64_t PamiecZbioru = uint64_t{32} << 20;
 constexpr uint64_t MaxPamieciZbiorow = uint64_t{128} << 20;
 constexpr double ZapasZbioru = 0.1;
+// How many more such slices a set cover may take at its first look while it keeps descending.
+constexpr int PrzedluzenZbioru = 4;
 constexpr double PierwszyZbioru = 0.2;
 // Groups whose designs would need more orbits than this are not tried as set covers.
 constexpr int64_t MaxOrbitProjektu = 40;
@@ -258,6 +260,8 @@ public:
     }
 
     int BezPoprawy() const { return bezPoprawy_; }
+    // Whether its design got smaller at `chwila` or later.
+    bool PoprawaOd(TZegar::time_point chwila) const { return poprawa_ >= chwila; }
     bool Rozpoczete() const { return rozpoczete_; }
     // Where the temperature ladder starts, so that the plain searches begin at different rungs.
     void UstawSzczebel(int szczebel) { szczebel_ = szczebel % static_cast<int>(std::size(Temperatury)); }
@@ -387,7 +391,10 @@ private:
         } else {
             bloki.insert(bloki.end(), wyzarzanie_->Bloki().begin(), wyzarzanie_->Bloki().end());
         }
-        najlepszy_ = std::min(najlepszy_, static_cast<int64_t>(bloki.size()));
+        if (static_cast<int64_t>(bloki.size()) < najlepszy_) {
+            najlepszy_ = static_cast<int64_t>(bloki.size());
+            poprawa_ = TZegar::now();
+        }
         wspolne.Zglos(std::move(bloki), zrodlo_);
         // Nothing left to drop: a design of no free bets cannot shrink.
         if (!UsunNajmniejPotrzebny())
@@ -411,6 +418,7 @@ private:
     std::unique_ptr<TPokrycieOrbitami> pokrycieOrbit_;
     int64_t dziur_ = 0;
     int64_t najlepszy_ = std::numeric_limits<int64_t>::max();
+    TZegar::time_point poprawa_{};
     int przydzialow_ = 0;
     int bezPoprawy_ = 0;
     int szczebel_ = 0;
@@ -480,6 +488,17 @@ public:
             const int64_t najlepszy = p.Grupowe() ? p.Najlepszy() : std::min(p.Najlepszy(), najmniej);
             return static_cast<double>(najlepszy) * (1.0 + KaraBezPoprawy * p.BezPoprawy());
         };
+        // A new best design from any other search is polished at once by one search that continues
+        // from the best: the first looks at many groups would otherwise hold it back for seconds.
+        bool przejecie = false;
+        if (najmniej < przejete_)
+            for (std::size_t i = 0; i < poszukiwania_.size() && wybrane == poszukiwania_.size(); ++i)
+                if (!zajete_[i] && !poszukiwania_[i]->Martwe() && poszukiwania_[i]->Przejmuje() &&
+                    poszukiwania_[i]->Przydzialow() > 0 && poszukiwania_[i]->Najlepszy() > najmniej) {
+                    wybrane = i;
+                    przejete_ = najmniej;
+                    przejecie = true;
+                }
         // A group's design close to the best is annealed before anything else.
         for (std::size_t i = 0; i < poszukiwania_.size() && wybrane == poszukiwania_.size(); ++i)
             if (!zajete_[i] && Przesiadka(*poszukiwania_[i], grupowy) &&
@@ -514,7 +533,7 @@ public:
         // a group's design.
         if (poszukiwania_[wybrane]->Przydzialow() == 0 && poszukiwania_[wybrane]->PamiecZbioru() > 0)
             sekundy = std::max(sekundy, PierwszyZbioru);
-        else if (Przesiadka(*poszukiwania_[wybrane], grupowy))
+        else if (Przesiadka(*poszukiwania_[wybrane], grupowy) || przejecie)
             sekundy = PierwszyZbioru;
         return poszukiwania_[wybrane].get();
     }
@@ -551,6 +570,8 @@ private:
     std::vector<std::unique_ptr<TPoszukiwanie>> poszukiwania_;
     TWspolne& wspolne_;
     uint64_t pamiecZbiorow_ = 0;
+    // The best size already handed to a search that continues from the best.
+    int64_t przejete_ = std::numeric_limits<int64_t>::max();
     double pierwszy_;
     double kolejny_;
     std::vector<bool> zajete_;
@@ -723,7 +744,20 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
                 poszukiwanie->Rozpocznij(wspolne);
             const auto kraniec = std::min(koniec, TZegar::now() + std::chrono::duration_cast<TZegar::duration>(
                                                                       std::chrono::duration<double>(sekundy)));
+            const bool pierwszeZbioru = poszukiwanie->Przydzialow() == 0 && poszukiwanie->PamiecZbioru() > 0;
             poszukiwanie->Pracuj(kraniec, wspolne);
+            // A set cover still descending at the end of its first look, and close to the best,
+            // goes on: a good group often needs a second or so to reach its design.
+            for (int i = 0; pierwszeZbioru && i < PrzedluzenZbioru && !wspolne.Koniec.load(); ++i) {
+                const auto teraz = TZegar::now();
+                const auto przedluzenie = std::chrono::duration_cast<TZegar::duration>(
+                    std::chrono::duration<double>(PierwszyZbioru));
+                if (teraz >= koniec || !poszukiwanie->PoprawaOd(teraz - przedluzenie / 2) ||
+                    static_cast<double>(poszukiwanie->Najlepszy()) >
+                        static_cast<double>(wspolne.Najmniej.load()) * (1.0 + ZapasZbioru))
+                    break;
+                poszukiwanie->Pracuj(std::min(koniec, teraz + przedluzenie), wspolne);
+            }
             rozdzielacz.Oddaj(poszukiwanie);
         }
     };
