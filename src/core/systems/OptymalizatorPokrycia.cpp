@@ -31,9 +31,9 @@ constexpr uint64_t PamiecGrup = uint64_t{96} << 20;
 constexpr uint64_t PamiecZbioru = uint64_t{32} << 20;
 constexpr uint64_t MaxPamieciZbiorow = uint64_t{128} << 20;
 constexpr double ZapasZbioru = 0.1;
-// How many more such slices a set cover may take at its first look while it keeps descending.
-constexpr int PrzedluzenZbioru = 4;
 constexpr double PierwszyZbioru = 0.2;
+// How many more slices of that length a set cover may take at its first look while it keeps descending.
+constexpr int PrzedluzenZbioru = 4;
 // Groups whose designs would need more orbits than this are not tried as set covers.
 constexpr int64_t MaxOrbitProjektu = 40;
 constexpr uint64_t PamiecLicznikow = uint64_t{256} << 20;
@@ -748,10 +748,10 @@ TWynikPokrycia OptymalizujPokrycie(const TZadaniePokrycia& zadanie, const std::a
             poszukiwanie->Pracuj(kraniec, wspolne);
             // A set cover still descending at the end of its first look, and close to the best,
             // goes on: a good group often needs a second or so to reach its design.
+            const auto przedluzenie =
+                std::chrono::duration_cast<TZegar::duration>(std::chrono::duration<double>(PierwszyZbioru));
             for (int i = 0; pierwszeZbioru && i < PrzedluzenZbioru && !wspolne.Koniec.load(); ++i) {
                 const auto teraz = TZegar::now();
-                const auto przedluzenie = std::chrono::duration_cast<TZegar::duration>(
-                    std::chrono::duration<double>(PierwszyZbioru));
                 if (teraz >= koniec || !poszukiwanie->PoprawaOd(teraz - przedluzenie / 2) ||
                     static_cast<double>(poszukiwanie->Najlepszy()) >
                         static_cast<double>(wspolne.Najmniej.load()) * (1.0 + ZapasZbioru))
